@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace varnolt {
+
+// Result codes shared with every dialer: 0 success, 600 pending, above 600 failure.
+namespace ras {
+constexpr int kSuccess = 0;
+constexpr int kPending = 600;
+constexpr int kErrorCannotFindPhonebookEntry = 623;
+constexpr int kErrorDisconnection = 629;
+constexpr int kErrorLineBusy = 676;
+constexpr int kErrorNoAnswer = 678;
+constexpr int kErrorNoDialtone = 680;
+constexpr int kErrorAuthenticationFailure = 691;
+
+constexpr unsigned kStateConnected = 0x2000;
+
+// Most entries an enumeration ever reports.
+constexpr int kMaxEntries = 500;
+
+inline bool IsFailure(int code) { return code > kPending; }
+}  // namespace ras
+
+// A connection handle; 0 is the null handle. Never reused for a later call.
+using RasHandle = std::uint64_t;
+
+struct RasDialParams {
+    std::string userName;
+    std::string password;
+};
+
+// The remote-access service: a phonebook of entries and their dialing.
+class RemoteAccess {
+public:
+    // Called on the service's own thread for every state change of a dial; error
+    // is 0 while the dial progresses and the failure code when it ends in one.
+    using DialNotify = std::function<void(RasHandle handle, unsigned state, int error)>;
+
+    virtual ~RemoteAccess() = default;
+
+    // The entry names in the service's order, at most ras::kMaxEntries.
+    virtual std::vector<std::string> EnumEntries() = 0;
+
+    // The service's own dialogs; callers do not examine their results.
+    virtual void CreateEntryDialog() = 0;
+    virtual void EditEntryDialog(const std::string& entryName) = 0;
+
+    // User name and password of an entry (empty when none is stored);
+    // passwordStored tells whether a password is stored.
+    virtual int GetEntryDialParams(const std::string& entryName, RasDialParams& params,
+                                   bool& passwordStored) = 0;
+    // Stores user name and password; removePassword erases the stored password.
+    virtual int SetEntryDialParams(const std::string& entryName, const RasDialParams& params,
+                                   bool removePassword) = 0;
+
+    // Starts a dial and returns at once: 0 or ras::kPending means under way; any
+    // other code is an immediate failure, after which a non-null handle must
+    // still be hung up. handle is set to null first.
+    virtual int Dial(const std::string& entryName, const RasDialParams& params,
+                     DialNotify notify, RasHandle& handle) = 0;
+    // 0 and the state of the connection, or a failure code.
+    virtual int GetConnectStatus(RasHandle handle, unsigned& state) = 0;
+    // Ends a dial attempt or a connection. No notification arrives after it returns.
+    virtual int HangUp(RasHandle handle) = 0;
+    virtual std::string ErrorString(int code) = 0;
+};
+
+}  // namespace varnolt

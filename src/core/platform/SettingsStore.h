@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace varnolt {
+
+// The per-user settings store: values addressed by (section, key), of two kinds,
+// integer and text. A read of a missing value, or of a value of the other kind,
+// returns the caller's default. Nothing is ever deleted. Safe on any thread; a
+// write is visible to the next read on every thread.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    virtual int ReadInt(const std::string& section, const std::string& key, int def) const = 0;
+    virtual std::string ReadString(const std::string& section, const std::string& key,
+                                   const std::string& def) const = 0;
+    // Writes report success, but callers are free to ignore it: a failed write
+    // leaves the previous value in place.
+    virtual bool WriteInt(const std::string& section, const std::string& key, int value) = 0;
+    virtual bool WriteString(const std::string& section, const std::string& key,
+                             const std::string& value) = 0;
+};
+
+}  // namespace varnolt

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <mutex>
+#include <string>
+
+#include "platform/SettingsStore.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace varnolt {
+
+// The settings store as one SQLite database: one row per value (section, key,
+// kind, value), names compared exactly. WAL journal, every write its own
+// committed transaction. A database that cannot be opened or fails its
+// integrity check is moved aside under a timestamped name, never overwritten.
+class SqliteSettingsStore final : public SettingsStore {
+public:
+    // Opens or creates the database at path (created mode 0600). Never throws:
+    // when the file cannot be used even after moving it aside, the store runs
+    // in memory and says so on stderr.
+    explicit SqliteSettingsStore(const std::string& path);
+    ~SqliteSettingsStore() override;
+
+    SqliteSettingsStore(const SqliteSettingsStore&) = delete;
+    SqliteSettingsStore& operator=(const SqliteSettingsStore&) = delete;
+
+    int ReadInt(const std::string& section, const std::string& key, int def) const override;
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& def) const override;
+    bool WriteInt(const std::string& section, const std::string& key, int value) override;
+    bool WriteString(const std::string& section, const std::string& key,
+                     const std::string& value) override;
+
+    // Groups the writes of fn into one transaction (used for bulk writes).
+    template <typename Fn>
+    void Batch(Fn&& fn) {
+        std::lock_guard lock(m_mutex);
+        Exec("BEGIN IMMEDIATE");
+        m_inBatch = true;
+        fn();
+        m_inBatch = false;
+        Exec("COMMIT");
+    }
+
+    bool IsPersistent() const { return m_persistent; }
+
+private:
+    bool Open(const std::string& path);
+    void OpenInMemory();
+    void Close();
+    bool Prepare();
+    bool Exec(const char* sql);
+    bool Find(const std::string& section, const std::string& key, int kind) const;
+    void BindName(const std::string& section, const std::string& key, int kind);
+    bool StepWrite();
+
+    mutable std::recursive_mutex m_mutex;
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_read = nullptr;
+    sqlite3_stmt* m_write = nullptr;
+    bool m_persistent = false;
+    bool m_inBatch = false;
+};
+
+// $XDG_CONFIG_HOME/<company>/<file>, falling back to ~/.config; creates the
+// folder (mode 0700) when missing.
+std::string ConfigFilePath(const std::string& company, const std::string& fileName);
+
+// The store of the program whose executable is exePath: named after the file
+// without folder and extension, so a renamed executable starts a new store.
+std::string StorePathForExecutable(const std::string& exePath);
+
+// Moves a database that cannot be used aside as "<path>.broken-<timestamp>",
+// together with its -wal and -shm companions, and says so on stderr.
+// Returns false when the move failed.
+bool MoveAsideDatabase(const std::string& path, const std::string& reason);
+
+}  // namespace varnolt

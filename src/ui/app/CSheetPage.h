@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+namespace varnolt {
+
+// Base of the sheet's pages. A page builds its controls the first time it is
+// shown (OnInitPage); the sheet's notification handlers are called whether or
+// not that has happened yet, and each page decides what a reload means then.
+class CSheetPage : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    virtual void OnReloadPhonebook() {}
+    virtual void OnReloadLog() {}
+    virtual void OnReloadAutoconnect() {}
+
+    // The Phonebook page reports a connection and hangs it up on request.
+    virtual bool IsConnected() const { return false; }
+    virtual void OnMenuHangUp() {}
+    // The sheet is closing (OK, Cancel or destroyed).
+    virtual void OnSheetClosing() {}
+
+    bool IsInitialised() const { return m_initialised; }
+    // Builds the controls now if that has not happened yet.
+    void EnsureInitialised();
+
+protected:
+    virtual void OnInitPage() {}
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool m_initialised = false;
+};
+
+}  // namespace varnolt

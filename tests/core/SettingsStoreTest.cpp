@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include "MemorySettingsStore.h"
+#include "sqlite/SqliteSettingsStore.h"
+#include "TempDir.h"
+
+namespace varnolt {
+namespace {
+
+namespace fs = std::filesystem;
+
+// One suite, run against both stores.
+struct StoreFactory {
+    const char* name;
+    std::function<std::unique_ptr<SettingsStore>(const std::string& path)> make;
+};
+
+void PrintTo(const StoreFactory& f, std::ostream* os) { *os << f.name; }
+
+class SettingsStoreContract : public ::testing::TestWithParam<StoreFactory> {
+protected:
+    void SetUp() override { m_store = GetParam().make((m_dir.path() / "store.db").string()); }
+    test::TempDir m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+};
+
+TEST_P(SettingsStoreContract, ReadRulesFallBackToTheCallersDefault) {
+    SettingsStore& s = *m_store;
+    EXPECT_EQ(s.ReadInt("No section", "No key", 42), 42);
+    EXPECT_EQ(s.ReadString("No section", "No key", "dflt"), "dflt");
+
+    s.WriteInt("All entries", "Sound", 1);
+    EXPECT_EQ(s.ReadInt("All entries", "Missing", -7), -7);
+    // A value of the other kind reads as the default, both ways.
+    EXPECT_EQ(s.ReadString("All entries", "Sound", "text"), "text");
+    s.WriteString("All entries", "Total costs", "12.50");
+    EXPECT_EQ(s.ReadInt("All entries", "Total costs", 3), 3);
+    EXPECT_EQ(s.ReadString("All entries", "Total costs", "0"), "12.50");
+
+    // "<unknown>" is ordinary text; callers decide what it means.
+    s.WriteString("All entries", "Last connect", "<unknown>");
+    EXPECT_EQ(s.ReadString("All entries", "Last connect", "x"), "<unknown>");
+
+    // A key rewritten with the other kind takes the new kind.
+    s.WriteString("All entries", "Sound", "loud");
+    EXPECT_EQ(s.ReadInt("All entries", "Sound", 9), 9);
+    EXPECT_EQ(s.ReadString("All entries", "Sound", ""), "loud");
+}
+
+TEST_P(SettingsStoreContract, IntegersKeepTheirFullRange) {
+    for (int value : {0, -1, 1, 2147483647, -2147483647 - 1}) {
+        m_store->WriteInt("S", "K", value);
+        EXPECT_EQ(m_store->ReadInt("S", "K", 5), value);
+    }
+}
+
+TEST_P(SettingsStoreContract, AnyNameAndTextRoundTripsExactly) {
+    const std::vector<std::string> names = {
+        " leading",  "trailing ",   "in ner",       "a/b",   "a\\b",       "k=v",
+        "semi;colon", "#hash",      "[bracket]",    "100%",  "\"quoted\"", "'single'",
+        "tab\there", "Büro – Köln", std::string(300, 'x'),   "",           "Office Autolaunch #1",
+    };
+    int n = 0;
+    for (const auto& section : names) {
+        for (const auto& key : names) {
+            m_store->WriteInt(section, key, ++n);
+        }
+    }
+    n = 0;
+    for (const auto& section : names) {
+        for (const auto& key : names) {
+            ASSERT_EQ(m_store->ReadInt(section, key, -1), ++n) << section << " / " << key;
+        }
+    }
+    const std::string text = "line1\r\nline2\t\"x\" \\ / = ; # [s] % ä€ " + std::string(5000, 'z');
+    m_store->WriteString("Büro – Köln", "Description", text);
+    EXPECT_EQ(m_store->ReadString("Büro – Köln", "Description", ""), text);
+    m_store->WriteString("S", "empty", "");
+    EXPECT_EQ(m_store->ReadString("S", "empty", "default"), "");
+}
+
+TEST_P(SettingsStoreContract, NamesAreCaseSensitive) {
+    m_store->WriteInt("Office", "Redial after", 5);
+    m_store->WriteInt("office", "Redial after", 6);
+    m_store->WriteInt("Office", "redial after", 7);
+    EXPECT_EQ(m_store->ReadInt("Office", "Redial after", 0), 5);
+    EXPECT_EQ(m_store->ReadInt("office", "Redial after", 0), 6);
+    EXPECT_EQ(m_store->ReadInt("Office", "redial after", 0), 7);
+    EXPECT_EQ(m_store->ReadInt("OFFICE", "Redial after", 0), 0);
+}
+
+TEST_P(SettingsStoreContract, WritesAreSeenAcrossThreads) {
+    std::thread worker([&] { m_store->WriteInt("All entries", "Status", 0x2000); });
+    worker.join();
+    EXPECT_EQ(m_store->ReadInt("All entries", "Status", 0), 0x2000);
+
+    m_store->WriteInt("All entries", "Extended Status", 678);
+    int seen = 0;
+    std::thread reader([&] { seen = m_store->ReadInt("All entries", "Extended Status", 0); });
+    reader.join();
+    EXPECT_EQ(seen, 678);
+
+    // Concurrent writers and readers never tear a value.
+    std::thread a([&] {
+        for (int i = 0; i < 500; ++i) m_store->WriteString("T", "v", "aaaaaaaa");
+    });
+    std::thread b([&] {
+        for (int i = 0; i < 500; ++i) m_store->WriteString("T", "v", "bbbb");
+    });
+    for (int i = 0; i < 500; ++i) {
+        std::string v = m_store->ReadString("T", "v", "aaaaaaaa");
+        ASSERT_TRUE(v == "aaaaaaaa" || v == "bbbb") << v;
+    }
+    a.join();
+    b.join();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stores, SettingsStoreContract,
+    ::testing::Values(
+        StoreFactory{"Memory",
+                     [](const std::string&) { return std::make_unique<test::MemorySettingsStore>(); }},
+        StoreFactory{"Sqlite",
+                     [](const std::string& path) {
+                         return std::make_unique<SqliteSettingsStore>(path);
+                     }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// SQLite-only properties: durability, recovery, sharing between processes.
+class SqliteStoreTest : public ::testing::Test {
+protected:
+    std::string DbPath() const { return (m_dir.path() / "Varnolt.db").string(); }
+    std::vector<fs::path> MovedAside() const {
+        std::vector<fs::path> found;
+        for (const auto& e : fs::directory_iterator(m_dir.path())) {
+            const std::string name = e.path().filename().string();
+            const bool companion = name.ends_with("-wal") || name.ends_with("-shm");
+            if (name.find(".broken-") != std::string::npos && !companion) {
+                found.push_back(e.path());
+            }
+        }
+        return found;
+    }
+    test::TempDir m_dir;
+};
+
+TEST_F(SqliteStoreTest, DatabaseIsPrivateAndKeepsKindsAcrossReopen) {
+    {
+        SqliteSettingsStore store(DbPath());
+        EXPECT_TRUE(store.IsPersistent());
+        store.WriteInt("S", "int", 17);
+        store.WriteString("S", "text", "17");
+    }
+    struct stat st {};
+    ASSERT_EQ(stat(DbPath().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    SqliteSettingsStore store(DbPath());
+    EXPECT_EQ(store.ReadInt("S", "int", 0), 17);
+    EXPECT_EQ(store.ReadString("S", "int", "d"), "d");
+    EXPECT_EQ(store.ReadInt("S", "text", 0), 0);
+    EXPECT_EQ(store.ReadString("S", "text", ""), "17");
+}
+
+TEST_F(SqliteStoreTest, AWriteSurvivesTheWriterBeingKilled) {
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        SqliteSettingsStore store(DbPath());
+        for (int i = 0; i < 50; ++i) {
+            store.WriteInt("Killed", "n" + std::to_string(i), i);
+        }
+        store.WriteString("Killed", "last", "written");
+        ::kill(::getpid(), SIGKILL);
+        _exit(3);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+
+    testing::internal::CaptureStderr();
+    SqliteSettingsStore store(DbPath());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // nothing was moved aside
+    EXPECT_TRUE(store.IsPersistent());
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_EQ(store.ReadInt("Killed", "n" + std::to_string(i), -1), i);
+    }
+    EXPECT_EQ(store.ReadString("Killed", "last", ""), "written");
+}
+
+TEST_F(SqliteStoreTest, TwoProcessesWriteOneStoreAtOnce) {
+    SqliteSettingsStore store(DbPath());
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        SqliteSettingsStore other(DbPath());
+        bool ok = true;
+        for (int i = 0; i < 300; ++i) {
+            ok = other.WriteInt("Child", std::to_string(i), i) && ok;
+            ok = other.ReadInt("Parent", std::to_string(i), -1) >= -1 && ok;
+        }
+        _exit(ok ? 0 : 1);
+    }
+    bool ok = true;
+    for (int i = 0; i < 300; ++i) {
+        ok = store.WriteInt("Parent", std::to_string(i), i) && ok;
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(ok);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the other process saw a failed write";
+    EXPECT_EQ(store.ReadInt("Child", "299", -1), 299);
+    EXPECT_EQ(store.ReadInt("Parent", "299", -1), 299);
+}
+
+struct Damage {
+    const char* name;
+    std::function<void(const std::string& path)> apply;
+};
+
+void PrintTo(const Damage& d, std::ostream* os) { *os << d.name; }
+
+class SqliteStoreRecovery : public SqliteStoreTest, public ::testing::WithParamInterface<Damage> {};
+
+TEST_P(SqliteStoreRecovery, UnusableFileIsMovedAsideAndTheStoreStartsOnDefaults) {
+    GetParam().apply(DbPath());
+    const bool wasDirectory = fs::is_directory(DbPath());
+    const auto original = wasDirectory ? 0 : fs::file_size(DbPath());
+
+    testing::internal::CaptureStderr();
+    SqliteSettingsStore store(DbPath());
+    const std::string err = testing::internal::GetCapturedStderr();
+
+    auto moved = MovedAside();
+    ASSERT_EQ(moved.size(), 1u) << err;
+    // One line that names both paths.
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find(DbPath()), std::string::npos) << err;
+    EXPECT_NE(err.find(moved[0].string()), std::string::npos) << err;
+    // The user's data is kept, untouched.
+    EXPECT_EQ(fs::is_directory(moved[0]), wasDirectory);
+    if (!wasDirectory) {
+        EXPECT_EQ(fs::file_size(moved[0]), original);
+    }
+    // A fresh, working store in its place.
+    EXPECT_TRUE(store.IsPersistent());
+    EXPECT_EQ(store.ReadString("All entries", "Total costs", "0"), "0");
+    EXPECT_TRUE(store.WriteInt("All entries", "Sound", 1));
+    EXPECT_EQ(store.ReadInt("All entries", "Sound", 0), 1);
+}
+
+void WriteGarbage(const std::string& path) {
+    std::ofstream out(path, std::ios::binary);
+    for (int i = 0; i < 8192; ++i) out.put(static_cast<char>((i * 7919) % 251));
+}
+
+void WriteTruncated(const std::string& path) {
+    {
+        SqliteSettingsStore store(path);
+        for (int i = 0; i < 3000; ++i) {
+            store.WriteString("Section " + std::to_string(i % 17), std::to_string(i),
+                              std::string(100, 'v'));
+        }
+    }
+    // Fold the journal in, then cut the file in half.
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_exec(db, "PRAGMA wal_checkpoint(TRUNCATE); PRAGMA journal_mode=DELETE", nullptr,
+                 nullptr, nullptr);
+    sqlite3_close(db);
+    fs::resize_file(path, fs::file_size(path) / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damages, SqliteStoreRecovery,
+    ::testing::Values(Damage{"Garbage", WriteGarbage}, Damage{"Truncated", WriteTruncated},
+                      Damage{"Directory",
+                             [](const std::string& path) {
+                                 fs::create_directory(path);
+                                 std::ofstream(path + "/keep.txt") << "mine";
+                             }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StorePath, EachExecutableNameHasItsOwnStore) {
+    test::TempDir dir;
+    test::ScopedEnv xdg("XDG_CONFIG_HOME", dir.path().string());
+    const std::string first = StorePathForExecutable("/usr/bin/varnolt");
+    const std::string renamed = StorePathForExecutable("/opt/x/dialer.bin");
+    EXPECT_EQ(first, (dir.path() / "Kessendral" / "varnolt.db").string());
+    EXPECT_EQ(renamed, (dir.path() / "Kessendral" / "dialer.db").string());
+    {
+        SqliteSettingsStore store(first);
+        store.WriteInt("All entries", "Sound", 1);
+    }
+    SqliteSettingsStore fresh(renamed);
+    EXPECT_EQ(fresh.ReadInt("All entries", "Sound", 0), 0);
+    EXPECT_TRUE(fs::exists(first));
+    EXPECT_EQ(SqliteSettingsStore(first).ReadInt("All entries", "Sound", 0), 1);
+}
+
+}  // namespace
+}  // namespace varnolt

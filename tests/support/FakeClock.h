@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Clock.h"
+
+namespace varnolt::test {
+
+// A clock that stands still until a test moves it. Local time follows the
+// process time zone (tests that depend on it set TZ themselves).
+class FakeClock final : public Clock {
+public:
+    FakeClock();
+
+    LocalDateTime Now() const override;
+    std::int64_t TickMs() const override { return m_tickMs; }
+    std::int64_t ToCalendarSeconds(const LocalDateTime& local) const override;
+
+    // Sets the wall clock to a local date-time (dayOfWeek is derived).
+    void SetLocal(int year, int month, int day, int hour, int minute, int second,
+                  int millisecond = 0);
+    // Moves wall clock and tick count forward together.
+    void Advance(std::int64_t ms);
+    std::int64_t EpochMs() const { return m_epochMs; }
+
+private:
+    std::int64_t m_epochMs = 0;
+    std::int64_t m_tickMs = 1'000'000;
+};
+
+// Converts with the C library's mktime, as the Qt clock does.
+std::int64_t NormalisedLocalSeconds(const LocalDateTime& local);
+
+}  // namespace varnolt::test

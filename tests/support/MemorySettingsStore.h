@@ -1,0 +1,63 @@
+#pragma once
+
+#include <map>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <variant>
+
+#include "platform/SettingsStore.h"
+
+namespace varnolt::test {
+
+// The settings store held in memory, with the same read rules as the real one.
+class MemorySettingsStore final : public SettingsStore {
+public:
+    int ReadInt(const std::string& section, const std::string& key, int def) const override {
+        std::lock_guard lock(m_mutex);
+        auto it = m_values.find({section, key});
+        if (it == m_values.end() || !std::holds_alternative<int>(it->second)) {
+            return def;
+        }
+        return std::get<int>(it->second);
+    }
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& def) const override {
+        std::lock_guard lock(m_mutex);
+        auto it = m_values.find({section, key});
+        if (it == m_values.end() || !std::holds_alternative<std::string>(it->second)) {
+            return def;
+        }
+        return std::get<std::string>(it->second);
+    }
+    bool WriteInt(const std::string& section, const std::string& key, int value) override {
+        std::lock_guard lock(m_mutex);
+        m_values[{section, key}] = value;
+        ++m_writes;
+        return true;
+    }
+    bool WriteString(const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        std::lock_guard lock(m_mutex);
+        m_values[{section, key}] = value;
+        ++m_writes;
+        return true;
+    }
+
+    // For tests: whether a value exists at all, and how many writes were made.
+    bool Has(const std::string& section, const std::string& key) const {
+        std::lock_guard lock(m_mutex);
+        return m_values.count({section, key}) != 0;
+    }
+    int WriteCount() const {
+        std::lock_guard lock(m_mutex);
+        return m_writes;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    std::map<std::pair<std::string, std::string>, std::variant<int, std::string>> m_values;
+    int m_writes = 0;
+};
+
+}  // namespace varnolt::test
