@@ -5,7 +5,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core locales
 )
 
 install_packages() {
@@ -32,4 +32,16 @@ build_tree() {
   shift 2
   cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" >/dev/null
   cmake --build "$ROOT/$dir"
+}
+
+# The tests prove that numbers ignore the locale, so they need a German one.
+ensure_test_locale() {
+  locale -a 2>/dev/null | grep -qix 'de_DE.utf8' && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "The German locale is missing. Generate it with:" >&2
+    echo "  echo 'de_DE.UTF-8 UTF-8' | sudo tee -a /etc/locale.gen && sudo locale-gen" >&2
+    exit 1
+  fi
+  grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'de_DE.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
 }

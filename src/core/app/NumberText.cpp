@@ -1,0 +1,75 @@
+#include "NumberText.h"
+
+#include <charconv>
+#include <climits>
+#include <cstdlib>
+#include <locale.h>
+
+namespace varnolt {
+namespace {
+
+locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
+}
+
+}  // namespace
+
+float ScanFloat(std::string_view text) {
+    // strtof needs a terminated string; the C locale keeps the point.
+    const std::string copy(text);
+    return strtof_l(copy.c_str(), nullptr, CLocale());
+}
+
+bool ScanLeadingInt(std::string_view text, int& value) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i >= text.size() || text[i] < '0' || text[i] > '9') {
+        return false;
+    }
+    long long magnitude = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (magnitude <= static_cast<long long>(INT_MAX) + 1) {
+            magnitude = magnitude * 10 + (text[i] - '0');
+        }
+    }
+    long long signedValue = negative ? -magnitude : magnitude;
+    if (signedValue > INT_MAX) {
+        signedValue = INT_MAX;
+    } else if (signedValue < INT_MIN) {
+        signedValue = INT_MIN;
+    }
+    value = static_cast<int>(signedValue);
+    return true;
+}
+
+std::string FormatAmount(double amount) {
+    char buf[512];
+    auto result = std::to_chars(buf, buf + sizeof buf, amount, std::chars_format::fixed, 2);
+    return std::string(buf, result.ptr);
+}
+
+std::string FormatTwoDigits(int value) {
+    const long long magnitude = value < 0 ? -static_cast<long long>(value) : value;
+    char buf[24];
+    std::string digits(buf, std::to_chars(buf, buf + sizeof buf, magnitude).ptr);
+    if (digits.size() < 2) {
+        digits.insert(0, 2 - digits.size(), '0');
+    }
+    return value < 0 ? "-" + digits : digits;
+}
+
+std::string FormatInt(int value) {
+    char buf[16];
+    auto result = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, result.ptr);
+}
+
+}  // namespace varnolt

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace varnolt {
+
+// Number texts as the program stores and shows them, independent of the
+// process locale: a point is always the decimal separator.
+
+// Reads a decimal number the way scanf's "%f" does: blanks skipped, optional
+// sign, digits with an optional point and exponent; reading stops at the first
+// character that does not belong to the number. No number reads as 0.
+float ScanFloat(std::string_view text);
+
+// Reads a leading decimal integer: blanks skipped, optional sign, digits, the
+// rest ignored. Returns false (and leaves value alone) when there is none.
+// Values beyond the int range are clamped to it.
+bool ScanLeadingInt(std::string_view text, int& value);
+
+// "%.2f": two decimals, a point, no grouping.
+std::string FormatAmount(double amount);
+// "%.2i": at least two digits, zero-padded.
+std::string FormatTwoDigits(int value);
+// "%i": plain decimal.
+std::string FormatInt(int value);
+
+}  // namespace varnolt
