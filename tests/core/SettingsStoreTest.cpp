@@ -38,6 +38,7 @@ protected:
 TEST_P(SettingsStoreContract, ReadRulesFallBackToTheCallersDefault) {
     SettingsStore& s = *m_store;
     EXPECT_EQ(s.ReadInt("No section", "No key", 42), 42);
+    EXPECT_FALSE(s.HasValue("No section", "No key"));
     EXPECT_EQ(s.ReadString("No section", "No key", "dflt"), "dflt");
 
     s.WriteInt("All entries", "Sound", 1);
@@ -45,6 +46,9 @@ TEST_P(SettingsStoreContract, ReadRulesFallBackToTheCallersDefault) {
     // A value of the other kind reads as the default, both ways.
     EXPECT_EQ(s.ReadString("All entries", "Sound", "text"), "text");
     s.WriteString("All entries", "Total costs", "12.50");
+    EXPECT_TRUE(s.HasValue("All entries", "Total costs"));
+    EXPECT_TRUE(s.HasValue("All entries", "Sound"));
+    EXPECT_FALSE(s.HasValue("All entries", "sound"));
     EXPECT_EQ(s.ReadInt("All entries", "Total costs", 3), 3);
     EXPECT_EQ(s.ReadString("All entries", "Total costs", "0"), "12.50");
 

@@ -44,11 +44,12 @@ public:
         return true;
     }
 
-    // For tests: whether a value exists at all, and how many writes were made.
-    bool Has(const std::string& section, const std::string& key) const {
+    bool HasValue(const std::string& section, const std::string& key) const override {
         std::lock_guard lock(m_mutex);
         return m_values.count({section, key}) != 0;
     }
+
+    // For tests: how many writes were made.
     int WriteCount() const {
         std::lock_guard lock(m_mutex);
         return m_writes;

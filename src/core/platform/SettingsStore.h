@@ -15,6 +15,8 @@ public:
     virtual int ReadInt(const std::string& section, const std::string& key, int def) const = 0;
     virtual std::string ReadString(const std::string& section, const std::string& key,
                                    const std::string& def) const = 0;
+    // Whether a value of either kind is stored under the name.
+    virtual bool HasValue(const std::string& section, const std::string& key) const = 0;
     // Writes report success, but callers are free to ignore it: a failed write
     // leaves the previous value in place.
     virtual bool WriteInt(const std::string& section, const std::string& key, int value) = 0;

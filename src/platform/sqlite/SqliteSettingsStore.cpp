@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kKindInt = 0;
 constexpr int kKindText = 1;
+constexpr int kMissing = -1;
 
 // Creates the file with mode 0600 before SQLite sees it, so the database (and
 // the -wal and -shm files SQLite derives from its mode) is never world-readable.
@@ -186,17 +187,16 @@ bool SqliteSettingsStore::Exec(const char* sql) {
     return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-bool SqliteSettingsStore::Find(const std::string& section, const std::string& key,
-                               int kind) const {
+int SqliteSettingsStore::FindKind(const std::string& section, const std::string& key) const {
     sqlite3_bind_text(m_read, 1, section.data(), static_cast<int>(section.size()), SQLITE_STATIC);
     sqlite3_bind_text(m_read, 2, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
-    return sqlite3_step(m_read) == SQLITE_ROW && sqlite3_column_int(m_read, 0) == kind;
+    return sqlite3_step(m_read) == SQLITE_ROW ? sqlite3_column_int(m_read, 0) : kMissing;
 }
 
 int SqliteSettingsStore::ReadInt(const std::string& section, const std::string& key,
                                  int def) const {
     std::lock_guard lock(m_mutex);
-    int result = Find(section, key, kKindInt) ? sqlite3_column_int(m_read, 1) : def;
+    int result = FindKind(section, key) == kKindInt ? sqlite3_column_int(m_read, 1) : def;
     sqlite3_reset(m_read);
     return result;
 }
@@ -205,13 +205,20 @@ std::string SqliteSettingsStore::ReadString(const std::string& section, const st
                                             const std::string& def) const {
     std::lock_guard lock(m_mutex);
     std::string result = def;
-    if (Find(section, key, kKindText)) {
+    if (FindKind(section, key) == kKindText) {
         const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_read, 1));
         result.assign(bytes != nullptr ? bytes : "",
                       static_cast<std::size_t>(sqlite3_column_bytes(m_read, 1)));
     }
     sqlite3_reset(m_read);
     return result;
+}
+
+bool SqliteSettingsStore::HasValue(const std::string& section, const std::string& key) const {
+    std::lock_guard lock(m_mutex);
+    bool found = FindKind(section, key) != kMissing;
+    sqlite3_reset(m_read);
+    return found;
 }
 
 void SqliteSettingsStore::BindName(const std::string& section, const std::string& key,

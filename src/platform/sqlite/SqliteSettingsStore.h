@@ -28,6 +28,7 @@ public:
     int ReadInt(const std::string& section, const std::string& key, int def) const override;
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& def) const override;
+    bool HasValue(const std::string& section, const std::string& key) const override;
     bool WriteInt(const std::string& section, const std::string& key, int value) override;
     bool WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override;
@@ -51,7 +52,8 @@ private:
     void Close();
     bool Prepare();
     bool Exec(const char* sql);
-    bool Find(const std::string& section, const std::string& key, int kind) const;
+    // Steps the read statement onto the value's row; its kind, or -1 when missing.
+    int FindKind(const std::string& section, const std::string& key) const;
     void BindName(const std::string& section, const std::string& key, int kind);
     bool StepWrite();
 
