@@ -11,6 +11,12 @@ namespace {
 
 using varnolt::SqliteSettingsStore;
 
+std::string LogKey(int i) {
+    std::string key = "#";
+    key += std::to_string(i);
+    return key;
+}
+
 void BM_ReadString(benchmark::State& state) {
     varnolt::test::TempDir dir;
     SqliteSettingsStore store((dir.path() / "b.db").string());
@@ -37,7 +43,7 @@ void BM_WriteString(benchmark::State& state) {
     SqliteSettingsStore store((dir.path() / "b.db").string());
     const int existing = static_cast<int>(state.range(0));
     for (int i = 0; i < existing; ++i) {
-        store.WriteString("__LOG file", "#" + std::to_string(i), "Office\t12.34");
+        store.WriteString("__LOG file", LogKey(i), "Office\t12.34");
     }
     int n = 0;
     for (auto _ : state) {
@@ -52,7 +58,7 @@ void BM_Write120000(benchmark::State& state) {
         varnolt::test::TempDir dir;
         SqliteSettingsStore store((dir.path() / "b.db").string());
         for (int i = 0; i < 120000; ++i) {
-            store.WriteString("__LOG file", "#" + std::to_string(i), "Office\t12.34");
+            store.WriteString("__LOG file", LogKey(i), "Office\t12.34");
         }
     }
 }

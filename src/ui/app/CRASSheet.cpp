@@ -38,6 +38,8 @@ CRASSheet::CRASSheet(bool trayAvailable, QWidget* parent) : QDialog(parent) {
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("sheetTabs");
+    // Keep the page area even before the first page has joined.
+    m_tabs->setMinimumSize(PageSize(font()));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName("sheetButtons");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
