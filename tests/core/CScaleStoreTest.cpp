@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "MemorySettingsStore.h"
+#include "TempDir.h"
+#include "sqlite/SqliteSettingsStore.h"
 #include "tariff/CScaleStore.h"
 
 namespace varnolt {
@@ -261,6 +263,29 @@ TEST(CScaleStore, PeriodNumbersAreDecimalWithoutPadding) {
     EXPECT_EQ(memory.ReadInt(kSection, "H-10 From #3", -1), 23);
     EXPECT_EQ(memory.ReadString(kSection, "H-10 Cycle #3", "-"), "36");
     EXPECT_EQ(scales.LoadScale(ScaleId::User3).holidayPeriods, scale.holidayPeriods);
+}
+
+// The SQLite store hands LoadScale the whole section at once; the rules stay.
+TEST(CScaleStore, RoundTripThroughTheSqliteStore) {
+    test::TempDir dir;
+    SqliteSettingsStore sqlite((dir.path() / "store.db").string());
+    CScaleStore scales(sqlite);
+    TariffScale scale{.id = ScaleId::User2};
+    scale.dayFlags = {false, false, true, false, false, true, false};
+    scale.weekdayPeriods = {{0, 0, 9, 0, "240", "0.12"}, {9, 0, 24, 0, "abc", "0,12"}};
+    scale.holidayPeriods = {{0, 0, 24, 0, "36", "0.12"}};
+    ASSERT_TRUE(scales.SaveScale(scale));
+    ASSERT_TRUE(scales.SaveScale(TariffScale{.id = ScaleId::User1}));
+    EXPECT_EQ(scales.LoadScale(ScaleId::User2), scale);
+    EXPECT_EQ(scales.LoadScale(ScaleId::User1), TariffScale{.id = ScaleId::User1});
+
+    sqlite.WriteInt(kSection, "Weekday #2", INT_MAX);
+    sqlite.WriteInt(kSection, "Holiday #2", -5);
+    sqlite.WriteInt(kSection, "Wednesday #2", 2);
+    const TariffScale edited = scales.LoadScale(ScaleId::User2);
+    EXPECT_EQ(edited.weekdayPeriods, scale.weekdayPeriods);
+    EXPECT_TRUE(edited.holidayPeriods.empty());
+    EXPECT_FALSE(edited.dayFlags[kWednesday]);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "app/NumberText.h"
+#include "app/SectionReader.h"
 #include "app/StoredList.h"
 #include "tariff/BuiltinScales.h"
 
@@ -43,32 +44,14 @@ std::string PeriodKey(char list, int index, const char* field, const std::string
     return key;
 }
 
-}  // namespace
-
-TariffScale CScaleStore::LoadScale(ScaleId id) const {
-    if (IsBuiltin(id)) {
-        return BuiltinScale(id);
-    }
-    const std::string suffix = KeySuffix(id);
-    TariffScale scale{.id = id};
-    for (std::size_t day = 0; day < scale.dayFlags.size(); ++day) {
-        // Saturday and Sunday default to set; only a stored 1 counts as set.
-        const int def = day >= kSaturday ? 1 : 0;
-        scale.dayFlags[day] = m_store.ReadInt(kSection, kDayKeys[day] + suffix, def) == 1;
-    }
-    scale.weekdayPeriods = LoadPeriods('W', "Weekday", suffix);
-    scale.holidayPeriods = LoadPeriods('H', "Holiday", suffix);
-    return scale;
-}
-
-std::vector<TariffPeriod> CScaleStore::LoadPeriods(char list, const std::string& countKey,
-                                                   const std::string& suffix) const {
-    const int count = m_store.ReadInt(kSection, countKey + suffix, 0);
+std::vector<TariffPeriod> LoadPeriods(const SectionReader& section, char list,
+                                      const std::string& countKey, const std::string& suffix) {
+    const int count = section.ReadInt(countKey + suffix, 0);
     // A hand-edited count far above the stored periods ends at the last one
     // stored instead of walking (and allocating) every slot up to the count.
     const int length = StoredListLength(count, 0, [&](int index) {
         for (const char* field : kPeriodFields) {
-            if (m_store.HasValue(kSection, PeriodKey(list, index, field, suffix))) {
+            if (section.HasValue(PeriodKey(list, index, field, suffix))) {
                 return true;
             }
         }
@@ -79,15 +62,36 @@ std::vector<TariffPeriod> CScaleStore::LoadPeriods(char list, const std::string&
     periods.reserve(static_cast<std::size_t>(length));
     for (int i = 0; i < length; ++i) {
         TariffPeriod period;
-        period.fromHour = m_store.ReadInt(kSection, PeriodKey(list, i, kFrom, suffix), 0);
-        period.fromMinute = m_store.ReadInt(kSection, PeriodKey(list, i, kFromMin, suffix), 0);
-        period.toHour = m_store.ReadInt(kSection, PeriodKey(list, i, kTo, suffix), 0);
-        period.toMinute = m_store.ReadInt(kSection, PeriodKey(list, i, kToMin, suffix), 0);
-        period.cycle = m_store.ReadString(kSection, PeriodKey(list, i, kCycle, suffix), "0");
-        period.unit = m_store.ReadString(kSection, PeriodKey(list, i, kUnit, suffix), "0");
+        period.fromHour = section.ReadInt(PeriodKey(list, i, kFrom, suffix), 0);
+        period.fromMinute = section.ReadInt(PeriodKey(list, i, kFromMin, suffix), 0);
+        period.toHour = section.ReadInt(PeriodKey(list, i, kTo, suffix), 0);
+        period.toMinute = section.ReadInt(PeriodKey(list, i, kToMin, suffix), 0);
+        period.cycle = section.ReadString(PeriodKey(list, i, kCycle, suffix), "0");
+        period.unit = section.ReadString(PeriodKey(list, i, kUnit, suffix), "0");
         periods.push_back(std::move(period));
     }
     return periods;
+}
+
+}  // namespace
+
+TariffScale CScaleStore::LoadScale(ScaleId id) const {
+    if (IsBuiltin(id)) {
+        return BuiltinScale(id);
+    }
+    const std::string suffix = KeySuffix(id);
+    // One pass over the section where the store allows it: a long list would
+    // otherwise cost seven reads per period, on every tick of a call.
+    const SectionReader section(m_store, kSection);
+    TariffScale scale{.id = id};
+    for (std::size_t day = 0; day < scale.dayFlags.size(); ++day) {
+        // Saturday and Sunday default to set; only a stored 1 counts as set.
+        const int def = day >= kSaturday ? 1 : 0;
+        scale.dayFlags[day] = section.ReadInt(kDayKeys[day] + suffix, def) == 1;
+    }
+    scale.weekdayPeriods = LoadPeriods(section, 'W', "Weekday", suffix);
+    scale.holidayPeriods = LoadPeriods(section, 'H', "Holiday", suffix);
+    return scale;
 }
 
 bool CScaleStore::SaveScale(const TariffScale& scale) {

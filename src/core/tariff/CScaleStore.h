@@ -25,8 +25,6 @@ public:
     bool SaveScale(const TariffScale& scale);
 
 private:
-    std::vector<TariffPeriod> LoadPeriods(char list, const std::string& countKey,
-                                          const std::string& suffix) const;
     void SavePeriods(char list, const std::vector<TariffPeriod>& periods,
                      const std::string& suffix);
 
