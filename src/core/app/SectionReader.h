@@ -11,7 +11,7 @@ namespace varnolt {
 // one of the other kind gives the default). Where the store can read the whole
 // section in one pass the reader works on that snapshot, so a long list costs
 // one query instead of one per value; otherwise it reads value by value.
-// Meant for the span of one load: it does not see later writes.
+// Meant for the span of one load: a snapshot does not see later writes.
 class SectionReader {
 public:
     SectionReader(const SettingsStore& store, std::string section);
