@@ -1,8 +1,16 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <unordered_map>
+#include <variant>
 
 namespace varnolt {
+
+// The values of one section by key: an integer, a text, or (for a value of a
+// kind the program never writes) neither.
+using SectionValues =
+    std::unordered_map<std::string, std::variant<std::monostate, int, std::string>>;
 
 // The per-user settings store: values addressed by (section, key), of two kinds,
 // integer and text. A read of a missing value, or of a value of the other kind,
@@ -22,6 +30,13 @@ public:
     virtual bool WriteInt(const std::string& section, const std::string& key, int value) = 0;
     virtual bool WriteString(const std::string& section, const std::string& key,
                              const std::string& value) = 0;
+
+    // Every value of a section in one pass, for readers of long lists (see
+    // SectionReader). A store that cannot do better than a read per key
+    // returns nothing, and the reader falls back to single reads.
+    virtual std::optional<SectionValues> ReadSection(const std::string& /*section*/) const {
+        return std::nullopt;
+    }
 };
 
 }  // namespace varnolt

@@ -169,13 +169,16 @@ bool SqliteSettingsStore::Prepare() {
                               "INSERT INTO settings(section, key, kind, value) VALUES(?1,?2,?3,?4)"
                               " ON CONFLICT(section, key) DO UPDATE"
                               " SET kind=excluded.kind, value=excluded.value",
-                              -1, SQLITE_PREPARE_PERSISTENT, &m_write, nullptr) == SQLITE_OK;
+                              -1, SQLITE_PREPARE_PERSISTENT, &m_write, nullptr) == SQLITE_OK &&
+           sqlite3_prepare_v3(m_db, "SELECT key, kind, value FROM settings WHERE section=?1", -1,
+                              SQLITE_PREPARE_PERSISTENT, &m_scan, nullptr) == SQLITE_OK;
 }
 
 void SqliteSettingsStore::Close() {
     sqlite3_finalize(m_read);
     sqlite3_finalize(m_write);
-    m_read = m_write = nullptr;
+    sqlite3_finalize(m_scan);
+    m_read = m_write = m_scan = nullptr;
     if (m_db != nullptr) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
@@ -219,6 +222,37 @@ bool SqliteSettingsStore::HasValue(const std::string& section, const std::string
     bool found = FindKind(section, key) != kMissing;
     sqlite3_reset(m_read);
     return found;
+}
+
+std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string& section) const {
+    std::lock_guard lock(m_mutex);
+    SectionValues values;
+    sqlite3_bind_text(m_scan, 1, section.data(), static_cast<int>(section.size()), SQLITE_STATIC);
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(m_scan)) == SQLITE_ROW) {
+        const auto* keyBytes = static_cast<const char*>(sqlite3_column_blob(m_scan, 0));
+        std::string key(keyBytes != nullptr ? keyBytes : "",
+                        static_cast<std::size_t>(sqlite3_column_bytes(m_scan, 0)));
+        auto& value = values[std::move(key)];
+        switch (sqlite3_column_int(m_scan, 1)) {
+            case kKindInt:
+                value = sqlite3_column_int(m_scan, 2);
+                break;
+            case kKindText: {
+                const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_scan, 2));
+                value = std::string(bytes != nullptr ? bytes : "",
+                                    static_cast<std::size_t>(sqlite3_column_bytes(m_scan, 2)));
+                break;
+            }
+            default:
+                break;  // stored, but readable as neither kind
+        }
+    }
+    sqlite3_reset(m_scan);
+    if (step != SQLITE_DONE) {
+        return std::nullopt;  // a failed scan: let the caller read value by value
+    }
+    return values;
 }
 
 void SqliteSettingsStore::BindName(const std::string& section, const std::string& key,

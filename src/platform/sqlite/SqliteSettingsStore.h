@@ -32,6 +32,8 @@ public:
     bool WriteInt(const std::string& section, const std::string& key, int value) override;
     bool WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override;
+    // One query for the whole section, instead of one per value.
+    std::optional<SectionValues> ReadSection(const std::string& section) const override;
 
     // Groups the writes of fn into one transaction (used for bulk writes).
     template <typename Fn>
@@ -61,6 +63,7 @@ private:
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_read = nullptr;
     sqlite3_stmt* m_write = nullptr;
+    sqlite3_stmt* m_scan = nullptr;
     bool m_persistent = false;
     bool m_inBatch = false;
 };

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "tariff/TariffScale.h"
+
+namespace varnolt {
+
+// The constant table of a built-in scale: Saturday and Sunday flagged, every
+// period on full hours at a unit of "0.12". For a user-defined id the result is
+// that scale as it is before it was ever saved (no periods).
+TariffScale BuiltinScale(ScaleId id);
+
+}  // namespace varnolt

@@ -1,0 +1,127 @@
+#include "tariff/CScaleStore.h"
+
+#include <algorithm>
+#include <climits>
+#include <iterator>
+#include <tuple>
+
+#include "app/NumberText.h"
+#include "app/SectionReader.h"
+#include "app/StoredList.h"
+#include "tariff/BuiltinScales.h"
+
+namespace varnolt {
+namespace {
+
+const std::string kSection = "__Scale manager";
+
+constexpr const char* kDayKeys[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                    "Friday", "Saturday", "Sunday"};
+static_assert(std::size(kDayKeys) == std::tuple_size_v<decltype(TariffScale::dayFlags)>);
+
+// The six values of a period, named "W-<i> <field>" or "H-<i> <field>".
+constexpr const char* kFrom = "From";
+constexpr const char* kFromMin = "From min";
+constexpr const char* kTo = "To";
+constexpr const char* kToMin = "To min";
+constexpr const char* kCycle = "Cycle";
+constexpr const char* kUnit = "Unit";
+constexpr const char* kPeriodFields[] = {kFrom, kFromMin, kTo, kToMin, kCycle, kUnit};
+
+// The count key holds an int; a list cannot be longer than that.
+int ListCount(const std::vector<TariffPeriod>& periods) {
+    return static_cast<int>(std::min<std::size_t>(periods.size(), INT_MAX));
+}
+
+// The suffix goes after the whole name: "W-0 From min #2".
+std::string PeriodKey(char list, int index, const char* field, const std::string& suffix) {
+    std::string key(1, list);
+    key += '-';
+    key += FormatInt(index);
+    key += ' ';
+    key += field;
+    key += suffix;
+    return key;
+}
+
+std::vector<TariffPeriod> LoadPeriods(const SectionReader& section, char list,
+                                      const std::string& countKey, const std::string& suffix) {
+    const int count = section.ReadInt(countKey + suffix, 0);
+    // A hand-edited count far above the stored periods ends at the last one
+    // stored instead of walking (and allocating) every slot up to the count.
+    const int length = StoredListLength(count, 0, [&](int index) {
+        for (const char* field : kPeriodFields) {
+            if (section.HasValue(PeriodKey(list, index, field, suffix))) {
+                return true;
+            }
+        }
+        return false;
+    });
+
+    std::vector<TariffPeriod> periods;
+    periods.reserve(static_cast<std::size_t>(length));
+    for (int i = 0; i < length; ++i) {
+        TariffPeriod period;
+        period.fromHour = section.ReadInt(PeriodKey(list, i, kFrom, suffix), 0);
+        period.fromMinute = section.ReadInt(PeriodKey(list, i, kFromMin, suffix), 0);
+        period.toHour = section.ReadInt(PeriodKey(list, i, kTo, suffix), 0);
+        period.toMinute = section.ReadInt(PeriodKey(list, i, kToMin, suffix), 0);
+        period.cycle = section.ReadString(PeriodKey(list, i, kCycle, suffix), "0");
+        period.unit = section.ReadString(PeriodKey(list, i, kUnit, suffix), "0");
+        periods.push_back(std::move(period));
+    }
+    return periods;
+}
+
+}  // namespace
+
+TariffScale CScaleStore::LoadScale(ScaleId id) const {
+    if (IsBuiltin(id)) {
+        return BuiltinScale(id);
+    }
+    const std::string suffix = KeySuffix(id);
+    // One pass over the section where the store allows it: a long list would
+    // otherwise cost seven reads per period, on every tick of a call.
+    const SectionReader section(m_store, kSection);
+    TariffScale scale{.id = id};
+    for (std::size_t day = 0; day < scale.dayFlags.size(); ++day) {
+        // Saturday and Sunday default to set; only a stored 1 counts as set.
+        const int def = day >= kSaturday ? 1 : 0;
+        scale.dayFlags[day] = section.ReadInt(kDayKeys[day] + suffix, def) == 1;
+    }
+    scale.weekdayPeriods = LoadPeriods(section, 'W', "Weekday", suffix);
+    scale.holidayPeriods = LoadPeriods(section, 'H', "Holiday", suffix);
+    return scale;
+}
+
+bool CScaleStore::SaveScale(const TariffScale& scale) {
+    if (IsBuiltin(scale.id)) {
+        return false;
+    }
+    const std::string suffix = KeySuffix(scale.id);
+    m_store.WriteInt(kSection, "Weekday" + suffix, ListCount(scale.weekdayPeriods));
+    m_store.WriteInt(kSection, "Holiday" + suffix, ListCount(scale.holidayPeriods));
+    for (std::size_t day = 0; day < scale.dayFlags.size(); ++day) {
+        m_store.WriteInt(kSection, kDayKeys[day] + suffix, scale.dayFlags[day] ? 1 : 0);
+    }
+    SavePeriods('W', scale.weekdayPeriods, suffix);
+    SavePeriods('H', scale.holidayPeriods, suffix);
+    return true;
+}
+
+void CScaleStore::SavePeriods(char list, const std::vector<TariffPeriod>& periods,
+                              const std::string& suffix) {
+    const int count = ListCount(periods);
+    for (int index = 0; index < count; ++index) {
+        const TariffPeriod& period = periods[static_cast<std::size_t>(index)];
+        // From, To, From min, To min: the order the keys have always been written in.
+        m_store.WriteInt(kSection, PeriodKey(list, index, kFrom, suffix), period.fromHour);
+        m_store.WriteInt(kSection, PeriodKey(list, index, kTo, suffix), period.toHour);
+        m_store.WriteInt(kSection, PeriodKey(list, index, kFromMin, suffix), period.fromMinute);
+        m_store.WriteInt(kSection, PeriodKey(list, index, kToMin, suffix), period.toMinute);
+        m_store.WriteString(kSection, PeriodKey(list, index, kCycle, suffix), period.cycle);
+        m_store.WriteString(kSection, PeriodKey(list, index, kUnit, suffix), period.unit);
+    }
+}
+
+}  // namespace varnolt
