@@ -171,7 +171,7 @@ TEST_F(PhonebookTreeBuilderTest, ScaleNamesAndUnknownAmounts) {
         {"Mondtarif", "Scale: Mondtarif"},      // unknown scales show as stored
     };
     for (std::size_t i = 0; i < std::size(scales); ++i) {
-        const std::string name = "E" + std::to_string(i);
+        const std::string name = std::string("E").append(std::to_string(i));
         dialer.AddEntry(name);
         if (scales[i].stored != nullptr) {
             store.WriteString(name, "Scale", scales[i].stored);
