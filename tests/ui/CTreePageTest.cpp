@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -230,6 +232,22 @@ TEST_F(CTreePageTest, TreeShowsEverythingWithOnlyTheRootExpanded) {
     EXPECT_EQ(phonebook, CTreePage::RoleIcon(ImageRole::Phonebook).pixmap(16, 16).toImage());
     EXPECT_EQ(Item({"Varnolt", "Provider", "City Net", "Home"})->icon(0).pixmap(16, 16).toImage(),
               CTreePage::RoleIcon(ImageRole::Entry).pixmap(16, 16).toImage());
+}
+
+TEST_F(CTreePageTest, LongTextsScrollSidewaysInsteadOfBeingCut) {
+    const std::string name(120, 'W');
+    dialer.AddEntry(name);
+    Open();
+    Item({"Varnolt", "Phonebook"})->setExpanded(true);
+    QApplication::processEvents();
+    QTreeWidgetItem* entry = Item({"Varnolt", "Phonebook", name.c_str()});
+    const QRect rect = tree->visualItemRect(entry);
+    EXPECT_GE(rect.width(), tree->fontMetrics().horizontalAdvance(QString::fromStdString(name)));
+    EXPECT_GT(tree->horizontalScrollBar()->maximum(), 0);
+    // Short texts still take the whole width, so the highlight spans the view.
+    Item({"Varnolt", "Phonebook"})->setExpanded(false);
+    QApplication::processEvents();
+    EXPECT_GE(tree->header()->sectionSize(0), tree->viewport()->width());
 }
 
 TEST(CTreePageIcons, EachRoleHasItsOwnPicture) {

@@ -296,6 +296,11 @@ bool CTreePage::eventFilter(QObject* watched, QEvent* event) {
         OnContextMenu(menuEvent->pos(), menuEvent->globalPos());
         return true;
     }
+    if (m_tree != nullptr && watched == m_tree->viewport() && event->type() == QEvent::Resize) {
+        // The column is as wide as its longest text, but never narrower than
+        // the view, so a selected row is highlighted across the whole view.
+        m_tree->header()->setMinimumSectionSize(m_tree->viewport()->width());
+    }
     if (m_tree != nullptr && watched == m_tree && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Insert) {
