@@ -100,17 +100,6 @@ TEST_F(PhonebookTreeLogicTest, NewEntryOpensTheDialogThenRebuildsThenNotifies) {
     EXPECT_EQ(host.sent.size(), 2u);
 }
 
-TEST_F(PhonebookTreeLogicTest, EditEntryOpensTheDialogForTheSelectedTextWithoutRebuilding) {
-    dialer.AddEntry("Office");
-    logic.Rebuild();
-    dialer.onEditEntryDialog = [&](const std::string& name) { dialer.RenameEntry(name, "Work"); };
-    logic.RunCommand(kCmdEditEntry, EntryItem("Office"));
-    EXPECT_EQ(dialer.editDialogNames, (std::vector<std::string>{"Office"}));
-    EXPECT_EQ(view.log, (std::vector<std::string>{"tree"}));
-    EXPECT_EQ(EntryNames(), (std::vector<std::string>{"Office"}));
-    EXPECT_TRUE(host.sent.empty());
-}
-
 TEST_F(PhonebookTreeLogicTest, CommandsWithoutHandlersDoNothingUntilOneIsInstalled) {
     const TreeItemContext application = EntryChild("Office", "Autolaunch", "Mail");
     logic.OnDoubleClick(application);
@@ -134,40 +123,6 @@ TEST_F(PhonebookTreeLogicTest, CommandsWithoutHandlersDoNothingUntilOneIsInstall
     for (const MenuItem& item : logic.ContextMenu(application)) {
         EXPECT_TRUE(item.separator || item.enabled) << item.text;
     }
-}
-
-TEST_F(PhonebookTreeLogicTest, DoubleClickOnFiguresSelectsTheirPage) {
-    logic.OnDoubleClick(EntryChild("Office", "Call-fee indicator", "Costs: 0 EUR"));
-    TreeItemContext overallCosts;
-    overallCosts.text = "Costs: 0 EUR";
-    overallCosts.parent = "Overall call-fee indicator";
-    overallCosts.grandparent = "Varnolt";
-    logic.OnDoubleClick(overallCosts);
-    logic.OnDoubleClick(EntryItem("Office"));
-    EXPECT_EQ(host.sent,
-              (std::vector<RecordingSheetHost::Sent>{{WM_SELECT_PAGE, 2}, {WM_SELECT_PAGE, 1}}));
-}
-
-TEST_F(PhonebookTreeLogicTest, DialButtonNeedsAnEntryOrProviderAndADialHandler) {
-    logic.OnSelectionChanged(EntryItem("Office"));
-    EXPECT_FALSE(view.dialEnabled);  // nothing would dial yet
-    std::vector<std::string> dialed;
-    logic.InstallHandler(kCmdDial,
-                         [&](const TreeItemContext& item) { dialed.push_back(item.text); });
-    EXPECT_TRUE(view.dialEnabled);
-    logic.OnSelectionChanged(EntryChild("Office", "Login settings", "User: a"));
-    EXPECT_FALSE(view.dialEnabled);
-    TreeItemContext provider;
-    provider.text = "City Net";
-    provider.parent = "Provider";
-    provider.grandparent = "Varnolt";
-    logic.OnSelectionChanged(provider);
-    EXPECT_TRUE(view.dialEnabled);
-    logic.OnSelectionChanged(std::nullopt);
-    EXPECT_FALSE(view.dialEnabled);
-    logic.InstallHandler(kCmdDial, nullptr);  // removing a handler greys again
-    logic.OnSelectionChanged(EntryItem("Office"));
-    EXPECT_FALSE(view.dialEnabled);
 }
 
 TEST_F(PhonebookTreeLogicTest, ScaleMenuMarksTheStoredScale) {
