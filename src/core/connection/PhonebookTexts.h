@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace varnolt {
+
+// Fixed texts of the Phonebook tree. Items are classified by them, so every
+// part of the program that looks for an item uses these.
+inline constexpr std::string_view kRootText = "Varnolt";
+inline constexpr std::string_view kOverallIndicatorText = "Overall call-fee indicator";
+inline constexpr std::string_view kPhonebookText = "Phonebook";
+inline constexpr std::string_view kProviderText = "Provider";
+inline constexpr std::string_view kLoginSettingsText = "Login settings";
+inline constexpr std::string_view kAutolaunchText = "Autolaunch";
+inline constexpr std::string_view kCallFeeIndicatorText = "Call-fee indicator";
+
+// Store names read by the tree.
+inline constexpr std::string_view kAllEntriesSection = "All entries";
+inline constexpr std::string_view kProviderListSection = "_Provider List_";
+inline constexpr std::string_view kDefaultScale = "Deutsche Telekom City";
+
+// "User: %s"
+std::string UserItemText(std::string_view userName);
+// "Password: *****" or "Password: <no password defined>"
+std::string PasswordItemText(bool hasPassword);
+// "Redial after N secs"
+std::string RedialItemText(int seconds);
+// "Scale: " + the shown name of a stored scale identifier
+std::string ScaleItemText(std::string_view storedScale);
+// "Costs: amount symbol"; a stored "<unknown>" amount shows as 0
+std::string CostsItemText(std::string_view storedAmount, std::string_view currencySymbol);
+// "Last connect: text"
+std::string LastConnectItemText(std::string_view lastConnect);
+
+// The scale a stored identifier means: the old "Userdefined" is the first
+// user-defined scale; everything else stands as stored.
+std::string ShownScaleName(std::string_view storedScale);
+
+// Section of an entry's n-th autolaunch application.
+std::string AutolaunchSection(std::string_view entryName, int number);
+// Section of a provider and the list keys of the provider store.
+std::string ProviderSection(std::string_view description);
+std::string ProviderKey(int number);
+std::string ProviderMemberKey(int number);
+
+}  // namespace varnolt

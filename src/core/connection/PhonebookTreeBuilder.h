@@ -1,0 +1,32 @@
+#pragma once
+
+#include "connection/TreeNode.h"
+
+namespace varnolt {
+
+class Locale;
+class RemoteAccess;
+class SettingsStore;
+
+// Builds the Phonebook tree from the remote-access phonebook and the settings
+// store: the root with the overall indicator, "Phonebook" with every entry and
+// "Provider" with every provider. Never fails: a missing value shows its
+// default text, and hand-edited list counts are read within bounds.
+class PhonebookTreeBuilder {
+public:
+    PhonebookTreeBuilder(RemoteAccess& dialer, const SettingsStore& store, const Locale& locale)
+        : m_dialer(dialer), m_store(store), m_locale(locale) {}
+
+    TreeNode Build() const;
+
+private:
+    void AddEntry(TreeNode& phonebook, const std::string& name,
+                  const std::string& currencySymbol) const;
+    void AddProviders(TreeNode& providerList) const;
+
+    RemoteAccess& m_dialer;
+    const SettingsStore& m_store;
+    const Locale& m_locale;
+};
+
+}  // namespace varnolt

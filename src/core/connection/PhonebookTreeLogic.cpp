@@ -1,0 +1,109 @@
+#include "PhonebookTreeLogic.h"
+
+#include "app/SheetMessages.h"
+#include "connection/PhonebookTexts.h"
+#include "connection/PhonebookTreeBuilder.h"
+#include "connection/PhonebookTreeView.h"
+#include "connection/TreeCommands.h"
+#include "platform/RemoteAccess.h"
+#include "platform/SettingsStore.h"
+
+namespace varnolt {
+
+PhonebookTreeLogic::PhonebookTreeLogic(const SettingsStore& store, RemoteAccess& dialer,
+                                       const Locale& locale, SheetHost& host,
+                                       PhonebookTreeView& view)
+    : m_store(store), m_dialer(dialer), m_locale(locale), m_host(host), m_view(view) {
+    m_handlers[kCmdNewEntry] = [this](const TreeItemContext&) { NewEntry(); };
+    m_handlers[kCmdEditEntry] = [this](const TreeItemContext& selected) { EditEntry(selected); };
+}
+
+void PhonebookTreeLogic::InstallHandler(int command, Handler handler) {
+    if (handler) {
+        m_handlers[command] = std::move(handler);
+    } else {
+        m_handlers.erase(command);
+    }
+    UpdateDialButton();
+}
+
+bool PhonebookTreeLogic::HasHandler(int command) const {
+    return m_handlers.count(command) != 0;
+}
+
+void PhonebookTreeLogic::Rebuild() {
+    m_view.ShowTree(PhonebookTreeBuilder(m_dialer, m_store, m_locale).Build());
+}
+
+void PhonebookTreeLogic::OnSelectionChanged(const std::optional<TreeItemContext>& selected) {
+    m_selectedKind = selected ? std::optional(ClassifyTreeItem(*selected)) : std::nullopt;
+    UpdateDialButton();
+}
+
+void PhonebookTreeLogic::UpdateDialButton() {
+    // A button that would do nothing stays greyed, whatever is selected.
+    m_view.EnableDialButton(m_selectedKind && DialAppliesTo(*m_selectedKind) &&
+                            HasHandler(kCmdDial));
+}
+
+PopupMenu PhonebookTreeLogic::ContextMenu(const TreeItemContext& selected) const {
+    const TreeItemKind kind = ClassifyTreeItem(selected);
+    auto available = [this](int command) { return HasHandler(command); };
+    if (kind != TreeItemKind::CallFeeChild) {
+        return ContextMenuFor(kind, available);
+    }
+    // The scale menu marks the entry's scale; the entry is two levels up.
+    const std::string& entry = *selected.grandparent;
+    return ContextMenuFor(
+        kind, available,
+        ShownScaleName(m_store.ReadString(entry, "Scale", std::string(kDefaultScale))));
+}
+
+void PhonebookTreeLogic::RunCommand(int command, const TreeItemContext& selected) {
+    auto it = m_handlers.find(command);
+    if (it != m_handlers.end()) {
+        // A copy: a handler may replace handlers while it runs.
+        Handler handler = it->second;
+        handler(selected);
+    }
+}
+
+void PhonebookTreeLogic::OnDoubleClick(const TreeItemContext& item) {
+    const DoubleClickAction action = DoubleClickFor(ClassifyTreeItem(item));
+    switch (action.kind) {
+        case DoubleClickAction::Kind::SelectPage:
+            m_host.SendNotification(WM_SELECT_PAGE, action.value);
+            break;
+        case DoubleClickAction::Kind::Command:
+            RunCommand(action.value, item);
+            break;
+        case DoubleClickAction::Kind::None:
+            break;
+    }
+}
+
+void PhonebookTreeLogic::OnDeleteKey(const TreeItemContext& selected) {
+    if (int command = DeleteKeyCommand(ClassifyTreeItem(selected))) {
+        RunCommand(command, selected);
+    }
+}
+
+void PhonebookTreeLogic::OnInsertKey(const TreeItemContext& selected) {
+    if (int command = InsertKeyCommand(ClassifyTreeItem(selected))) {
+        RunCommand(command, selected);
+    }
+}
+
+void PhonebookTreeLogic::NewEntry() {
+    // The dialog's result is not examined: the rebuild shows what it did.
+    m_dialer.CreateEntryDialog();
+    Rebuild();
+    m_host.SendNotification(WM_RELOAD_AUTOCONNECT, 0);
+}
+
+void PhonebookTreeLogic::EditEntry(const TreeItemContext& selected) {
+    // A renamed entry keeps its old name in the tree until the next rebuild.
+    m_dialer.EditEntryDialog(selected.text);
+}
+
+}  // namespace varnolt

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "connection/TreeItemKind.h"
+
+namespace varnolt {
+
+// One line of a pop-up menu as plain data; the page turns it into a widget.
+struct MenuItem {
+    std::string text;
+    int command = 0;
+    bool separator = false;
+    bool enabled = true;
+    bool checkable = false;
+    bool checked = false;
+
+    bool operator==(const MenuItem&) const = default;
+};
+using PopupMenu = std::vector<MenuItem>;
+
+// What a double click on an item does.
+struct DoubleClickAction {
+    enum class Kind { None, Command, SelectPage };
+    Kind kind = Kind::None;
+    int value = 0;  // the command, or the page index
+
+    bool operator==(const DoubleClickAction&) const = default;
+};
+
+// The scale choices in menu order; the first four are built in.
+struct ScaleChoice {
+    std::string_view identifier;
+    int command;
+};
+extern const std::array<ScaleChoice, 7> kScaleChoices;
+constexpr int kBuiltinScaleCount = 4;
+
+// Whether a command has a handler yet: the items of commands without one are
+// shown greyed.
+using CommandAvailable = std::function<bool(int command)>;
+
+// The context menu of an item, by the first matching rule; empty for no menu.
+// checkedScale is the shown name of the entry's scale (only used for the
+// scale menu of a child of an entry's call-fee indicator).
+PopupMenu ContextMenuFor(TreeItemKind kind, const CommandAvailable& available,
+                         std::string_view checkedScale = {});
+
+DoubleClickAction DoubleClickFor(TreeItemKind kind);
+// The command of the Delete and Insert keys on an item; 0 for none.
+int DeleteKeyCommand(TreeItemKind kind);
+int InsertKeyCommand(TreeItemKind kind);
+
+// "&Dial" applies to entries and providers only.
+bool DialAppliesTo(TreeItemKind kind);
+
+}  // namespace varnolt

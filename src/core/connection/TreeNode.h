@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace varnolt {
+
+// The small picture shown at a tree item; one per role.
+enum class ImageRole {
+    Program,
+    CallFeeIndicator,
+    Costs,
+    LastConnect,
+    Phonebook,
+    Entry,
+    LoginSettings,
+    User,
+    Password,
+    Redial,
+    Autolaunch,
+    Application,
+    Scale,
+    ProviderList,
+    Provider,
+};
+constexpr int kImageRoleCount = static_cast<int>(ImageRole::Provider) + 1;
+
+// One item of the Phonebook tree as plain data. Items carry nothing but their
+// text and picture: other code finds them by text and position.
+struct TreeNode {
+    std::string text;
+    ImageRole image = ImageRole::Program;
+    std::vector<TreeNode> children;
+
+    TreeNode& Add(std::string childText, ImageRole childImage) {
+        children.push_back({std::move(childText), childImage, {}});
+        return children.back();
+    }
+};
+
+}  // namespace varnolt

@@ -1,0 +1,320 @@
+#include "CTreePage.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "connection/TreeCommands.h"
+
+namespace varnolt {
+
+namespace {
+
+const char* IconFile(ImageRole role) {
+    switch (role) {
+        case ImageRole::Program:
+            return "program";
+        case ImageRole::CallFeeIndicator:
+            return "call-fee-indicator";
+        case ImageRole::Costs:
+            return "costs";
+        case ImageRole::LastConnect:
+            return "last-connect";
+        case ImageRole::Phonebook:
+            return "phonebook";
+        case ImageRole::Entry:
+            return "entry";
+        case ImageRole::LoginSettings:
+            return "login-settings";
+        case ImageRole::User:
+            return "user";
+        case ImageRole::Password:
+            return "password";
+        case ImageRole::Redial:
+            return "redial";
+        case ImageRole::Autolaunch:
+            return "autolaunch";
+        case ImageRole::Application:
+            return "application";
+        case ImageRole::Scale:
+            return "scale";
+        case ImageRole::ProviderList:
+            return "provider-list";
+        case ImageRole::Provider:
+            return "provider";
+    }
+    return "program";
+}
+
+QPixmap RenderSvg(const QString& resource, int size) {
+    QSvgRenderer renderer(resource);
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+constexpr int kProgressMaximum = 10;
+
+}  // namespace
+
+CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& locale,
+                     SheetHost& host, QWidget* parent)
+    : CSheetPage(parent),
+      m_logic(std::make_unique<PhonebookTreeLogic>(store, dialer, locale, host,
+                                                   static_cast<PhonebookTreeView&>(*this))),
+      m_presentMenu([](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }) {
+    setObjectName("CTreePage");
+}
+
+CTreePage::~CTreePage() = default;
+
+QIcon CTreePage::RoleIcon(ImageRole role) {
+    const QString file = QStringLiteral(":/icons/tree/%1.svg").arg(IconFile(role));
+    QIcon icon;
+    icon.addPixmap(RenderSvg(file, 16));
+    icon.addPixmap(RenderSvg(file, 32));  // for screens with twice the pixels
+    return icon;
+}
+
+void CTreePage::OnInitPage() {
+    // Find the controls.
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName("phonebookTree");
+    m_tree->setHeaderHidden(true);
+    m_tree->setColumnCount(1);
+    m_tree->setRootIsDecorated(true);
+    m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tree->setDragDropMode(QAbstractItemView::NoDragDrop);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setIconSize(QSize(16, 16));
+    m_tree->setUniformRowHeights(true);
+    // Long entry names scroll sideways instead of being cut off.
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->header()->setStretchLastSection(false);
+    m_tree->installEventFilter(this);
+    m_tree->viewport()->installEventFilter(this);
+
+    auto* statusLabel = new QLabel(tr("Connect status:"), this);
+    statusLabel->setObjectName("connectStatusLabel");
+    m_status = new QLabel(this);
+    m_status->setObjectName("statusLine");
+    m_status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_status->setAlignment(Qt::AlignCenter);
+    auto* progressLabel = new QLabel(tr("Redial progress:"), this);
+    progressLabel->setObjectName("redialProgressLabel");
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName("redialProgress");
+    m_progress->setTextVisible(false);
+    m_dial = new QPushButton(tr("&Dial"), this);
+    m_dial->setObjectName("dialButton");
+    m_dial->setEnabled(false);
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel->setObjectName("cancelButton");
+
+    auto* lower = new QGridLayout;
+    lower->addWidget(statusLabel, 0, 0);
+    lower->addWidget(m_status, 1, 0);
+    lower->addWidget(m_dial, 1, 1);
+    lower->addWidget(progressLabel, 2, 0);
+    lower->addWidget(m_progress, 3, 0);
+    lower->addWidget(m_cancel, 3, 1);
+    lower->setColumnStretch(0, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tree, 1);
+    layout->addLayout(lower);
+
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CTreePage::OnSelectionChanged);
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item, int) { m_logic->OnDoubleClick(ContextOf(item)); });
+    connect(m_dial, &QPushButton::clicked, this, [this] {
+        if (auto selected = SelectedContext()) {
+            m_logic->RunCommand(kCmdDial, *selected);
+        }
+    });
+    connect(m_cancel, &QPushButton::clicked, this, [this] {
+        m_logic->RunCommand(kCmdCancel, SelectedContext().value_or(TreeItemContext{}));
+    });
+
+    m_status->setText(tr("no connection established"));
+    for (int role = 0; role < kImageRoleCount; ++role) {
+        m_images[role] = RoleIcon(static_cast<ImageRole>(role));
+    }
+    m_logic->Rebuild();
+    m_progress->setRange(0, kProgressMaximum);
+    m_progress->setValue(0);
+    m_cancel->setEnabled(false);
+}
+
+void CTreePage::OnReloadPhonebook() {
+    // Before set-up there is no tree yet; set-up builds it from the store.
+    if (IsInitialised()) {
+        m_logic->Rebuild();
+    }
+}
+
+void CTreePage::InstallCommandHandler(int command, PhonebookTreeLogic::Handler handler) {
+    m_logic->InstallHandler(command, std::move(handler));
+}
+
+void CTreePage::SetMenuPresenter(MenuPresenter presenter) {
+    m_presentMenu = std::move(presenter);
+}
+
+QTreeWidgetItem* CTreePage::MakeItem(const TreeNode& node) const {
+    auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(node.text)});
+    item->setIcon(0, m_images[static_cast<int>(node.image)]);
+    if (!node.children.empty()) {
+        QList<QTreeWidgetItem*> children;
+        children.reserve(static_cast<qsizetype>(node.children.size()));
+        for (const TreeNode& child : node.children) {
+            children.append(MakeItem(child));
+        }
+        item->addChildren(children);
+    }
+    return item;
+}
+
+void CTreePage::ShowTree(const TreeNode& root) {
+    if (m_tree == nullptr) {
+        return;
+    }
+    m_tree->setUpdatesEnabled(false);
+    {
+        const QSignalBlocker blocker(m_tree);
+        m_tree->clear();
+        QTreeWidgetItem* top = MakeItem(root);
+        m_tree->addTopLevelItem(top);
+        top->setExpanded(true);
+    }
+    m_tree->setUpdatesEnabled(true);
+    OnSelectionChanged();
+}
+
+void CTreePage::EnableDialButton(bool enable) {
+    if (m_dial != nullptr) {
+        m_dial->setEnabled(enable);
+    }
+}
+
+QTreeWidgetItem* CTreePage::SelectedItem() const {
+    const QList<QTreeWidgetItem*> selected = m_tree->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+TreeItemContext CTreePage::ContextOf(const QTreeWidgetItem* item) const {
+    TreeItemContext context;
+    context.text = item->text(0).toStdString();
+    const QTreeWidgetItem* parent = item->parent();
+    if (parent == nullptr) {
+        return context;
+    }
+    context.parent = parent->text(0).toStdString();
+    if (parent == m_tree->topLevelItem(0)) {
+        switch (parent->indexOfChild(const_cast<QTreeWidgetItem*>(item))) {
+            case 0:
+                context.rootChild = RootChild::OverallIndicator;
+                break;
+            case 1:
+                context.rootChild = RootChild::Phonebook;
+                break;
+            case 2:
+                context.rootChild = RootChild::Provider;
+                break;
+            default:
+                break;
+        }
+    }
+    if (const QTreeWidgetItem* grandparent = parent->parent()) {
+        context.grandparent = grandparent->text(0).toStdString();
+        if (const QTreeWidgetItem* greatGrandparent = grandparent->parent()) {
+            context.greatGrandparent = greatGrandparent->text(0).toStdString();
+        }
+    }
+    return context;
+}
+
+std::optional<TreeItemContext> CTreePage::SelectedContext() const {
+    if (m_tree == nullptr) {
+        return std::nullopt;
+    }
+    const QTreeWidgetItem* item = SelectedItem();
+    return item == nullptr ? std::nullopt : std::optional(ContextOf(item));
+}
+
+void CTreePage::OnSelectionChanged() {
+    m_logic->OnSelectionChanged(SelectedContext());
+}
+
+void CTreePage::OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos) {
+    // A click on an item selects it; on empty space the selection stays.
+    if (QTreeWidgetItem* hit = m_tree->itemAt(viewportPos)) {
+        m_tree->setCurrentItem(hit);
+    }
+    const std::optional<TreeItemContext> selected = SelectedContext();
+    if (!selected) {
+        return;
+    }
+    const PopupMenu items = m_logic->ContextMenu(*selected);
+    if (items.empty()) {
+        return;
+    }
+    QMenu menu(this);
+    menu.setObjectName("phonebookMenu");
+    for (const MenuItem& line : items) {
+        if (line.separator) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromStdString(line.text));
+        action->setData(line.command);
+        action->setEnabled(line.enabled);
+        action->setCheckable(line.checkable);
+        action->setChecked(line.checked);
+    }
+    QAction* chosen = m_presentMenu ? m_presentMenu(menu, globalPos) : nullptr;
+    if (chosen != nullptr && chosen->isEnabled()) {
+        m_logic->RunCommand(chosen->data().toInt(), *selected);
+    }
+}
+
+bool CTreePage::eventFilter(QObject* watched, QEvent* event) {
+    if (m_tree != nullptr && watched == m_tree->viewport() &&
+        event->type() == QEvent::ContextMenu) {
+        auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+        OnContextMenu(menuEvent->pos(), menuEvent->globalPos());
+        return true;
+    }
+    if (m_tree != nullptr && watched == m_tree->viewport() && event->type() == QEvent::Resize) {
+        // The column is as wide as its longest text, but never narrower than
+        // the view, so a selected row is highlighted across the whole view.
+        m_tree->header()->setMinimumSectionSize(m_tree->viewport()->width());
+    }
+    if (m_tree != nullptr && watched == m_tree && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Insert) {
+            if (auto selected = SelectedContext()) {
+                if (key->key() == Qt::Key_Delete) {
+                    m_logic->OnDeleteKey(*selected);
+                } else {
+                    m_logic->OnInsertKey(*selected);
+                }
+            }
+            return true;
+        }
+    }
+    return CSheetPage::eventFilter(watched, event);
+}
+
+}  // namespace varnolt

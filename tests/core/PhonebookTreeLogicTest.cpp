@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "FixedLocale.h"
+#include "MemorySettingsStore.h"
+#include "RecordingSheetHost.h"
+#include "ScriptedDialer.h"
+#include "connection/PhonebookTreeLogic.h"
+#include "connection/PhonebookTreeView.h"
+#include "connection/TreeCommands.h"
+
+namespace varnolt {
+namespace {
+
+using test::FixedLocale;
+using test::MemorySettingsStore;
+using test::RecordingSheetHost;
+using test::ScriptedDialer;
+
+// A view that keeps the last tree and logs what it was asked, in order.
+class FakeView final : public PhonebookTreeView {
+public:
+    void ShowTree(const TreeNode& root) override {
+        tree = root;
+        log.push_back("tree");
+    }
+    void EnableDialButton(bool enable) override { dialEnabled = enable; }
+
+    TreeNode tree;
+    std::vector<std::string> log;
+    bool dialEnabled = true;
+};
+
+TreeItemContext EntryItem(const std::string& name) {
+    TreeItemContext item;
+    item.text = name;
+    item.parent = "Phonebook";
+    item.grandparent = "Varnolt";
+    return item;
+}
+
+TreeItemContext PhonebookItem() {
+    TreeItemContext item;
+    item.text = "Phonebook";
+    item.parent = "Varnolt";
+    item.rootChild = RootChild::Phonebook;
+    return item;
+}
+
+TreeItemContext EntryChild(const std::string& entry, const std::string& section,
+                           const std::string& text) {
+    TreeItemContext item;
+    item.text = text;
+    item.parent = section;
+    item.grandparent = entry;
+    item.greatGrandparent = "Phonebook";
+    return item;
+}
+
+class PhonebookTreeLogicTest : public ::testing::Test {
+protected:
+    PhonebookTreeLogicTest() {
+        host.onNotification = [this](unsigned message, int) {
+            view.log.push_back("notify " + std::to_string(message));
+        };
+    }
+
+    std::vector<std::string> EntryNames() const {
+        std::vector<std::string> names;
+        for (const TreeNode& entry : view.tree.children.at(1).children) {
+            names.push_back(entry.text);
+        }
+        return names;
+    }
+
+    MemorySettingsStore store;
+    ScriptedDialer dialer;
+    FixedLocale locale;
+    RecordingSheetHost host;
+    FakeView view;
+    PhonebookTreeLogic logic{store, dialer, locale, host, view};
+};
+
+TEST_F(PhonebookTreeLogicTest, NewEntryOpensTheDialogThenRebuildsThenNotifies) {
+    dialer.AddEntry("Office");
+    logic.Rebuild();
+    view.log.clear();
+    dialer.onCreateEntryDialog = [&] {
+        view.log.push_back("dialog");
+        dialer.AddEntry("Home");
+    };
+    logic.OnInsertKey(PhonebookItem());
+    EXPECT_EQ(view.log, (std::vector<std::string>{"dialog", "tree", "notify 32870"}));
+    EXPECT_EQ(EntryNames(), (std::vector<std::string>{"Office", "Home"}));
+    EXPECT_EQ(host.sent, (std::vector<RecordingSheetHost::Sent>{{WM_RELOAD_AUTOCONNECT, 0}}));
+
+    // A cancelled dialog is not examined: the tree is rebuilt all the same.
+    dialer.onCreateEntryDialog = nullptr;
+    logic.RunCommand(kCmdNewEntry, PhonebookItem());
+    EXPECT_EQ(dialer.createDialogCount, 2);
+    EXPECT_EQ(host.sent.size(), 2u);
+}
+
+TEST_F(PhonebookTreeLogicTest, CommandsWithoutHandlersDoNothingUntilOneIsInstalled) {
+    const TreeItemContext application = EntryChild("Office", "Autolaunch", "Mail");
+    logic.OnDoubleClick(application);
+    logic.OnDeleteKey(application);
+    logic.RunCommand(kCmdEditApplication, application);
+    EXPECT_TRUE(view.log.empty());
+    EXPECT_EQ(ContextMenuFor(TreeItemKind::Application, nullptr), logic.ContextMenu(application));
+
+    std::vector<std::pair<int, std::string>> calls;
+    for (int command : {kCmdEditApplication, kCmdDeleteApplication}) {
+        logic.InstallHandler(command, [&calls, command](const TreeItemContext& item) {
+            calls.emplace_back(command, *item.grandparent + "/" + item.text);
+        });
+    }
+    logic.OnDoubleClick(application);
+    logic.OnDeleteKey(application);
+    logic.OnDeleteKey(EntryItem("Office"));  // no Delete on an entry
+    EXPECT_EQ(calls,
+              (std::vector<std::pair<int, std::string>>{{kCmdEditApplication, "Office/Mail"},
+                                                        {kCmdDeleteApplication, "Office/Mail"}}));
+    for (const MenuItem& item : logic.ContextMenu(application)) {
+        EXPECT_TRUE(item.separator || item.enabled) << item.text;
+    }
+}
+
+TEST_F(PhonebookTreeLogicTest, ScaleMenuMarksTheStoredScale) {
+    auto checked = [&](const std::string& entry) {
+        std::string texts;
+        for (const MenuItem& item :
+             logic.ContextMenu(EntryChild(entry, "Call-fee indicator", "Scale: x"))) {
+            if (item.checked) {
+                texts += item.text;
+            }
+        }
+        return texts;
+    };
+    store.WriteString("Old", "Scale", "Userdefined");
+    store.WriteString("Far", "Scale", "Deutsche Telekom Fern");
+    EXPECT_EQ(checked("Old"), "Scale: Userdefined scale #1");
+    EXPECT_EQ(checked("Far"), "Scale: Deutsche Telekom Fern");
+    EXPECT_EQ(checked("Unset"), "Scale: Deutsche Telekom City");
+}
+
+}  // namespace
+}  // namespace varnolt

@@ -1,0 +1,487 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "FixedLocale.h"
+#include "MemorySettingsStore.h"
+#include "RecordingSheetHost.h"
+#include "ScriptedDialer.h"
+#include "app/CRASSheet.h"
+#include "connection/CTreePage.h"
+#include "connection/TreeCommands.h"
+
+namespace varnolt {
+namespace {
+
+using test::FixedLocale;
+using test::MemorySettingsStore;
+using test::RecordingSheetHost;
+using test::ScriptedDialer;
+using Sent = RecordingSheetHost::Sent;
+
+std::string DescribeMenu(const QMenu& menu) {
+    std::string out;
+    for (const QAction* action : menu.actions()) {
+        if (!out.empty()) {
+            out += ", ";
+        }
+        if (action->isSeparator()) {
+            out += "-";
+            continue;
+        }
+        out += action->text().toStdString() + "=" + std::to_string(action->data().toInt());
+        out += action->isEnabled() ? "" : "(off)";
+        out += action->isChecked() ? "(x)" : "";
+    }
+    return out;
+}
+
+void Outline(const QTreeWidgetItem* item, int depth, std::string& out) {
+    out.append(static_cast<std::size_t>(depth), ' ').append(item->text(0).toStdString());
+    out.append(item->isExpanded() ? " +\n" : "\n");
+    for (int i = 0; i < item->childCount(); ++i) {
+        Outline(item->child(i), depth + 1, out);
+    }
+}
+
+class CTreePageTest : public ::testing::Test {
+protected:
+    CTreePageTest() {
+        dialer.AddEntry("Office", "jane", "secret", true);
+        dialer.AddEntry("Home", "joe");
+        store.WriteInt("Office", "Autolaunch", 1);
+        store.WriteString("Office Autolaunch #1", "Description", "Mail");
+        store.WriteString("Home", "Scale", "Userdefined");
+        store.WriteInt("_Provider List_", "nCount", 1);
+        store.WriteString("_Provider List_", "Provider #1", "City Net");
+        store.WriteInt("Provider City Net", "How much entries", 2);
+        store.WriteString("Provider City Net", "Phonebook #1", "Home");
+        store.WriteString("Provider City Net", "Phonebook #2", "Office");
+    }
+
+    void Open() {
+        page = std::make_unique<CTreePage>(store, dialer, locale, host);
+        page->resize(560, 480);
+        page->SetMenuPresenter([this](QMenu& menu, const QPoint&) -> QAction* {
+            menus.push_back(DescribeMenu(menu));
+            for (QAction* action : menu.actions()) {
+                if (action->text() == choose) {
+                    return action;
+                }
+            }
+            return nullptr;
+        });
+        page->show();
+        QApplication::processEvents();
+        tree = page->Tree();
+        ASSERT_NE(tree, nullptr);
+    }
+
+    // The item reached by texts from the root down.
+    QTreeWidgetItem* Item(std::initializer_list<const char*> path) {
+        QTreeWidgetItem* item = nullptr;
+        for (const char* text : path) {
+            QTreeWidgetItem* next = nullptr;
+            const int count = item ? item->childCount() : tree->topLevelItemCount();
+            for (int i = 0; i < count && next == nullptr; ++i) {
+                QTreeWidgetItem* candidate = item ? item->child(i) : tree->topLevelItem(i);
+                if (candidate->text(0) == text) {
+                    next = candidate;
+                }
+            }
+            if (next == nullptr) {
+                ADD_FAILURE() << "no item " << text;
+                return nullptr;
+            }
+            item = next;
+        }
+        return item;
+    }
+
+    QPoint PointOf(QTreeWidgetItem* item) {
+        tree->scrollToItem(item);
+        QApplication::processEvents();
+        return tree->visualItemRect(item).center();
+    }
+    void RightClickAt(const QPoint& pos) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, tree->viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(tree->viewport(), &event);
+    }
+    // The menu a right click on the item shows; "" for none.
+    std::string MenuOf(QTreeWidgetItem* item) {
+        menus.clear();
+        RightClickAt(PointOf(item));
+        return menus.empty() ? "" : menus.back();
+    }
+    void DoubleClick(QTreeWidgetItem* item) {
+        const QPoint pos = PointOf(item);
+        const QPoint global = tree->viewport()->mapToGlobal(pos);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            const bool down = type != QEvent::MouseButtonRelease;
+            QMouseEvent event(type, pos, global, Qt::LeftButton,
+                              down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(tree->viewport(), &event);
+        }
+    }
+    void Press(QTreeWidgetItem* item, Qt::Key key) {
+        tree->setCurrentItem(item);
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(tree, &event);
+    }
+    template <typename T>
+    T* Widget(const char* name) {
+        T* widget = page->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    std::string TreeOutline() {
+        std::string out;
+        Outline(tree->topLevelItem(0), 0, out);
+        return out;
+    }
+
+    MemorySettingsStore store;
+    ScriptedDialer dialer;
+    FixedLocale locale{"EUR"};
+    RecordingSheetHost host;
+    std::unique_ptr<CTreePage> page;
+    QTreeWidget* tree = nullptr;
+    std::vector<std::string> menus;
+    QString choose;  // the menu item the "user" picks
+};
+
+TEST_F(CTreePageTest, LayoutAndStateAfterSetUp) {
+    Open();
+    EXPECT_EQ(tree->objectName(), "phonebookTree");
+    EXPECT_TRUE(tree->isHeaderHidden());
+    EXPECT_TRUE(tree->rootIsDecorated());
+    EXPECT_EQ(tree->dragDropMode(), QAbstractItemView::NoDragDrop);
+    EXPECT_EQ(tree->iconSize(), QSize(16, 16));
+
+    EXPECT_EQ(Widget<QLabel>("connectStatusLabel")->text(), "Connect status:");
+    auto* status = Widget<QLabel>("statusLine");
+    EXPECT_EQ(status->text(), "no connection established");
+    EXPECT_EQ(status->frameShape(), QFrame::Panel);
+    EXPECT_EQ(status->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(status->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(Widget<QLabel>("redialProgressLabel")->text(), "Redial progress:");
+    auto* progress = Widget<QProgressBar>("redialProgress");
+    EXPECT_EQ(progress->minimum(), 0);
+    EXPECT_EQ(progress->maximum(), 10);
+    EXPECT_EQ(progress->value(), 0);
+    auto* dial = Widget<QPushButton>("dialButton");
+    auto* cancel = Widget<QPushButton>("cancelButton");
+    EXPECT_EQ(dial->text(), "&Dial");
+    EXPECT_EQ(cancel->text(), "Cancel");
+    EXPECT_FALSE(dial->isEnabled());
+    EXPECT_FALSE(cancel->isEnabled());
+    // The tree on top, the status area below it.
+    EXPECT_LT(tree->geometry().bottom(), status->geometry().top());
+    EXPECT_LT(status->geometry().bottom(), progress->geometry().top());
+}
+
+TEST_F(CTreePageTest, TreeShowsEverythingWithOnlyTheRootExpanded) {
+    Open();
+    EXPECT_EQ(TreeOutline(),
+              "Varnolt +\n"
+              " Overall call-fee indicator\n"
+              "  Costs: 0 EUR\n"
+              "  Last connect: <unknown>\n"
+              " Phonebook\n"
+              "  Office\n"
+              "   Login settings\n"
+              "    User: jane\n"
+              "    Password: *****\n"
+              "    Redial after 10 secs\n"
+              "   Autolaunch\n"
+              "    Mail\n"
+              "   Call-fee indicator\n"
+              "    Scale: Deutsche Telekom City\n"
+              "    Costs: 0 EUR\n"
+              "    Last connect: <unknown>\n"
+              "  Home\n"
+              "   Login settings\n"
+              "    User: joe\n"
+              "    Password: <no password defined>\n"
+              "    Redial after 10 secs\n"
+              "   Autolaunch\n"
+              "   Call-fee indicator\n"
+              "    Scale: Userdefined scale #1\n"
+              "    Costs: 0 EUR\n"
+              "    Last connect: <unknown>\n"
+              " Provider\n"
+              "  City Net\n"
+              "   Home\n"
+              "   Office\n");
+
+    // Every item has its role's picture.
+    const QImage root = tree->topLevelItem(0)->icon(0).pixmap(16, 16).toImage();
+    const QImage phonebook = Item({"Varnolt", "Phonebook"})->icon(0).pixmap(16, 16).toImage();
+    EXPECT_EQ(root, CTreePage::RoleIcon(ImageRole::Program).pixmap(16, 16).toImage());
+    EXPECT_EQ(phonebook, CTreePage::RoleIcon(ImageRole::Phonebook).pixmap(16, 16).toImage());
+    EXPECT_EQ(Item({"Varnolt", "Provider", "City Net", "Home"})->icon(0).pixmap(16, 16).toImage(),
+              CTreePage::RoleIcon(ImageRole::Entry).pixmap(16, 16).toImage());
+}
+
+TEST_F(CTreePageTest, LongTextsScrollSidewaysInsteadOfBeingCut) {
+    const std::string name(120, 'W');
+    dialer.AddEntry(name);
+    Open();
+    Item({"Varnolt", "Phonebook"})->setExpanded(true);
+    QApplication::processEvents();
+    QTreeWidgetItem* entry = Item({"Varnolt", "Phonebook", name.c_str()});
+    const QRect rect = tree->visualItemRect(entry);
+    EXPECT_GE(rect.width(), tree->fontMetrics().horizontalAdvance(QString::fromStdString(name)));
+    EXPECT_GT(tree->horizontalScrollBar()->maximum(), 0);
+    // Short texts still take the whole width, so the highlight spans the view.
+    Item({"Varnolt", "Phonebook"})->setExpanded(false);
+    QApplication::processEvents();
+    EXPECT_GE(tree->header()->sectionSize(0), tree->viewport()->width());
+}
+
+TEST(CTreePageIcons, EachRoleHasItsOwnPicture) {
+    std::vector<QImage> images;
+    for (int role = 0; role < kImageRoleCount; ++role) {
+        QImage image = CTreePage::RoleIcon(static_cast<ImageRole>(role)).pixmap(16, 16).toImage();
+        EXPECT_EQ(image.size(), QSize(16, 16)) << role;
+        EXPECT_TRUE(image.hasAlphaChannel()) << role;
+        EXPECT_EQ(qAlpha(image.pixel(0, 15)) + qAlpha(image.pixel(15, 0)) < 2 * 255, true)
+            << "role " << role << " fills its whole square";
+        for (std::size_t other = 0; other < images.size(); ++other) {
+            EXPECT_NE(image, images[other]) << "roles " << role << " and " << other;
+        }
+        images.push_back(image);
+    }
+}
+
+TEST_F(CTreePageTest, ReloadRebuildsFromThePhonebookAndTheStore) {
+    Open();
+    tree->setCurrentItem(Item({"Varnolt", "Phonebook", "Office"}));
+    dialer.AddEntry("Mobile");
+    store.WriteString("All entries", "Total costs", "7.20");
+    page->OnReloadPhonebook();
+    EXPECT_NE(Item({"Varnolt", "Phonebook", "Mobile"}), nullptr);
+    EXPECT_NE(Item({"Varnolt", "Overall call-fee indicator", "Costs: 7.20 EUR"}), nullptr);
+    EXPECT_TRUE(tree->selectedItems().isEmpty());
+    EXPECT_TRUE(tree->topLevelItem(0)->isExpanded());
+    EXPECT_FALSE(Item({"Varnolt", "Phonebook"})->isExpanded());
+}
+
+TEST_F(CTreePageTest, ReloadBeforeSetUpWaitsForIt) {
+    CTreePage early(store, dialer, locale, host);
+    early.OnReloadPhonebook();
+    EXPECT_EQ(early.Tree(), nullptr);
+    dialer.AddEntry("Mobile");
+    early.EnsureInitialised();
+    ASSERT_NE(early.Tree(), nullptr);
+    EXPECT_EQ(early.Tree()->topLevelItem(0)->child(1)->childCount(), 3);
+}
+
+TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
+    Open();
+    const std::string none;
+    const struct {
+        std::initializer_list<const char*> path;
+        std::string menu;
+    } cases[] = {
+        {{"Varnolt"}, none},
+        {{"Varnolt", "Overall call-fee indicator"}, none},
+        {{"Varnolt", "Overall call-fee indicator", "Costs: 0 EUR"}, none},
+        {{"Varnolt", "Phonebook"}, "&New entry...=1002"},
+        {{"Varnolt", "Phonebook", "Office"}, "&Dial entry=1005(off), -, &Edit entry...=1003"},
+        {{"Varnolt", "Phonebook", "Office", "Login settings"}, "&Edit login settings...=1016(off)"},
+        {{"Varnolt", "Phonebook", "Office", "Login settings", "Password: *****"},
+         "&Edit login settings...=1016(off)"},
+        {{"Varnolt", "Phonebook", "Office", "Autolaunch"}, "&Insert application...=1006(off)"},
+        {{"Varnolt", "Phonebook", "Office", "Autolaunch", "Mail"},
+         "&Edit application...=1010(off), -, &Delete application...=1011(off)"},
+        {{"Varnolt", "Phonebook", "Office", "Call-fee indicator"}, none},
+        {{"Varnolt", "Phonebook", "Home", "Call-fee indicator", "Costs: 0 EUR"},
+         "Scale: Deutsche Telekom City=1072(off), Scale: Deutsche Telekom Region 50=1073(off), "
+         "Scale: Deutsche Telekom Region 200=1074(off), Scale: Deutsche Telekom Fern=1075(off), "
+         "-, Scale: Userdefined scale #1=1076(off)(x), Scale: Userdefined scale #2=1145(off), "
+         "Scale: Userdefined scale #3=1146(off)"},
+        {{"Varnolt", "Provider"}, "&New provider...=1036(off)"},
+        {{"Varnolt", "Provider", "City Net"},
+         "&Dial provider=1043(off), -, &Edit provider...=1042(off), "
+         "&Delete provider...=1044(off)"},
+        {{"Varnolt", "Provider", "City Net", "Office"}, none},
+    };
+    for (const auto& c : cases) {
+        QTreeWidgetItem* item = Item(c.path);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(MenuOf(item), c.menu) << item->text(0).toStdString();
+        EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{item});
+    }
+}
+
+TEST_F(CTreePageTest, RightClickOnEmptySpaceKeepsTheSelection) {
+    Open();
+    const QPoint below(10, tree->viewport()->height() - 5);
+    ASSERT_EQ(tree->itemAt(below), nullptr);
+    RightClickAt(below);  // nothing selected: no menu
+    EXPECT_TRUE(menus.empty());
+
+    QTreeWidgetItem* phonebook = Item({"Varnolt", "Phonebook"});
+    EXPECT_EQ(MenuOf(phonebook), "&New entry...=1002");
+    RightClickAt(below);
+    EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{phonebook});
+    EXPECT_EQ(menus.back(), "&New entry...=1002");
+}
+
+TEST_F(CTreePageTest, NewEntryRebuildsThenReloadsAutoconnect) {
+    Open();
+    int itemsDuringDialog = -1;
+    dialer.onCreateEntryDialog = [&] {
+        itemsDuringDialog = Item({"Varnolt", "Phonebook"})->childCount();
+        dialer.AddEntry("Mobile");
+    };
+    choose = "&New entry...";
+    MenuOf(Item({"Varnolt", "Phonebook"}));
+    EXPECT_EQ(dialer.createDialogCount, 1);
+    EXPECT_EQ(itemsDuringDialog, 2);
+    EXPECT_EQ(Item({"Varnolt", "Phonebook"})->childCount(), 3);
+    EXPECT_NE(Item({"Varnolt", "Phonebook", "Mobile", "Login settings", "Redial after 10 secs"}),
+              nullptr);
+    EXPECT_EQ(host.sent, (std::vector<Sent>{{WM_RELOAD_AUTOCONNECT, 0}}));
+
+    // The Insert key on "Phonebook" does the same.
+    dialer.onCreateEntryDialog = [&] { dialer.AddEntry("Spare"); };
+    Press(Item({"Varnolt", "Phonebook"}), Qt::Key_Insert);
+    EXPECT_EQ(dialer.createDialogCount, 2);
+    EXPECT_NE(Item({"Varnolt", "Phonebook", "Spare"}), nullptr);
+    EXPECT_EQ(host.sent.size(), 2u);
+}
+
+TEST_F(CTreePageTest, EditEntryLeavesTheTreeAlone) {
+    Open();
+    dialer.onEditEntryDialog = [&](const std::string& name) { dialer.RenameEntry(name, "Work"); };
+    choose = "&Edit entry...";
+    QTreeWidgetItem* office = Item({"Varnolt", "Phonebook", "Office"});
+    MenuOf(office);
+    EXPECT_EQ(dialer.editDialogNames, (std::vector<std::string>{"Office"}));
+    EXPECT_EQ(Item({"Varnolt", "Phonebook", "Office"}), office);  // same item, old name
+    EXPECT_TRUE(host.sent.empty());
+    page->OnReloadPhonebook();
+    EXPECT_EQ(Item({"Varnolt", "Phonebook"})->child(0)->text(0), "Work");
+}
+
+TEST_F(CTreePageTest, GreyedItemsRunNothingUntilTheirHandlerArrives) {
+    Open();
+    std::vector<std::string> ran;
+    choose = "&Delete application...";
+    QTreeWidgetItem* mail = Item({"Varnolt", "Phonebook", "Office", "Autolaunch", "Mail"});
+    MenuOf(mail);
+    Press(mail, Qt::Key_Delete);
+    DoubleClick(mail);
+    EXPECT_TRUE(ran.empty());
+
+    for (int command : {kCmdEditApplication, kCmdDeleteApplication}) {
+        page->InstallCommandHandler(command, [&ran, command](const TreeItemContext& item) {
+            ran.push_back(std::to_string(command) + " " + *item.grandparent + "/" + item.text);
+        });
+    }
+    EXPECT_EQ(MenuOf(mail), "&Edit application...=1010, -, &Delete application...=1011");
+    Press(mail, Qt::Key_Delete);
+    DoubleClick(mail);
+    EXPECT_EQ(ran, (std::vector<std::string>{"1011 Office/Mail", "1011 Office/Mail",
+                                             "1010 Office/Mail"}));
+}
+
+TEST_F(CTreePageTest, KeysActOnlyWhereTheirRuleSaysSo) {
+    Open();
+    std::vector<std::string> ran;
+    for (int command : {kCmdNewProvider, kCmdInsertApplication, kCmdDeleteProvider}) {
+        page->InstallCommandHandler(command, [&ran, command](const TreeItemContext& item) {
+            ran.push_back(std::to_string(command) + " " + item.text);
+        });
+    }
+    Press(Item({"Varnolt", "Provider"}), Qt::Key_Insert);
+    Press(Item({"Varnolt", "Phonebook", "Office", "Autolaunch"}), Qt::Key_Insert);
+    Press(Item({"Varnolt", "Provider", "City Net"}), Qt::Key_Delete);
+    // No rule for these.
+    Press(Item({"Varnolt", "Phonebook", "Office"}), Qt::Key_Delete);
+    Press(Item({"Varnolt", "Phonebook", "Office"}), Qt::Key_Insert);
+    Press(Item({"Varnolt", "Provider", "City Net"}), Qt::Key_Insert);
+    Press(Item({"Varnolt", "Provider", "City Net", "Home"}), Qt::Key_Delete);
+    EXPECT_EQ(ran, (std::vector<std::string>{"1036 Provider", "1006 Autolaunch", "1044 City Net"}));
+    EXPECT_EQ(dialer.createDialogCount, 0);
+}
+
+TEST_F(CTreePageTest, DoubleClickOnFiguresSelectsTheirPage) {
+    Open();
+    DoubleClick(Item(
+        {"Varnolt", "Phonebook", "Home", "Call-fee indicator", "Scale: Userdefined scale #1"}));
+    DoubleClick(Item({"Varnolt", "Overall call-fee indicator", "Last connect: <unknown>"}));
+    QTreeWidgetItem* office = Item({"Varnolt", "Phonebook", "Office"});
+    DoubleClick(office);  // no rule: only the tree's own expanding
+    EXPECT_EQ(host.sent, (std::vector<Sent>{{WM_SELECT_PAGE, 2}, {WM_SELECT_PAGE, 1}}));
+    EXPECT_TRUE(office->isExpanded());
+}
+
+TEST_F(CTreePageTest, DialFollowsTheSelection) {
+    Open();
+    auto* dial = Widget<QPushButton>("dialButton");
+    std::vector<std::string> dialed;
+    tree->setCurrentItem(Item({"Varnolt", "Phonebook", "Office"}));
+    EXPECT_FALSE(dial->isEnabled());  // no dialing yet: greyed
+    page->InstallCommandHandler(kCmdDial,
+                                [&](const TreeItemContext& item) { dialed.push_back(item.text); });
+    EXPECT_TRUE(dial->isEnabled());
+    dial->click();
+    tree->setCurrentItem(Item({"Varnolt", "Phonebook", "Office", "Login settings"}));
+    EXPECT_FALSE(dial->isEnabled());
+    tree->setCurrentItem(Item({"Varnolt", "Provider", "City Net"}));
+    EXPECT_TRUE(dial->isEnabled());
+    dial->click();
+    tree->setCurrentItem(Item({"Varnolt", "Provider", "City Net", "Office"}));
+    EXPECT_FALSE(dial->isEnabled());
+    EXPECT_EQ(dialed, (std::vector<std::string>{"Office", "City Net"}));
+    // The entry menu now offers dialing as well.
+    choose = "&Dial entry";
+    MenuOf(Item({"Varnolt", "Phonebook", "Home"}));
+    EXPECT_EQ(menus.back(), "&Dial entry=1005, -, &Edit entry...=1003");
+    EXPECT_EQ(dialed.back(), "Home");
+}
+
+TEST_F(CTreePageTest, AnEntryNamedLikeAFixedItemIsStillAnEntry) {
+    dialer.AddEntry("Phonebook");
+    Open();
+    QTreeWidgetItem* entry = Item({"Varnolt", "Phonebook", "Phonebook"});
+    EXPECT_EQ(MenuOf(entry), "&Dial entry=1005(off), -, &Edit entry...=1003");
+    EXPECT_EQ(MenuOf(Item({"Varnolt", "Phonebook", "Phonebook", "Login settings"})),
+              "&Edit login settings...=1016(off)");
+    Press(entry, Qt::Key_Insert);  // not the "Phonebook" item
+    EXPECT_EQ(dialer.createDialogCount, 0);
+}
+
+TEST_F(CTreePageTest, InTheSheetItIsThePhonebookTabAndSwitchesPages) {
+    CRASSheet sheet(false);
+    auto* phonebook = new CTreePage(store, dialer, locale, sheet);
+    auto* logView = new CSheetPage;
+    sheet.AddPage(kPagePhonebook, phonebook);
+    sheet.AddPage(kPageLogView, logView);
+    sheet.show();
+    QApplication::processEvents();
+    EXPECT_EQ(sheet.Tabs()->tabText(0), "Phonebook");
+    EXPECT_EQ(sheet.Tabs()->currentWidget(), phonebook);
+    ASSERT_NE(phonebook->Tree(), nullptr);
+    tree = phonebook->Tree();
+    DoubleClick(Item({"Varnolt", "Overall call-fee indicator", "Costs: 0 EUR"}));
+    EXPECT_EQ(sheet.Tabs()->currentWidget(), logView);
+    sheet.reject();
+}
+
+}  // namespace
+}  // namespace varnolt
