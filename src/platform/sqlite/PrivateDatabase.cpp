@@ -47,11 +47,6 @@ bool OpenFile(const std::string& path, sqlite3*& db) {
         return false;
     }
     sqlite3_busy_timeout(db, 5000);
-    // Durable against a killed process once a write returns; only a power
-    // failure can lose the last writes, which keeps a write in microseconds.
-    if (!Exec(db, "PRAGMA journal_mode=WAL") || !Exec(db, "PRAGMA synchronous=NORMAL")) {
-        return false;
-    }
     sqlite3_stmt* check = nullptr;
     bool healthy =
         sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK &&
@@ -59,6 +54,16 @@ bool OpenFile(const std::string& path, sqlite3*& db) {
         std::strcmp(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok") == 0;
     sqlite3_finalize(check);
     return healthy;
+}
+
+// The journal mode is switched only once setUp has found the file to be ours:
+// another program's database is moved aside exactly as it was.
+bool OpenAndSetUp(const std::string& path, sqlite3*& db,
+                  const std::function<bool(sqlite3*)>& setUp) {
+    // Durable against a killed process once a write returns; only a power
+    // failure can lose the last writes, which keeps a write in microseconds.
+    return OpenFile(path, db) && setUp(db) && Exec(db, "PRAGMA journal_mode=WAL") &&
+           Exec(db, "PRAGMA synchronous=NORMAL");
 }
 
 void CloseFile(sqlite3*& db, const std::function<void()>& tearDown) {
@@ -75,15 +80,17 @@ PrivateDatabase OpenPrivateDatabase(const std::string& path, const std::string& 
                                     const std::function<bool(sqlite3*)>& setUp,
                                     const std::function<void()>& tearDown) {
     sqlite3* db = nullptr;
-    if (OpenFile(path, db) && setUp(db)) {
+    if (OpenAndSetUp(path, db, setUp)) {
         return {db, true};
     }
-    std::string reason = db != nullptr ? sqlite3_errmsg(db) : "cannot open";
+    std::string reason = db == nullptr                      ? "cannot open"
+                         : sqlite3_errcode(db) == SQLITE_OK ? "holds data of another kind"
+                                                            : sqlite3_errmsg(db);
     if (std::filesystem::is_directory(path)) {
         reason = "a directory stands in its place";
     }
     CloseFile(db, tearDown);
-    if (MoveAsideDatabase(path, reason) && OpenFile(path, db) && setUp(db)) {
+    if (MoveAsideDatabase(path, reason) && OpenAndSetUp(path, db, setUp)) {
         return {db, true};
     }
     CloseFile(db, tearDown);
@@ -95,6 +102,15 @@ PrivateDatabase OpenPrivateDatabase(const std::string& path, const std::string& 
         std::abort();
     }
     return {db, false};
+}
+
+bool HasNoTables(sqlite3* db) {
+    sqlite3_stmt* st = nullptr;
+    bool empty = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &st, nullptr) ==
+                     SQLITE_OK &&
+                 sqlite3_step(st) == SQLITE_ROW && sqlite3_column_int(st, 0) == 0;
+    sqlite3_finalize(st);
+    return empty;
 }
 
 std::string ConfigFilePath(const std::string& company, const std::string& fileName) {

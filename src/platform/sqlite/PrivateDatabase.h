@@ -23,6 +23,10 @@ PrivateDatabase OpenPrivateDatabase(const std::string& path, const std::string& 
                                     const std::function<bool(sqlite3*)>& setUp,
                                     const std::function<void()>& tearDown);
 
+// For setUp: true for a new database. Tables are created only then, so that a
+// file of another program is never changed, just found not to fit.
+bool HasNoTables(sqlite3* db);
+
 // $XDG_CONFIG_HOME/<company>/<file>, falling back to ~/.config; creates the
 // folder (mode 0700) when missing.
 std::string ConfigFilePath(const std::string& company, const std::string& fileName);

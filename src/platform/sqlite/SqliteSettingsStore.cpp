@@ -46,7 +46,8 @@ SqliteSettingsStore::~SqliteSettingsStore() {
 }
 
 bool SqliteSettingsStore::Prepare() {
-    if (!Exec("CREATE TABLE IF NOT EXISTS settings("
+    if (HasNoTables(m_db) &&
+        !Exec("CREATE TABLE IF NOT EXISTS settings("
               " section TEXT NOT NULL, key TEXT NOT NULL, kind INTEGER NOT NULL, value,"
               " PRIMARY KEY(section, key)) WITHOUT ROWID")) {
         return false;
