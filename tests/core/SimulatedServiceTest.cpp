@@ -386,25 +386,6 @@ TEST_F(SimulatedServiceTest, ManyLinesAtOnceNeverHearFromAHungUpHandle) {
     EXPECT_EQ(std::set<RasHandle>(handles.begin(), handles.end()).size(), handles.size());
 }
 
-TEST_F(SimulatedServiceTest, HandlesAreNeverGivenOutTwice) {
-    Add(Named("Office", LineAnswer::Busy));
-    std::set<RasHandle> seen;
-    RasHandle previous = 0;
-    for (int i = 0; i < 40; ++i) {
-        RasHandle handle = 0;
-        ASSERT_EQ(m_service->Dial("Office", {}, nullptr, handle), ras::kPending);
-        EXPECT_TRUE(seen.insert(handle).second) << handle;
-        if (i % 2 == 0) {
-            m_service->HangUp(handle);
-        }
-        unsigned state = 0;
-        if (previous != 0 && (i - 1) % 2 == 0) {
-            EXPECT_NE(m_service->GetConnectStatus(previous, state), ras::kSuccess);
-        }
-        previous = handle;
-    }
-}
-
 TEST_F(SimulatedServiceTest, DialParamsAreKeptByTheServiceAndPasswordsStayQuiet) {
     const std::string password = "pw-7f3a9c";
     testing::internal::CaptureStderr();
