@@ -2,16 +2,28 @@
 #include <QApplication>
 #include <QSystemTrayIcon>
 
+#include "app/AppIdentity.h"
 #include "app/CRASSheet.h"
 #include "app/SheetMessages.h"
+#include "qt/QtEntryDialogs.h"
+#include "qt/QtPrompts.h"
+#include "sim/PhonebookDatabase.h"
+#include "sim/SimulatedService.h"
 #include "sqlite/SqliteSettingsStore.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 
     // The store is named after the executable, so a renamed copy starts afresh.
-    varnolt::SqliteSettingsStore store(varnolt::StorePathForExecutable(
-        QCoreApplication::applicationFilePath().toStdString()));
+    varnolt::SqliteSettingsStore store(
+        varnolt::StorePathForExecutable(QCoreApplication::applicationFilePath().toStdString()));
+    varnolt::QtPrompts prompts;
+
+    // The embedded dialer; its phonebook is shared by every program name.
+    varnolt::PhonebookDatabase phonebook(
+        varnolt::ConfigFilePath(varnolt::kCompanyKey, "phonebook.db"));
+    varnolt::QtEntryDialogs entryDialogs(prompts);
+    varnolt::SimulatedService dialer(phonebook, entryDialogs);
 
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
     sheet.exec();

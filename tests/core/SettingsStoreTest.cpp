@@ -286,9 +286,19 @@ void WriteTruncated(const std::string& path) {
     fs::resize_file(path, fs::file_size(path) / 2);
 }
 
+void WriteForeignDatabase(const std::string& path) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_exec(db, "CREATE TABLE notes(text); INSERT INTO notes VALUES('mine')", nullptr,
+                 nullptr, nullptr);
+    sqlite3_close(db);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Damages, SqliteStoreRecovery,
     ::testing::Values(Damage{"Garbage", WriteGarbage}, Damage{"Truncated", WriteTruncated},
+                      // A sound database of another program, moved aside as it was.
+                      Damage{"ForeignLayout", WriteForeignDatabase},
                       Damage{"Directory",
                              [](const std::string& path) {
                                  fs::create_directory(path);

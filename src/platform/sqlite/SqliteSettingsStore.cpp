@@ -1,17 +1,8 @@
 #include "SqliteSettingsStore.h"
 
-#include <fcntl.h>
 #include <sqlite3.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <ctime>
 #include <filesystem>
-#include <iostream>
 
 #include "app/AppIdentity.h"
 
@@ -22,46 +13,7 @@ constexpr int kKindInt = 0;
 constexpr int kKindText = 1;
 constexpr int kMissing = -1;
 
-// Creates the file with mode 0600 before SQLite sees it, so the database (and
-// the -wal and -shm files SQLite derives from its mode) is never world-readable.
-bool EnsurePrivateFile(const std::string& path) {
-    int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-        ::close(fd);
-        return true;
-    }
-    return errno == EEXIST;
-}
-
-std::string Timestamp() {
-    std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&now, &tm);
-    char buf[32];
-    std::strftime(buf, sizeof buf, "%Y%m%d-%H%M%S", &tm);
-    return buf;
-}
-
 }  // namespace
-
-std::string ConfigFilePath(const std::string& company, const std::string& fileName) {
-    namespace fs = std::filesystem;
-    fs::path base;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg != nullptr && xdg[0] == '/') {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = fs::path(home != nullptr && home[0] != '\0' ? home : "/tmp") / ".config";
-    }
-    fs::path dir = base / company;
-    std::error_code ec;
-    if (!fs::exists(dir, ec)) {
-        fs::create_directories(dir, ec);
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace, ec);
-    }
-    return (dir / fileName).string();
-}
 
 std::string StorePathForExecutable(const std::string& exePath) {
     std::string name = std::filesystem::path(exePath).filename().string();
@@ -71,94 +23,31 @@ std::string StorePathForExecutable(const std::string& exePath) {
     return ConfigFilePath(kCompanyKey, name + ".db");
 }
 
-bool MoveAsideDatabase(const std::string& path, const std::string& reason) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    std::string target = path + ".broken-" + Timestamp();
-    for (int n = 2; fs::exists(fs::symlink_status(target, ec)); ++n) {
-        target = path + ".broken-" + Timestamp() + "-" + std::to_string(n);
-    }
-    fs::rename(path, target, ec);
-    if (ec) {
-        std::cerr << "varnolt: " << path << " is unusable (" << reason
-                  << ") and could not be moved aside (" << ec.message()
-                  << "); left in place, running without it\n";
-        return false;
-    }
-    // A stale journal must not be replayed into the fresh database.
-    for (const char* suffix : {"-wal", "-shm"}) {
-        if (fs::exists(path + suffix, ec)) {
-            fs::rename(path + suffix, target + suffix, ec);
-        }
-    }
-    std::cerr << "varnolt: " << path << " is unusable (" << reason << "); moved aside to "
-              << target << ", starting on defaults\n";
-    return true;
-}
-
 SqliteSettingsStore::SqliteSettingsStore(const std::string& path) {
     std::lock_guard lock(m_mutex);
-    if (Open(path)) {
-        return;
-    }
-    std::string reason = m_db != nullptr ? sqlite3_errmsg(m_db) : "cannot open";
-    if (std::filesystem::is_directory(path)) {
-        reason = "a directory stands in its place";
-    }
-    Close();
-    if (MoveAsideDatabase(path, reason) && Open(path)) {
-        return;
-    }
-    Close();
-    std::cerr << "varnolt: settings are kept in memory for this run only\n";
-    OpenInMemory();
+    PrivateDatabase opened = OpenPrivateDatabase(
+        path, "settings are kept in memory for this run only",
+        [this](sqlite3* db) {
+            m_db = db;
+            return Prepare();
+        },
+        [this] { FinalizeStatements(); });
+    m_db = opened.db;
+    m_persistent = opened.persistent;
 }
 
 SqliteSettingsStore::~SqliteSettingsStore() {
     std::lock_guard lock(m_mutex);
-    Close();
-}
-
-bool SqliteSettingsStore::Open(const std::string& path) {
-    if (std::filesystem::is_directory(path) || !EnsurePrivateFile(path)) {
-        return false;
-    }
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-    if (sqlite3_open_v2(path.c_str(), &m_db, flags, nullptr) != SQLITE_OK) {
-        return false;
-    }
-    sqlite3_busy_timeout(m_db, 5000);
-    // Durable against a killed process once a write returns; only a power
-    // failure can lose the last writes, which keeps a write in microseconds.
-    if (!Exec("PRAGMA journal_mode=WAL") || !Exec("PRAGMA synchronous=NORMAL")) {
-        return false;
-    }
-    sqlite3_stmt* check = nullptr;
-    bool healthy = sqlite3_prepare_v2(m_db, "PRAGMA quick_check", -1, &check, nullptr) ==
-                       SQLITE_OK &&
-                   sqlite3_step(check) == SQLITE_ROW &&
-                   std::strcmp(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)),
-                               "ok") == 0;
-    sqlite3_finalize(check);
-    if (!healthy) {
-        return false;
-    }
-    m_persistent = true;
-    return Prepare();
-}
-
-void SqliteSettingsStore::OpenInMemory() {
-    m_persistent = false;
-    if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                        nullptr) != SQLITE_OK ||
-        !Prepare()) {
-        std::cerr << "varnolt: cannot create an in-memory settings store\n";
-        std::abort();
+    FinalizeStatements();
+    if (m_db != nullptr) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
     }
 }
 
 bool SqliteSettingsStore::Prepare() {
-    if (!Exec("CREATE TABLE IF NOT EXISTS settings("
+    if (HasNoTables(m_db) &&
+        !Exec("CREATE TABLE IF NOT EXISTS settings("
               " section TEXT NOT NULL, key TEXT NOT NULL, kind INTEGER NOT NULL, value,"
               " PRIMARY KEY(section, key)) WITHOUT ROWID")) {
         return false;
@@ -174,16 +63,11 @@ bool SqliteSettingsStore::Prepare() {
                               SQLITE_PREPARE_PERSISTENT, &m_scan, nullptr) == SQLITE_OK;
 }
 
-void SqliteSettingsStore::Close() {
+void SqliteSettingsStore::FinalizeStatements() {
     sqlite3_finalize(m_read);
     sqlite3_finalize(m_write);
     sqlite3_finalize(m_scan);
     m_read = m_write = m_scan = nullptr;
-    if (m_db != nullptr) {
-        sqlite3_close_v2(m_db);
-        m_db = nullptr;
-    }
-    m_persistent = false;
 }
 
 bool SqliteSettingsStore::Exec(const char* sql) {
@@ -255,10 +139,8 @@ std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string&
     return values;
 }
 
-void SqliteSettingsStore::BindName(const std::string& section, const std::string& key,
-                                   int kind) {
-    sqlite3_bind_text(m_write, 1, section.data(), static_cast<int>(section.size()),
-                      SQLITE_STATIC);
+void SqliteSettingsStore::BindName(const std::string& section, const std::string& key, int kind) {
+    sqlite3_bind_text(m_write, 1, section.data(), static_cast<int>(section.size()), SQLITE_STATIC);
     sqlite3_bind_text(m_write, 2, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
     sqlite3_bind_int(m_write, 3, kind);
 }
@@ -270,8 +152,7 @@ bool SqliteSettingsStore::StepWrite() {
     return ok;
 }
 
-bool SqliteSettingsStore::WriteInt(const std::string& section, const std::string& key,
-                                   int value) {
+bool SqliteSettingsStore::WriteInt(const std::string& section, const std::string& key, int value) {
     std::lock_guard lock(m_mutex);
     BindName(section, key, kKindInt);
     sqlite3_bind_int(m_write, 4, value);

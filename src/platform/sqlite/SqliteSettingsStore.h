@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/SettingsStore.h"
+#include "sqlite/PrivateDatabase.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -49,9 +50,7 @@ public:
     bool IsPersistent() const { return m_persistent; }
 
 private:
-    bool Open(const std::string& path);
-    void OpenInMemory();
-    void Close();
+    void FinalizeStatements();
     bool Prepare();
     bool Exec(const char* sql);
     // Steps the read statement onto the value's row; its kind, or -1 when missing.
@@ -68,17 +67,8 @@ private:
     bool m_inBatch = false;
 };
 
-// $XDG_CONFIG_HOME/<company>/<file>, falling back to ~/.config; creates the
-// folder (mode 0700) when missing.
-std::string ConfigFilePath(const std::string& company, const std::string& fileName);
-
 // The store of the program whose executable is exePath: named after the file
 // without folder and extension, so a renamed executable starts a new store.
 std::string StorePathForExecutable(const std::string& exePath);
-
-// Moves a database that cannot be used aside as "<path>.broken-<timestamp>",
-// together with its -wal and -shm companions, and says so on stderr.
-// Returns false when the move failed.
-bool MoveAsideDatabase(const std::string& path, const std::string& reason);
 
 }  // namespace varnolt
