@@ -5,7 +5,9 @@
 #include "app/AppIdentity.h"
 #include "app/CRASSheet.h"
 #include "app/SheetMessages.h"
+#include "connection/CTreePage.h"
 #include "qt/QtEntryDialogs.h"
+#include "qt/QtLocale.h"
 #include "qt/QtPrompts.h"
 #include "sim/PhonebookDatabase.h"
 #include "sim/SimulatedService.h"
@@ -18,6 +20,7 @@ int main(int argc, char* argv[]) {
     varnolt::SqliteSettingsStore store(
         varnolt::StorePathForExecutable(QCoreApplication::applicationFilePath().toStdString()));
     varnolt::QtPrompts prompts;
+    varnolt::QtLocale locale;
 
     // The embedded dialer; its phonebook is shared by every program name.
     varnolt::PhonebookDatabase phonebook(
@@ -26,6 +29,7 @@ int main(int argc, char* argv[]) {
     varnolt::SimulatedService dialer(phonebook, entryDialogs);
 
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
+    sheet.AddPage(varnolt::kPagePhonebook, new varnolt::CTreePage(store, dialer, locale, sheet));
     sheet.exec();
     return 0;
 }
