@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <mutex>
 #include <string>
 
@@ -32,6 +33,8 @@ public:
     bool WriteInt(const std::string& section, const std::string& key, int value) override;
     bool WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override;
+    // One read transaction for all reads of fn.
+    void ReadTogether(const std::function<void()>& fn) const override;
 
     // Groups the writes of fn into one transaction (used for bulk writes).
     template <typename Fn>
@@ -63,6 +66,7 @@ private:
     sqlite3_stmt* m_write = nullptr;
     bool m_persistent = false;
     bool m_inBatch = false;
+    mutable bool m_inReadGroup = false;
 };
 
 // $XDG_CONFIG_HOME/<company>/<file>, falling back to ~/.config; creates the
