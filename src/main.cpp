@@ -4,6 +4,9 @@
 
 #include "app/CRASSheet.h"
 #include "app/SheetMessages.h"
+#include "holiday/CHoliday.h"
+#include "qt/QtClock.h"
+#include "qt/QtPrompts.h"
 #include "sqlite/SqliteSettingsStore.h"
 
 int main(int argc, char* argv[]) {
@@ -13,7 +16,11 @@ int main(int argc, char* argv[]) {
     varnolt::SqliteSettingsStore store(varnolt::StorePathForExecutable(
         QCoreApplication::applicationFilePath().toStdString()));
 
+    varnolt::QtClock clock;
+    varnolt::QtPrompts prompts;
+
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
+    sheet.AddPage(varnolt::kPageHolidayDatabase, new varnolt::CHoliday(store, clock, prompts));
     sheet.exec();
     return 0;
 }
