@@ -58,28 +58,9 @@ TEST(HolidayRowTexts, ShowZeroAsErrorAndTheYearMarkAsEveryYear) {
         {{"No description available", 0, 0, 0},
          {"No description available", "ERROR", "ERROR", "ERROR"}},
         {{"odd", -3, 13, 0}, {"odd", "-3", "13", "ERROR"}},
-        {{"year 1", 9, 9, 1}, {"year 1", "9", "9", "1"}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(HolidayRowTexts(c.entry), c.row) << c.entry.description;
-    }
-}
-
-TEST(HolidayColumns, ShareThePageWidthTruncatedToWholePixels) {
-    EXPECT_STREQ(kHolidayColumnHeadings[0], "Description");
-    EXPECT_STREQ(kHolidayColumnHeadings[3], "Year");
-    const int widths[][5] = {
-        // client width, then the four columns
-        {600, 270, 90, 90, 90},
-        {333, 149, 49, 49, 49},  // 149.85 and 49.95: truncated, not rounded
-        {99, 44, 14, 14, 14},
-        {0, 0, 0, 0, 0},
-    };
-    for (const auto& w : widths) {
-        for (int column = 0; column < 4; ++column) {
-            EXPECT_EQ(HolidayColumnWidth(column, w[0]), w[column + 1])
-                << "width " << w[0] << " column " << column;
-        }
     }
 }
 
