@@ -68,7 +68,7 @@ TEST_F(HolidayPageUi, JoinsTheSheetAndBuildsItsControlsWhenFirstShown) {
     EXPECT_EQ(RowTexts(list, 2), (QStringList{"Company outing", "3", "ERROR", "2026"}));
 }
 
-TEST_F(HolidayPageUi, ListAndButtonsLookAsSpecified) {
+TEST_F(HolidayPageUi, ListAndButtonsAreLaidOutAsAReportView) {
     CHoliday page(m_store, m_clock, m_prompts);
     page.show();
     auto* list = Child<QTreeWidget>(&page, "holidayList");
