@@ -6,6 +6,8 @@
 #include "app/CRASSheet.h"
 #include "app/SheetMessages.h"
 #include "connection/CTreePage.h"
+#include "holiday/CHoliday.h"
+#include "qt/QtClock.h"
 #include "qt/QtEntryDialogs.h"
 #include "qt/QtLocale.h"
 #include "qt/QtPrompts.h"
@@ -21,6 +23,7 @@ int main(int argc, char* argv[]) {
         varnolt::StorePathForExecutable(QCoreApplication::applicationFilePath().toStdString()));
     varnolt::QtPrompts prompts;
     varnolt::QtLocale locale;
+    varnolt::QtClock clock;
 
     // The embedded dialer; its phonebook is shared by every program name.
     varnolt::PhonebookDatabase phonebook(
@@ -30,6 +33,7 @@ int main(int argc, char* argv[]) {
 
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
     sheet.AddPage(varnolt::kPagePhonebook, new varnolt::CTreePage(store, dialer, locale, sheet));
+    sheet.AddPage(varnolt::kPageHolidayDatabase, new varnolt::CHoliday(store, clock, prompts));
     sheet.exec();
     return 0;
 }

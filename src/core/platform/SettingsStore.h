@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <variant>
@@ -37,6 +38,10 @@ public:
     virtual std::optional<SectionValues> ReadSection(const std::string& /*section*/) const {
         return std::nullopt;
     }
+    // Runs fn, which only reads, as one group: a list that is walked every
+    // second (the holidays during a call) costs one round of locking instead of
+    // one per value. Groups may nest. Without grouping a store just runs fn.
+    virtual void ReadTogether(const std::function<void()>& fn) const { fn(); }
 };
 
 }  // namespace varnolt

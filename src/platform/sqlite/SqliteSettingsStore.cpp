@@ -139,6 +139,29 @@ std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string&
     return values;
 }
 
+void SqliteSettingsStore::ReadTogether(const std::function<void()>& fn) const {
+    std::lock_guard lock(m_mutex);
+    if (m_inBatch || m_inReadGroup) {
+        fn();
+        return;
+    }
+    // Outside a transaction every statement takes and drops the WAL read locks
+    // (a few system calls); one deferred transaction takes them once.
+    const bool grouped = sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+    struct EndGroup {
+        const SqliteSettingsStore& store;
+        bool grouped;
+        ~EndGroup() {
+            if (grouped) {
+                store.m_inReadGroup = false;
+                sqlite3_exec(store.m_db, "COMMIT", nullptr, nullptr, nullptr);
+            }
+        }
+    } end{*this, grouped};
+    m_inReadGroup = grouped;
+    fn();
+}
+
 void SqliteSettingsStore::BindName(const std::string& section, const std::string& key, int kind) {
     sqlite3_bind_text(m_write, 1, section.data(), static_cast<int>(section.size()), SQLITE_STATIC);
     sqlite3_bind_text(m_write, 2, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);

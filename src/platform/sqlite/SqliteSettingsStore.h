@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <mutex>
 #include <string>
 
@@ -35,6 +36,8 @@ public:
                      const std::string& value) override;
     // One query for the whole section, instead of one per value.
     std::optional<SectionValues> ReadSection(const std::string& section) const override;
+    // One read transaction for all reads of fn.
+    void ReadTogether(const std::function<void()>& fn) const override;
 
     // Groups the writes of fn into one transaction (used for bulk writes).
     template <typename Fn>
@@ -65,6 +68,7 @@ private:
     sqlite3_stmt* m_scan = nullptr;
     bool m_persistent = false;
     bool m_inBatch = false;
+    mutable bool m_inReadGroup = false;
 };
 
 // The store of the program whose executable is exePath: named after the file

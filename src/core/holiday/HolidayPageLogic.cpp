@@ -1,0 +1,75 @@
+#include "HolidayPageLogic.h"
+
+#include "app/NumberText.h"
+
+namespace varnolt {
+namespace {
+
+std::string FieldText(int value) {
+    return value == 0 ? "ERROR" : FormatInt(value);
+}
+
+}  // namespace
+
+int HolidayColumnWidth(int column, int clientWidth) {
+    if (column < 0 || column >= kHolidayColumnCount) {
+        return 0;
+    }
+    return static_cast<int>(clientWidth * kHolidayColumnShares[column]);
+}
+
+HolidayRow HolidayRowTexts(const CHolidayEntry& entry) {
+    return {entry.description, FieldText(entry.day), FieldText(entry.month),
+            entry.year == EveryYear ? "every year" : FieldText(entry.year)};
+}
+
+void HolidayPageLogic::FillList() {
+    m_view.ClearRows();
+    for (const CHolidayEntry& entry : m_database.ReadAll()) {
+        m_view.AppendRow(HolidayRowTexts(entry));
+    }
+}
+
+void HolidayPageLogic::OnInsert() {
+    const LocalDateTime today = m_clock.Now();
+    CHolidayEntry entry{"", today.day, today.month, today.year};
+    if (m_view.RunInsertDialog(entry)) {
+        m_database.Insert(entry);
+        FillList();
+    }
+}
+
+void HolidayPageLogic::OnDelete() {
+    if (m_view.RowCount() == 0) {
+        m_prompts.MessageBox("The holiday database is empty, nothing to remove !", "Error...",
+                             PromptIcon::Stop, PromptButtons::Ok);
+        return;
+    }
+    const int row = m_view.FirstSelectedRow();
+    if (row < 0) {
+        m_prompts.MessageBox(
+            "First you have to select the holiday, you want to remove from the database !",
+            "Error...", PromptIcon::Stop, PromptButtons::Ok);
+        return;
+    }
+    const std::string question =
+        "Are you sure to remove '" + m_view.RowDescription(row) + "' from database ?";
+    if (m_prompts.MessageBox(question, "Delete...", PromptIcon::Question, PromptButtons::YesNo) !=
+        PromptAnswer::Yes) {
+        return;
+    }
+    // The remaining rows already show the shifted order; no refill.
+    m_view.DeleteRow(row);
+    m_database.Remove(row + 1, m_view.RowCount());
+}
+
+void HolidayPageLogic::OnDeleteDatabase() {
+    if (m_prompts.MessageBox("Are you sure to delete the database ?", "Delete database...",
+                             PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes) {
+        return;
+    }
+    m_database.Clear();
+    FillList();
+}
+
+}  // namespace varnolt

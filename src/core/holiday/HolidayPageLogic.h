@@ -1,0 +1,42 @@
+#pragma once
+
+#include "holiday/CHolidayDatabase.h"
+#include "holiday/HolidayListView.h"
+#include "platform/Clock.h"
+#include "platform/Prompts.h"
+
+namespace varnolt {
+
+// Headings of the list columns and their share of the page's client width.
+inline constexpr int kHolidayColumnCount = 4;
+inline constexpr const char* kHolidayColumnHeadings[kHolidayColumnCount] = {"Description", "Day",
+                                                                            "Month", "Year"};
+inline constexpr double kHolidayColumnShares[kHolidayColumnCount] = {0.45, 0.15, 0.15, 0.15};
+
+// Width of a column for a client width, truncated to whole pixels.
+int HolidayColumnWidth(int column, int clientWidth);
+
+// The texts a holiday shows in the list.
+HolidayRow HolidayRowTexts(const CHolidayEntry& entry);
+
+// What the Holiday database page does when its buttons are pressed.
+class HolidayPageLogic {
+public:
+    HolidayPageLogic(SettingsStore& store, const Clock& clock, Prompts& prompts,
+                     HolidayListView& view)
+        : m_database(store), m_clock(clock), m_prompts(prompts), m_view(view) {}
+
+    // Replaces all rows by the stored holidays in number order.
+    void FillList();
+    void OnInsert();
+    void OnDelete();
+    void OnDeleteDatabase();
+
+private:
+    CHolidayDatabase m_database;
+    const Clock& m_clock;
+    Prompts& m_prompts;
+    HolidayListView& m_view;
+};
+
+}  // namespace varnolt

@@ -1,0 +1,120 @@
+#include "CHoliday.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "holiday/CInsertHolidayDlg.h"
+
+namespace varnolt {
+
+CHoliday::CHoliday(SettingsStore& store, const Clock& clock, Prompts& prompts, QWidget* parent)
+    : CSheetPage(parent), m_prompts(prompts), m_logic(store, clock, prompts, *this) {
+    setObjectName("CHoliday");
+}
+
+CHoliday::~CHoliday() = default;
+
+void CHoliday::OnInitPage() {
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName("holidayList");
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSortingEnabled(false);
+    m_list->header()->setSectionsClickable(false);
+    m_list->header()->setSectionsMovable(false);
+    // The columns keep their share of the page; the rest stays blank.
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setMinimumSectionSize(1);
+    QStringList headings;
+    for (const char* heading : kHolidayColumnHeadings) {
+        headings << QString::fromUtf8(heading);
+    }
+    m_list->setHeaderLabels(headings);
+
+    auto* deleteDatabase = new QPushButton(tr("Delete database..."), this);
+    deleteDatabase->setObjectName("deleteDatabaseButton");
+    auto* remove = new QPushButton(tr("Delete..."), this);
+    remove->setObjectName("deleteButton");
+    auto* insert = new QPushButton(tr("&Insert..."), this);
+    insert->setObjectName("insertButton");
+    insert->setDefault(true);
+    connect(deleteDatabase, &QPushButton::clicked, this, [this] { m_logic.OnDeleteDatabase(); });
+    connect(remove, &QPushButton::clicked, this, [this] { m_logic.OnDelete(); });
+    connect(insert, &QPushButton::clicked, this, [this] { m_logic.OnInsert(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(deleteDatabase);
+    buttons->addStretch(1);
+    buttons->addWidget(remove);
+    buttons->addWidget(insert);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(buttons);
+
+    ApplyColumnWidths();
+    m_logic.FillList();
+}
+
+void CHoliday::resizeEvent(QResizeEvent* event) {
+    CSheetPage::resizeEvent(event);
+    ApplyColumnWidths();
+}
+
+void CHoliday::ApplyColumnWidths() {
+    if (m_list == nullptr) {
+        return;
+    }
+    const int clientWidth = contentsRect().width();
+    for (int column = 0; column < kHolidayColumnCount; ++column) {
+        m_list->setColumnWidth(column, HolidayColumnWidth(column, clientWidth));
+    }
+}
+
+void CHoliday::ClearRows() {
+    m_list->clear();
+}
+
+void CHoliday::AppendRow(const HolidayRow& row) {
+    QStringList texts;
+    for (const std::string& text : row) {
+        texts << QString::fromStdString(text);
+    }
+    m_list->addTopLevelItem(new QTreeWidgetItem(texts));
+}
+
+void CHoliday::DeleteRow(int row) {
+    delete m_list->takeTopLevelItem(row);
+}
+
+int CHoliday::RowCount() const {
+    return m_list->topLevelItemCount();
+}
+
+int CHoliday::FirstSelectedRow() const {
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
+        if (m_list->topLevelItem(row)->isSelected()) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+std::string CHoliday::RowDescription(int row) const {
+    return m_list->topLevelItem(row)->text(0).toStdString();
+}
+
+bool CHoliday::RunInsertDialog(CHolidayEntry& entry) {
+    CInsertHolidayDlg dialog(entry, m_prompts, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    entry = dialog.Entry();
+    return true;
+}
+
+}  // namespace varnolt

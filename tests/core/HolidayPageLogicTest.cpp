@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "FakeClock.h"
+#include "MemorySettingsStore.h"
+#include "ScriptedPrompts.h"
+#include "holiday/HolidayPageLogic.h"
+
+namespace varnolt {
+namespace {
+
+constexpr const char* kSection = "Holiday database";
+
+// A list view held in memory; the dialog answers from a test's function.
+class FakeListView final : public HolidayListView {
+public:
+    void ClearRows() override { rows.clear(); }
+    void AppendRow(const HolidayRow& row) override { rows.push_back(row); }
+    void DeleteRow(int row) override { rows.erase(rows.begin() + row); }
+    int RowCount() const override { return static_cast<int>(rows.size()); }
+    int FirstSelectedRow() const override { return selected; }
+    std::string RowDescription(int row) const override { return rows.at(row)[0]; }
+    bool RunInsertDialog(CHolidayEntry& entry) override {
+        dialogOpenedWith.push_back(entry);
+        return dialog ? dialog(entry) : false;
+    }
+
+    std::vector<HolidayRow> rows;
+    int selected = -1;
+    std::function<bool(CHolidayEntry&)> dialog;
+    std::vector<CHolidayEntry> dialogOpenedWith;
+};
+
+class HolidayPage : public ::testing::Test {
+protected:
+    void Add(const CHolidayEntry& entry) { CHolidayDatabase(m_store).Insert(entry); }
+    std::vector<CHolidayEntry> Stored() { return CHolidayDatabase(m_store).ReadAll(); }
+    int Anzahl() const { return m_store.ReadInt(kSection, "Anzahl", -1); }
+
+    test::MemorySettingsStore m_store;
+    test::FakeClock m_clock;
+    test::ScriptedPrompts m_prompts;
+    FakeListView m_view;
+    HolidayPageLogic m_page{m_store, m_clock, m_prompts, m_view};
+};
+
+TEST(HolidayRowTexts, ShowZeroAsErrorAndTheYearMarkAsEveryYear) {
+    struct Case {
+        CHolidayEntry entry;
+        HolidayRow row;
+    } cases[] = {
+        {{"Christmas", 25, 12, EveryYear}, {"Christmas", "25", "12", "every year"}},
+        {{"", 1, 5, 1996}, {"", "1", "5", "1996"}},
+        {{"No description available", 0, 0, 0},
+         {"No description available", "ERROR", "ERROR", "ERROR"}},
+        {{"odd", -3, 13, 0}, {"odd", "-3", "13", "ERROR"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HolidayRowTexts(c.entry), c.row) << c.entry.description;
+    }
+}
+
+TEST_F(HolidayPage, FillListShowsTheStoredHolidaysInNumberOrder) {
+    Add({"Christmas", 25, 12, 0});
+    Add({"Labour day", 1, 5, 1996});
+    m_store.WriteInt(kSection, "Anzahl", 3);  // holiday 3 has no values
+    m_view.rows.push_back({"stale", "", "", ""});
+    m_page.FillList();
+    EXPECT_EQ(m_view.rows,
+              (std::vector<HolidayRow>{{"Christmas", "25", "12", "every year"},
+                                       {"Labour day", "1", "5", "1996"},
+                                       {"No description available", "ERROR", "ERROR", "ERROR"}}));
+
+    m_store.WriteInt(kSection, "Anzahl", INT_MAX);
+    m_page.FillList();
+    EXPECT_EQ(m_view.RowCount(), 2);  // stops at the last stored holiday
+}
+
+TEST_F(HolidayPage, InsertOpensTheDialogOnTodayAndStoresWhatWasEntered) {
+    m_clock.SetLocal(2026, 3, 9, 23, 59, 59);
+    m_view.dialog = [](CHolidayEntry& entry) {
+        entry = {"Christmas", 25, 12, 0};
+        return true;
+    };
+    m_page.OnInsert();
+    ASSERT_EQ(m_view.dialogOpenedWith.size(), 1u);
+    EXPECT_EQ(m_view.dialogOpenedWith[0], (CHolidayEntry{"", 9, 3, 2026}));
+    EXPECT_EQ(Stored(), (std::vector<CHolidayEntry>{{"Christmas", 25, 12, EveryYear}}));
+    EXPECT_EQ(m_view.rows, (std::vector<HolidayRow>{{"Christmas", "25", "12", "every year"}}));
+
+    // The next day, cancelled: nothing changes.
+    m_clock.Advance(1000);
+    m_view.dialog = [](CHolidayEntry& entry) {
+        entry.description = "typed, then cancelled";
+        return false;
+    };
+    const int writes = m_store.WriteCount();
+    m_page.OnInsert();
+    EXPECT_EQ(m_view.dialogOpenedWith.back(), (CHolidayEntry{"", 10, 3, 2026}));
+    EXPECT_EQ(m_store.WriteCount(), writes);
+    EXPECT_EQ(m_view.RowCount(), 1);
+    EXPECT_TRUE(m_prompts.shown().empty());
+}
+
+TEST_F(HolidayPage, DeleteRefusesAnEmptyListAndAMissingSelection) {
+    m_page.FillList();
+    m_page.OnDelete();
+    Add({"Christmas", 25, 12, 0});
+    m_page.FillList();
+    m_page.OnDelete();  // nothing selected
+
+    ASSERT_EQ(m_prompts.shown().size(), 2u);
+    EXPECT_EQ(m_prompts.shown()[0].text, "The holiday database is empty, nothing to remove !");
+    EXPECT_EQ(m_prompts.shown()[1].text,
+              "First you have to select the holiday, you want to remove from the database !");
+    for (const auto& shown : m_prompts.shown()) {
+        EXPECT_EQ(shown.title, "Error...");
+        EXPECT_EQ(shown.icon, PromptIcon::Stop);
+        EXPECT_EQ(shown.buttons, PromptButtons::Ok);
+    }
+    EXPECT_EQ(Stored().size(), 1u);
+}
+
+TEST_F(HolidayPage, DeleteAsksAboutTheSelectedRowAndRemovesItOnYes) {
+    Add({"New Year", 1, 1, 0});
+    Add({"Labour day", 1, 5, 1996});
+    Add({"Christmas", 25, 12, 0});
+    m_page.FillList();
+    m_view.selected = 1;
+
+    m_prompts.Answer(PromptAnswer::No);
+    m_page.OnDelete();
+    ASSERT_EQ(m_prompts.shown().size(), 1u);
+    EXPECT_EQ(m_prompts.shown()[0].text, "Are you sure to remove 'Labour day' from database ?");
+    EXPECT_EQ(m_prompts.shown()[0].title, "Delete...");
+    EXPECT_EQ(m_prompts.shown()[0].icon, PromptIcon::Question);
+    EXPECT_EQ(m_prompts.shown()[0].buttons, PromptButtons::YesNo);
+    EXPECT_EQ(m_view.RowCount(), 3);
+    EXPECT_EQ(Anzahl(), 3);
+
+    m_prompts.Answer(PromptAnswer::Yes);
+    m_page.OnDelete();
+    EXPECT_EQ(m_view.rows, (std::vector<HolidayRow>{{"New Year", "1", "1", "every year"},
+                                                    {"Christmas", "25", "12", "every year"}}));
+    EXPECT_EQ(Anzahl(), 2);
+    EXPECT_EQ(Stored()[1].description, "Christmas");
+    EXPECT_EQ(m_prompts.unscripted(), 0);
+}
+
+TEST_F(HolidayPage, DeleteTakesTheNewCountFromTheRowsLeft) {
+    Add({"New Year", 1, 1, 0});
+    Add({"Christmas", 25, 12, 0});
+    m_store.WriteInt(kSection, "Anzahl", INT_MAX);  // hand-edited
+    m_page.FillList();
+    m_view.selected = 0;
+    m_prompts.Answer(PromptAnswer::Yes);
+    m_page.OnDelete();
+    EXPECT_EQ(Anzahl(), 1);
+    EXPECT_EQ(Stored(), (std::vector<CHolidayEntry>{{"Christmas", 25, 12, EveryYear}}));
+}
+
+TEST_F(HolidayPage, DeleteDatabaseAlwaysAsksAndClearsOnYes) {
+    m_prompts.Answer(PromptAnswer::Yes);
+    m_page.OnDeleteDatabase();  // asked also when the list is empty
+    EXPECT_EQ(Anzahl(), 0);
+
+    Add({"New Year", 1, 1, 0});
+    Add({"Christmas", 25, 12, 0});
+    m_page.FillList();
+    m_prompts.Answer(PromptAnswer::No);
+    m_page.OnDeleteDatabase();
+    EXPECT_EQ(m_view.RowCount(), 2);
+    EXPECT_EQ(Anzahl(), 2);
+
+    m_prompts.Answer(PromptAnswer::Yes);
+    m_page.OnDeleteDatabase();
+    EXPECT_EQ(m_view.RowCount(), 0);
+    EXPECT_EQ(Anzahl(), 0);
+    EXPECT_EQ(m_store.ReadInt(kSection, "Day #2", 0), 25);  // values stay in the store
+
+    ASSERT_EQ(m_prompts.shown().size(), 3u);
+    for (const auto& shown : m_prompts.shown()) {
+        EXPECT_EQ(shown.text, "Are you sure to delete the database ?");
+        EXPECT_EQ(shown.title, "Delete database...");
+        EXPECT_EQ(shown.icon, PromptIcon::Question);
+        EXPECT_EQ(shown.buttons, PromptButtons::YesNo);
+    }
+}
+
+}  // namespace
+}  // namespace varnolt
