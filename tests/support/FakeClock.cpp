@@ -1,5 +1,6 @@
 #include "FakeClock.h"
 
+#include <cstdlib>
 #include <ctime>
 
 namespace varnolt::test {
@@ -14,6 +15,24 @@ std::int64_t NormalisedLocalSeconds(const LocalDateTime& local) {
     tm.tm_sec = local.second;
     tm.tm_isdst = -1;
     return static_cast<std::int64_t>(std::mktime(&tm));
+}
+
+ScopedTimeZone::ScopedTimeZone(const char* tz) {
+    if (const char* old = std::getenv("TZ")) {
+        m_old = old;
+        m_hadOld = true;
+    }
+    setenv("TZ", tz, 1);
+    tzset();
+}
+
+ScopedTimeZone::~ScopedTimeZone() {
+    if (m_hadOld) {
+        setenv("TZ", m_old.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    tzset();
 }
 
 FakeClock::FakeClock() { SetLocal(2026, 12, 7, 10, 0, 0); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/Clock.h"
 
@@ -26,6 +27,19 @@ public:
 private:
     std::int64_t m_epochMs = 0;
     std::int64_t m_tickMs = 1'000'000;
+};
+
+// Sets the process time zone (TZ) for the life of the object.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* tz);
+    ~ScopedTimeZone();
+    ScopedTimeZone(const ScopedTimeZone&) = delete;
+    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+private:
+    std::string m_old;
+    bool m_hadOld = false;
 };
 
 // Converts with the C library's mktime, as the Qt clock does.

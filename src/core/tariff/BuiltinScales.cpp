@@ -1,5 +1,6 @@
 #include "tariff/BuiltinScales.h"
 
+#include <array>
 #include <span>
 
 namespace varnolt {
@@ -67,22 +68,23 @@ TariffScale Make(ScaleId id, std::span<const Row> weekday, std::span<const Row> 
 
 }  // namespace
 
-TariffScale BuiltinScale(ScaleId id) {
-    switch (id) {
-        case ScaleId::City:
-            return Make(id, kCityWeekday, kCityHoliday);
-        case ScaleId::Region50:
-            return Make(id, kRegion50Weekday, kRegion50Holiday);
-        case ScaleId::Region200:
-            return Make(id, kRegion200Weekday, kRegion200Holiday);
-        case ScaleId::Fern:
-            return Make(id, kFernWeekday, kFernHoliday);
-        case ScaleId::User1:
-        case ScaleId::User2:
-        case ScaleId::User3:
-            break;
-    }
-    return TariffScale{.id = id};
+const TariffScale& BuiltinScale(ScaleId id) {
+    static const std::array<TariffScale, kAllScales.size()> kScales = [] {
+        std::array<TariffScale, kAllScales.size()> scales;
+        for (ScaleId scale : kAllScales) {
+            scales[static_cast<std::size_t>(scale)] = TariffScale{.id = scale};
+        }
+        scales[static_cast<std::size_t>(ScaleId::City)] =
+            Make(ScaleId::City, kCityWeekday, kCityHoliday);
+        scales[static_cast<std::size_t>(ScaleId::Region50)] =
+            Make(ScaleId::Region50, kRegion50Weekday, kRegion50Holiday);
+        scales[static_cast<std::size_t>(ScaleId::Region200)] =
+            Make(ScaleId::Region200, kRegion200Weekday, kRegion200Holiday);
+        scales[static_cast<std::size_t>(ScaleId::Fern)] =
+            Make(ScaleId::Fern, kFernWeekday, kFernHoliday);
+        return scales;
+    }();
+    return kScales[static_cast<std::size_t>(id)];
 }
 
 }  // namespace varnolt

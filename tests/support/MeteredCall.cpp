@@ -1,0 +1,62 @@
+#include "MeteredCall.h"
+
+namespace varnolt::test {
+
+MeteredCall::MeteredCall() {
+    timers.SetHandler([this](int id) { OnTimer(id); });
+    meter.SetChargeListener([this](float price) {
+        m_charges.push_back({clock.TickMs() - m_beginTick, clock.Now(), price});
+    });
+}
+
+void MeteredCall::Begin(const std::string& entryName) {
+    // A new call: the previous one's timers and charges are gone.
+    timers.Stop(FeeMeter::kChargeTimerId);
+    m_charges.clear();
+    m_beginTick = clock.TickMs();
+    m_dropTick = INT64_MAX;
+    m_lineUp = true;
+    meter.BeginCall(entryName);
+    timers.Start(kMeterTickId, 1000);
+}
+
+void MeteredCall::BeginAt(const std::string& entryName, int year, int month, int day, int hour,
+                          int minute, int second) {
+    clock.SetLocal(year, month, day, hour, minute, second);
+    Begin(entryName);
+}
+
+void MeteredCall::OnTimer(int id) {
+    if (id == kMeterTickId) {
+        if (clock.TickMs() >= m_dropTick) {
+            m_lineUp = false;
+            timers.Stop(kMeterTickId);
+            timers.Stop(FeeMeter::kChargeTimerId);
+            return;
+        }
+        meter.TrackPeriod();
+    } else if (id == FeeMeter::kChargeTimerId) {
+        meter.OnChargeTimer();
+    }
+}
+
+void MeteredCall::RunFor(std::int64_t ms) {
+    m_dropTick = clock.TickMs() + ms;
+    // Up to the tick that finds the line down.
+    while (m_lineUp && timers.IsRunning(kMeterTickId)) {
+        timers.Advance(1000);
+    }
+}
+
+void MeteredCall::RunUntil(int year, int month, int day, int hour, int minute, int second) {
+    LocalDateTime end;
+    end.year = year;
+    end.month = month;
+    end.day = day;
+    end.hour = hour;
+    end.minute = minute;
+    end.second = second;
+    RunFor(NormalisedLocalSeconds(end) * 1000 - clock.EpochMs());
+}
+
+}  // namespace varnolt::test
