@@ -24,6 +24,9 @@ public:
         log.push_back("tree");
     }
     void EnableDialButton(bool enable) override { dialEnabled = enable; }
+    void SetSelectedSiblingText(int position, const std::string& text) override {
+        log.push_back("sibling " + std::to_string(position) + ": " + text);
+    }
 
     TreeNode tree;
     std::vector<std::string> log;
@@ -141,6 +144,29 @@ TEST_F(PhonebookTreeLogicTest, ScaleMenuMarksTheStoredScale) {
     EXPECT_EQ(checked("Old"), "Scale: Userdefined scale #1");
     EXPECT_EQ(checked("Far"), "Scale: Deutsche Telekom Fern");
     EXPECT_EQ(checked("Unset"), "Scale: Deutsche Telekom City");
+    store.WriteString("Odd", "Scale", "deutsche telekom fern");
+    EXPECT_EQ(checked("Odd"), "");  // an unknown stored scale marks nothing
+}
+
+TEST_F(PhonebookTreeLogicTest, ChoosingAScaleRewritesTheScaleItemAndStoresTheIdentifier) {
+    // Any child of the call-fee indicator opens the menu; the scale item is its first child.
+    const TreeItemContext costs = EntryChild("Office", "Call-fee indicator", "Costs: 0 EUR");
+    for (const MenuItem& item : logic.ContextMenu(costs)) {
+        EXPECT_TRUE(item.separator || item.enabled) << item.text;
+    }
+    logic.RunCommand(kCmdScaleRegion50, costs);
+    EXPECT_EQ(view.log, (std::vector<std::string>{"sibling 0: Scale: Deutsche Telekom Region 50"}));
+    EXPECT_EQ(store.ReadString("Office", "Scale", ""), "Deutsche Telekom Region 50");
+    logic.RunCommand(kCmdScaleUserdefined3, costs);
+    EXPECT_EQ(store.ReadString("Office", "Scale", ""), "Userdefined scale #3");
+    EXPECT_EQ(store.WriteCount(), 2);  // nothing else changes
+
+    // Anywhere else the scale commands touch nothing.
+    view.log.clear();
+    logic.RunCommand(kCmdScaleFern, EntryItem("Office"));
+    logic.RunCommand(kCmdScaleFern, EntryChild("Office", "Login settings", "User: anna"));
+    EXPECT_TRUE(view.log.empty());
+    EXPECT_EQ(store.WriteCount(), 2);
 }
 
 }  // namespace

@@ -308,10 +308,10 @@ TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
          "&Edit application...=1010(off), -, &Delete application...=1011(off)"},
         {{"Varnolt", "Phonebook", "Office", "Call-fee indicator"}, none},
         {{"Varnolt", "Phonebook", "Home", "Call-fee indicator", "Costs: 0 EUR"},
-         "Scale: Deutsche Telekom City=1072(off), Scale: Deutsche Telekom Region 50=1073(off), "
-         "Scale: Deutsche Telekom Region 200=1074(off), Scale: Deutsche Telekom Fern=1075(off), "
-         "-, Scale: Userdefined scale #1=1076(off)(x), Scale: Userdefined scale #2=1145(off), "
-         "Scale: Userdefined scale #3=1146(off)"},
+         "Scale: Deutsche Telekom City=1072, Scale: Deutsche Telekom Region 50=1073, "
+         "Scale: Deutsche Telekom Region 200=1074, Scale: Deutsche Telekom Fern=1075, "
+         "-, Scale: Userdefined scale #1=1076(x), Scale: Userdefined scale #2=1145, "
+         "Scale: Userdefined scale #3=1146"},
         {{"Varnolt", "Provider"}, "&New provider...=1036(off)"},
         {{"Varnolt", "Provider", "City Net"},
          "&Dial provider=1043(off), -, &Edit provider...=1042(off), "
@@ -324,6 +324,23 @@ TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
         EXPECT_EQ(MenuOf(item), c.menu) << item->text(0).toStdString();
         EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{item});
     }
+}
+
+TEST_F(CTreePageTest, TheScaleMenuSetsTheEntrysScale) {
+    Open();
+    choose = "Scale: Deutsche Telekom Fern";
+    MenuOf(Item({"Varnolt", "Phonebook", "Home", "Call-fee indicator", "Last connect: <unknown>"}));
+    EXPECT_EQ(store.ReadString("Home", "Scale", ""), "Deutsche Telekom Fern");
+    // The first child of the call-fee indicator shows the new scale; the rest stays.
+    QTreeWidgetItem* fees = Item({"Varnolt", "Phonebook", "Home", "Call-fee indicator"});
+    ASSERT_NE(fees, nullptr);
+    EXPECT_EQ(fees->child(0)->text(0), "Scale: Deutsche Telekom Fern");
+    EXPECT_EQ(fees->child(2)->text(0), "Last connect: <unknown>");
+    EXPECT_EQ(Item({"Varnolt", "Phonebook", "Office", "Call-fee indicator"})->child(0)->text(0),
+              "Scale: Deutsche Telekom City");
+    choose.clear();
+    EXPECT_NE(MenuOf(fees->child(0)).find("Scale: Deutsche Telekom Fern=1075(x)"),
+              std::string::npos);
 }
 
 TEST_F(CTreePageTest, RightClickOnEmptySpaceKeepsTheSelection) {

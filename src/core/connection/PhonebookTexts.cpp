@@ -25,15 +25,8 @@ std::string RedialItemText(int seconds) {
     return "Redial after " + FormatInt(seconds) + " secs";
 }
 
-std::string ShownScaleName(std::string_view storedScale) {
-    if (storedScale == "Userdefined") {
-        return "Userdefined scale #1";
-    }
-    return std::string(storedScale);
-}
-
-std::string ScaleItemText(std::string_view storedScale) {
-    return Join("Scale: ", ShownScaleName(storedScale));
+std::string ScaleItemText(std::string_view identifier) {
+    return Join("Scale: ", identifier);
 }
 
 std::string CostsItemText(std::string_view storedAmount, std::string_view currencySymbol) {

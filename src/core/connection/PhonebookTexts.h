@@ -18,7 +18,6 @@ inline constexpr std::string_view kCallFeeIndicatorText = "Call-fee indicator";
 // Store names read by the tree.
 inline constexpr std::string_view kAllEntriesSection = "All entries";
 inline constexpr std::string_view kProviderListSection = "_Provider List_";
-inline constexpr std::string_view kDefaultScale = "Deutsche Telekom City";
 
 // "User: %s"
 std::string UserItemText(std::string_view userName);
@@ -26,16 +25,12 @@ std::string UserItemText(std::string_view userName);
 std::string PasswordItemText(bool hasPassword);
 // "Redial after N secs"
 std::string RedialItemText(int seconds);
-// "Scale: " + the shown name of a stored scale identifier
-std::string ScaleItemText(std::string_view storedScale);
+// "Scale: " + a scale identifier
+std::string ScaleItemText(std::string_view identifier);
 // "Costs: amount symbol"; a stored "<unknown>" amount shows as 0
 std::string CostsItemText(std::string_view storedAmount, std::string_view currencySymbol);
 // "Last connect: text"
 std::string LastConnectItemText(std::string_view lastConnect);
-
-// The scale a stored identifier means: the old "Userdefined" is the first
-// user-defined scale; everything else stands as stored.
-std::string ShownScaleName(std::string_view storedScale);
 
 // Section of an entry's n-th autolaunch application.
 std::string AutolaunchSection(std::string_view entryName, int number);

@@ -9,6 +9,7 @@
 #include "platform/Locale.h"
 #include "platform/RemoteAccess.h"
 #include "platform/SettingsStore.h"
+#include "tariff/EntryScale.h"
 
 namespace varnolt {
 
@@ -117,7 +118,7 @@ void PhonebookTreeBuilder::AddEntry(TreeNode& phonebook, const std::string& name
     }
 
     TreeNode& fees = entry.Add(std::string(kCallFeeIndicatorText), ImageRole::CallFeeIndicator);
-    fees.Add(ScaleItemText(m_store.ReadString(name, "Scale", std::string(kDefaultScale))),
+    fees.Add(ScaleItemText(ResolveEntryScale(m_store, name)),
              ImageRole::Scale);
     fees.Add(CostsItemText(m_store.ReadString(name, "Total costs", "0"), symbol), ImageRole::Costs);
     fees.Add(LastConnectItemText(m_store.ReadString(name, "Last connect", "<unknown>")),

@@ -7,15 +7,21 @@
 #include "connection/TreeCommands.h"
 #include "platform/RemoteAccess.h"
 #include "platform/SettingsStore.h"
+#include "tariff/EntryScale.h"
 
 namespace varnolt {
 
-PhonebookTreeLogic::PhonebookTreeLogic(const SettingsStore& store, RemoteAccess& dialer,
+PhonebookTreeLogic::PhonebookTreeLogic(SettingsStore& store, RemoteAccess& dialer,
                                        const Locale& locale, SheetHost& host,
                                        PhonebookTreeView& view)
     : m_store(store), m_dialer(dialer), m_locale(locale), m_host(host), m_view(view) {
     m_handlers[kCmdNewEntry] = [this](const TreeItemContext&) { NewEntry(); };
     m_handlers[kCmdEditEntry] = [this](const TreeItemContext& selected) { EditEntry(selected); };
+    for (const ScaleChoice& choice : kScaleChoices) {
+        m_handlers[choice.command] = [this, &choice](const TreeItemContext& selected) {
+            ChooseScale(choice, selected);
+        };
+    }
 }
 
 void PhonebookTreeLogic::InstallHandler(int command, Handler handler) {
@@ -54,9 +60,17 @@ PopupMenu PhonebookTreeLogic::ContextMenu(const TreeItemContext& selected) const
     }
     // The scale menu marks the entry's scale; the entry is two levels up.
     const std::string& entry = *selected.grandparent;
-    return ContextMenuFor(
-        kind, available,
-        ShownScaleName(m_store.ReadString(entry, "Scale", std::string(kDefaultScale))));
+    return ContextMenuFor(kind, available, ResolveEntryScale(m_store, entry));
+}
+
+void PhonebookTreeLogic::ChooseScale(const ScaleChoice& choice, const TreeItemContext& selected) {
+    // Only an item under an entry's call-fee indicator names an entry two levels up.
+    if (ClassifyTreeItem(selected) != TreeItemKind::CallFeeChild) {
+        return;
+    }
+    const std::string identifier = ScaleIdentifier(choice.scale);
+    m_view.SetSelectedSiblingText(0, ScaleItemText(identifier));
+    m_store.WriteString(*selected.grandparent, "Scale", identifier);
 }
 
 void PhonebookTreeLogic::RunCommand(int command, const TreeItemContext& selected) {

@@ -24,7 +24,7 @@ class PhonebookTreeLogic {
 public:
     using Handler = std::function<void(const TreeItemContext& selected)>;
 
-    PhonebookTreeLogic(const SettingsStore& store, RemoteAccess& dialer, const Locale& locale,
+    PhonebookTreeLogic(SettingsStore& store, RemoteAccess& dialer, const Locale& locale,
                        SheetHost& host, PhonebookTreeView& view);
 
     void InstallHandler(int command, Handler handler);
@@ -47,9 +47,10 @@ public:
 private:
     void NewEntry();
     void EditEntry(const TreeItemContext& selected);
+    void ChooseScale(const ScaleChoice& choice, const TreeItemContext& selected);
     void UpdateDialButton();
 
-    const SettingsStore& m_store;
+    SettingsStore& m_store;
     RemoteAccess& m_dialer;
     const Locale& m_locale;
     SheetHost& m_host;

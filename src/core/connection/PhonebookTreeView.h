@@ -11,6 +11,9 @@ public:
     // Replaces every item with the given tree; only the root starts expanded.
     virtual void ShowTree(const TreeNode& root) = 0;
     virtual void EnableDialButton(bool enable) = 0;
+    // Rewrites the text of the child at `position` (from 0) of the selected
+    // item's parent; items carry no data, so others find them by position.
+    virtual void SetSelectedSiblingText(int position, const std::string& text) = 0;
 };
 
 }  // namespace varnolt

@@ -8,14 +8,20 @@
 namespace varnolt {
 
 const std::array<ScaleChoice, 7> kScaleChoices = {{
-    {"Deutsche Telekom City", kCmdScaleCity},
-    {"Deutsche Telekom Region 50", kCmdScaleRegion50},
-    {"Deutsche Telekom Region 200", kCmdScaleRegion200},
-    {"Deutsche Telekom Fern", kCmdScaleFern},
-    {"Userdefined scale #1", kCmdScaleUserdefined1},
-    {"Userdefined scale #2", kCmdScaleUserdefined2},
-    {"Userdefined scale #3", kCmdScaleUserdefined3},
+    {ScaleId::City, kCmdScaleCity},
+    {ScaleId::Region50, kCmdScaleRegion50},
+    {ScaleId::Region200, kCmdScaleRegion200},
+    {ScaleId::Fern, kCmdScaleFern},
+    {ScaleId::User1, kCmdScaleUserdefined1},
+    {ScaleId::User2, kCmdScaleUserdefined2},
+    {ScaleId::User3, kCmdScaleUserdefined3},
 }};
+
+const ScaleChoice* ScaleChoiceOf(int command) {
+    auto it = std::find_if(kScaleChoices.begin(), kScaleChoices.end(),
+                           [command](const ScaleChoice& choice) { return choice.command == command; });
+    return it == kScaleChoices.end() ? nullptr : &*it;
+}
 
 namespace {
 
@@ -121,10 +127,10 @@ PopupMenu ScaleMenu(const CommandAvailable& available, std::string_view checkedS
             menu.push_back(SeparatorItem());
         }
         const ScaleChoice& choice = kScaleChoices[i];
-        MenuItem item =
-            CommandItem("Scale: " + std::string(choice.identifier), choice.command, available);
+        const std::string identifier = ScaleIdentifier(choice.scale);
+        MenuItem item = CommandItem("Scale: " + identifier, choice.command, available);
         item.checkable = true;
-        item.checked = choice.identifier == checkedScale;
+        item.checked = identifier == checkedScale;
         menu.push_back(std::move(item));
     }
     return menu;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "connection/TreeItemKind.h"
+#include "tariff/ScaleId.h"
 
 namespace varnolt {
 
@@ -34,10 +35,12 @@ struct DoubleClickAction {
 
 // The scale choices in menu order; the first four are built in.
 struct ScaleChoice {
-    std::string_view identifier;
+    ScaleId scale;
     int command;
 };
 extern const std::array<ScaleChoice, 7> kScaleChoices;
+// The scale choice of a command, if it is one.
+const ScaleChoice* ScaleChoiceOf(int command);
 constexpr int kBuiltinScaleCount = 4;
 
 // Whether a command has a handler yet: the items of commands without one are
@@ -45,7 +48,7 @@ constexpr int kBuiltinScaleCount = 4;
 using CommandAvailable = std::function<bool(int command)>;
 
 // The context menu of an item, by the first matching rule; empty for no menu.
-// checkedScale is the shown name of the entry's scale (only used for the
+// checkedScale is the entry's resolved scale identifier (only used for the
 // scale menu of a child of an entry's call-fee indicator).
 PopupMenu ContextMenuFor(TreeItemKind kind, const CommandAvailable& available,
                          std::string_view checkedScale = {});

@@ -4,6 +4,7 @@
 
 #include "app/NumberText.h"
 #include "tariff/BuiltinScales.h"
+#include "tariff/EntryScale.h"
 
 namespace varnolt {
 namespace {
@@ -33,8 +34,7 @@ FeeMeter::FeeMeter(SettingsStore& store, const Clock& clock, Timers& timers)
     : m_store(store), m_clock(clock), m_timers(timers), m_scales(store), m_holidays(store) {}
 
 std::string FeeMeter::ResolveScale(const std::string& entryName) const {
-    std::string identifier = m_store.ReadString(entryName, "Scale", "Deutsche Telekom City");
-    return identifier == "Userdefined" ? ScaleIdentifier(ScaleId::User1) : identifier;
+    return ResolveEntryScale(m_store, entryName);
 }
 
 DayClass FeeMeter::DayClass(const TariffScale& scale, const LocalDateTime& date) const {

@@ -208,6 +208,14 @@ void CTreePage::EnableDialButton(bool enable) {
     }
 }
 
+void CTreePage::SetSelectedSiblingText(int position, const std::string& text) {
+    QTreeWidgetItem* selected = SelectedItem();
+    QTreeWidgetItem* parent = selected != nullptr ? selected->parent() : nullptr;
+    if (parent != nullptr && position >= 0 && position < parent->childCount()) {
+        parent->child(position)->setText(0, QString::fromStdString(text));
+    }
+}
+
 QTreeWidgetItem* CTreePage::SelectedItem() const {
     const QList<QTreeWidgetItem*> selected = m_tree->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();

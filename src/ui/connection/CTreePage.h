@@ -58,6 +58,7 @@ protected:
 private:
     void ShowTree(const TreeNode& root) override;
     void EnableDialButton(bool enable) override;
+    void SetSelectedSiblingText(int position, const std::string& text) override;
 
     QTreeWidgetItem* MakeItem(const TreeNode& node) const;
     QTreeWidgetItem* SelectedItem() const;
