@@ -45,15 +45,19 @@ TEST_P(SectionReaderTest, ReadsAsTheStoreItselfDoes) {
     s.WriteString("Other section", "Holiday", "not mine");
     s.WriteInt("__scale manager", "Holiday", 9);
 
-    const SectionReader reader(s, kSection);
     EXPECT_EQ(s.ReadSection(kSection).has_value(), GetParam());
-    for (const char* key : {"Weekday", "Saturday", "Low", "W-0 Cycle", "W-0 Unit", "Nul", "Umlaut",
-                            "Holiday", "weekday", "Weekday ", ""}) {
-        SCOPED_TRACE(key);
-        EXPECT_EQ(reader.HasValue(key), s.HasValue(kSection, key));
-        EXPECT_EQ(reader.ReadInt(key, 77), s.ReadInt(kSection, key, 77));
-        EXPECT_EQ(reader.ReadString(key, "dflt"), s.ReadString(kSection, key, "dflt"));
+    // Whatever part of the section the snapshot holds, every key reads the same.
+    for (const std::string prefix : {"", "W-0 ", "W", "Nul", "Z", "\xff"}) {
+        const SectionReader reader(s, kSection, prefix);
+        for (const char* key : {"Weekday", "Saturday", "Low", "W-0 Cycle", "W-0 Unit", "Nul",
+                                "Umlaut", "Holiday", "weekday", "Weekday ", ""}) {
+            SCOPED_TRACE(prefix + " / " + key);
+            EXPECT_EQ(reader.HasValue(key), s.HasValue(kSection, key));
+            EXPECT_EQ(reader.ReadInt(key, 77), s.ReadInt(kSection, key, 77));
+            EXPECT_EQ(reader.ReadString(key, "dflt"), s.ReadString(kSection, key, "dflt"));
+        }
     }
+    const SectionReader reader(s, kSection);
     EXPECT_EQ(reader.ReadInt("Weekday", 0), 3);
     EXPECT_EQ(reader.ReadString("Weekday", "x"), "x");
     EXPECT_EQ(reader.ReadString("Nul", "x"), std::string("a\0b", 3));
@@ -82,6 +86,39 @@ TEST(SqliteSectionRead, AValueOfAnUnknownKindIsStoredButReadsAsTheDefault) {
     EXPECT_EQ(reader.ReadInt("Odd", 4), 4);
     EXPECT_EQ(reader.ReadString("Odd", "d"), "d");
     EXPECT_EQ(store.ReadSection("Empty section")->size(), 0u);
+    store.WriteInt(kSection, "W-0 From", 1);
+    store.WriteInt(kSection, "W-0 From min", 2);
+    store.WriteInt(kSection, "W-1 From", 3);
+    EXPECT_EQ(store.ReadSection(kSection, "W-0 ")->size(), 2u);
+    EXPECT_EQ(store.ReadSection(kSection, "W-")->size(), 3u);
+    EXPECT_EQ(store.ReadSection(kSection, "\xff")->size(), 0u);
+}
+
+}  // namespace
+}  // namespace varnolt
+
+namespace varnolt {
+namespace {
+
+TEST(SectionValues, FindsKeysInOrderAndOutOfOrder) {
+    for (bool sorted : {true, false}) {
+        SectionValues values;
+        std::vector<std::string> keys{"H-0 From", "W-0 From", "W-0 From min #2", "W-10 To", "Ä"};
+        if (!sorted) std::swap(keys[0], keys[3]);
+        int n = 0;
+        for (const std::string& key : keys) values.AddInt(key, ++n);
+        values.AddText("Z text", std::string("a\0b", 3));
+        values.AddOther("Zz other");
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            ASSERT_TRUE(values.Find(keys[i]).has_value()) << keys[i];
+            EXPECT_EQ(values.Find(keys[i])->number, static_cast<int>(i) + 1);
+        }
+        EXPECT_EQ(values.Find("Z text")->text, std::string_view("a\0b", 3));
+        EXPECT_EQ(values.Find("Zz other")->kind, SectionValues::Kind::Other);
+        EXPECT_FALSE(values.Find("W-0").has_value());
+        EXPECT_FALSE(values.Find("").has_value());
+        EXPECT_EQ(values.size(), keys.size() + 2);
+    }
 }
 
 }  // namespace

@@ -131,24 +131,6 @@ TEST_P(SettingsStoreContract, WritesAreSeenAcrossThreads) {
     b.join();
 }
 
-TEST_P(SettingsStoreContract, ReadsGroupedTogetherSeeTheStoreAsItIs) {
-    m_store->WriteInt("Holiday database", "Anzahl", 2);
-    int calls = 0;
-    m_store->ReadTogether([&] {
-        ++calls;
-        EXPECT_EQ(m_store->ReadInt("Holiday database", "Anzahl", 0), 2);
-        m_store->ReadTogether([&] {  // groups nest
-            ++calls;
-            EXPECT_FALSE(m_store->HasValue("Holiday database", "Day #1"));
-        });
-        EXPECT_EQ(m_store->ReadString("Holiday database", "Anzahl", "none"), "none");
-    });
-    EXPECT_EQ(calls, 2);
-    // The store goes on as before once the group is over.
-    m_store->WriteInt("Holiday database", "Anzahl", 3);
-    EXPECT_EQ(m_store->ReadInt("Holiday database", "Anzahl", 0), 3);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Stores, SettingsStoreContract,
     ::testing::Values(
@@ -247,30 +229,19 @@ TEST_F(SqliteStoreTest, TwoProcessesWriteOneStoreAtOnce) {
     EXPECT_EQ(store.ReadInt("Parent", "299", -1), 299);
 }
 
-TEST_F(SqliteStoreTest, AReadGroupEndsItsTransaction) {
+TEST_F(SqliteStoreTest, ASectionSnapshotSeesEveryEarlierWrite) {
     SqliteSettingsStore store(DbPath());
     SqliteSettingsStore other(DbPath());
     store.WriteInt("S", "v", 1);
-    store.ReadTogether([&] { EXPECT_EQ(store.ReadInt("S", "v", 0), 1); });
-    // A transaction left open would keep showing the old snapshot.
+    ASSERT_TRUE(store.ReadSection("S").has_value());
+    // A snapshot holds no transaction open: the next one sees another process's write.
     EXPECT_TRUE(other.WriteInt("S", "v", 2));
-    EXPECT_EQ(store.ReadInt("S", "v", 0), 2);
-
-    // Also when the group is left by an exception.
-    auto leaveEarly = [&] {
-        store.ReadInt("S", "v", 0);
-        throw std::runtime_error("left early");
-    };
-    EXPECT_THROW(store.ReadTogether(leaveEarly), std::runtime_error);
-    EXPECT_TRUE(other.WriteInt("S", "v", 3));
-    EXPECT_EQ(store.ReadInt("S", "v", 0), 3);
-    // And a group inside a batch of writes neither fails nor ends the batch.
+    EXPECT_EQ(store.ReadSection("S")->Find("v")->number, 2);
     store.Batch([&] {
         store.WriteInt("S", "w", 4);
-        store.ReadTogether([&] { EXPECT_EQ(store.ReadInt("S", "w", 0), 4); });
-        store.WriteInt("S", "x", 5);
+        EXPECT_EQ(store.ReadSection("S")->Find("w")->number, 4);
     });
-    EXPECT_EQ(other.ReadInt("S", "x", 0), 5);
+    EXPECT_EQ(other.ReadInt("S", "w", 0), 4);
 }
 
 struct Damage {

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "app/NumberText.h"
+#include "app/SectionReader.h"
 #include "app/StoredList.h"
 
 namespace varnolt {
@@ -17,43 +18,48 @@ std::string Key(const char* name, int n) {
 
 }  // namespace
 
-bool CHolidayDatabase::IsStored(int n) const {
-    return m_store.HasValue(kSection, Key("Day #", n)) ||
-           m_store.HasValue(kSection, Key("Description #", n)) ||
-           m_store.HasValue(kSection, Key("Month #", n)) ||
-           m_store.HasValue(kSection, Key("Year #", n));
+namespace {
+
+bool IsStored(const SectionReader& section, int n) {
+    return section.HasValue(Key("Day #", n)) || section.HasValue(Key("Description #", n)) ||
+           section.HasValue(Key("Month #", n)) || section.HasValue(Key("Year #", n));
 }
 
-int CHolidayDatabase::Count() const {
-    int length = 0;
-    m_store.ReadTogether([&] {
-        length = StoredListLength(m_store.ReadInt(kSection, kCount, 0), 1,
-                                  [this](int n) { return IsStored(n); });
-    });
-    return length;
+// The holidays the list holds: "Anzahl", ended at the last stored holiday when
+// a hand-edited count runs far beyond it.
+int StoredCount(const SectionReader& section) {
+    return StoredListLength(section.ReadInt(kCount, 0), 1,
+                            [&](int n) { return IsStored(section, n); });
 }
 
-CHolidayEntry CHolidayDatabase::ReadEntry(int n) const {
+CHolidayEntry EntryOf(const SectionReader& section, int n) {
     CHolidayEntry entry;
-    m_store.ReadTogether([&] {
-        entry.description =
-            m_store.ReadString(kSection, Key("Description #", n), "No description available");
-        entry.day = m_store.ReadInt(kSection, Key("Day #", n), 0);
-        entry.month = m_store.ReadInt(kSection, Key("Month #", n), 0);
-        entry.year = m_store.ReadInt(kSection, Key("Year #", n), 0);
-    });
+    entry.description = section.ReadString(Key("Description #", n), "No description available");
+    entry.day = section.ReadInt(Key("Day #", n), 0);
+    entry.month = section.ReadInt(Key("Month #", n), 0);
+    entry.year = section.ReadInt(Key("Year #", n), 0);
     return entry;
 }
 
+}  // namespace
+
+int CHolidayDatabase::Count() const {
+    return StoredCount(SectionReader(m_store, kSection));
+}
+
+CHolidayEntry CHolidayDatabase::ReadEntry(int n) const {
+    return EntryOf(SectionReader(m_store, kSection), n);
+}
+
 std::vector<CHolidayEntry> CHolidayDatabase::ReadAll() const {
+    // One snapshot of the section for the whole list.
+    const SectionReader section(m_store, kSection);
+    const int count = StoredCount(section);
     std::vector<CHolidayEntry> entries;
-    m_store.ReadTogether([&] {
-        const int count = Count();
-        entries.reserve(static_cast<std::size_t>(count));
-        for (int n = 1; n <= count; ++n) {
-            entries.push_back(ReadEntry(n));
-        }
-    });
+    entries.reserve(static_cast<std::size_t>(count));
+    for (int n = 1; n <= count; ++n) {
+        entries.push_back(EntryOf(section, n));
+    }
     return entries;
 }
 
@@ -101,33 +107,30 @@ bool CHolidayDatabase::IsHoliday(int day, int month, int year) const {
     if (day == 0 || month == 0 || year == 0) {
         return false;  // a zero field of a holiday never matches
     }
-    bool found = false;
-    // Runs every second during a call: one read per holiday where the day
-    // differs, which is nearly all of them. The walk that bounds the list reads
-    // the day anyway, so it also collects the holidays whose day matches.
-    m_store.ReadTogether([&] {
-        std::vector<int> sameDay;
-        const int length = StoredListLength(m_store.ReadInt(kSection, kCount, 0), 1, [&](int n) {
-            const int storedDay = m_store.ReadInt(kSection, Key("Day #", n), 0);
-            if (storedDay == day) {
-                sameDay.push_back(n);
-            }
-            return storedDay != 0 || IsStored(n);
-        });
-        for (int n : sameDay) {
-            if (n > length) {
-                break;
-            }
-            if (m_store.ReadInt(kSection, Key("Month #", n), 0) == month) {
-                const int storedYear = m_store.ReadInt(kSection, Key("Year #", n), 0);
-                if (storedYear == EveryYear || storedYear == year) {
-                    found = true;
-                    return;
-                }
+    // Runs every second during a call: one snapshot of the days, one walk that
+    // both bounds the list and collects the holidays on the day; only those
+    // are read further.
+    const SectionReader section(m_store, kSection, "Day #");
+    std::vector<int> sameDay;
+    const int count = StoredListLength(section.ReadInt(kCount, 0), 1, [&](int n) {
+        const int storedDay = section.ReadInt(Key("Day #", n), 0);
+        if (storedDay == day) {
+            sameDay.push_back(n);
+        }
+        return storedDay != 0 || IsStored(section, n);
+    });
+    for (int n : sameDay) {
+        if (n > count) {
+            break;
+        }
+        if (section.ReadInt(Key("Month #", n), 0) == month) {
+            const int storedYear = section.ReadInt(Key("Year #", n), 0);
+            if (storedYear == EveryYear || storedYear == year) {
+                return true;
             }
         }
-    });
-    return found;
+    }
+    return false;
 }
 
 }  // namespace varnolt

@@ -35,8 +35,6 @@ public:
     bool IsHoliday(int day, int month, int year) const;
 
 private:
-    bool IsStored(int n) const;
-
     SettingsStore& m_store;
 };
 

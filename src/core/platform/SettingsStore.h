@@ -1,17 +1,11 @@
 #pragma once
 
 #include <optional>
-#include <functional>
 #include <string>
-#include <unordered_map>
-#include <variant>
+
+#include "platform/SectionValues.h"
 
 namespace varnolt {
-
-// The values of one section by key: an integer, a text, or (for a value of a
-// kind the program never writes) neither.
-using SectionValues =
-    std::unordered_map<std::string, std::variant<std::monostate, int, std::string>>;
 
 // The per-user settings store: values addressed by (section, key), of two kinds,
 // integer and text. A read of a missing value, or of a value of the other kind,
@@ -32,16 +26,14 @@ public:
     virtual bool WriteString(const std::string& section, const std::string& key,
                              const std::string& value) = 0;
 
-    // Every value of a section in one pass, for readers of long lists (see
-    // SectionReader). A store that cannot do better than a read per key
-    // returns nothing, and the reader falls back to single reads.
-    virtual std::optional<SectionValues> ReadSection(const std::string& /*section*/) const {
+    // Every value of a section whose key starts with keyPrefix, in one pass,
+    // for readers of long lists (see SectionReader). A store that cannot do
+    // better than a read per key returns nothing, and the reader falls back
+    // to single reads.
+    virtual std::optional<SectionValues> ReadSection(const std::string& /*section*/,
+                                                     const std::string& /*keyPrefix*/ = {}) const {
         return std::nullopt;
     }
-    // Runs fn, which only reads, as one group: a list that is walked every
-    // second (the holidays during a call) costs one round of locking instead of
-    // one per value. Groups may nest. Without grouping a store just runs fn.
-    virtual void ReadTogether(const std::function<void()>& fn) const { fn(); }
 };
 
 }  // namespace varnolt

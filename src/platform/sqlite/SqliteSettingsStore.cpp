@@ -59,7 +59,8 @@ bool SqliteSettingsStore::Prepare() {
                               " ON CONFLICT(section, key) DO UPDATE"
                               " SET kind=excluded.kind, value=excluded.value",
                               -1, SQLITE_PREPARE_PERSISTENT, &m_write, nullptr) == SQLITE_OK &&
-           sqlite3_prepare_v3(m_db, "SELECT key, kind, value FROM settings WHERE section=?1", -1,
+           sqlite3_prepare_v3(m_db, "SELECT key, kind, value FROM settings"
+                              " WHERE section=?1 AND key>=?2 AND key<?3 ORDER BY key", -1,
                               SQLITE_PREPARE_PERSISTENT, &m_scan, nullptr) == SQLITE_OK;
 }
 
@@ -108,28 +109,38 @@ bool SqliteSettingsStore::HasValue(const std::string& section, const std::string
     return found;
 }
 
-std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string& section) const {
+std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string& section,
+                                                           const std::string& keyPrefix) const {
     std::lock_guard lock(m_mutex);
     SectionValues values;
+    // The keys from the prefix up to the first text past all its extensions. An
+    // empty bound is a blob, which sorts after every text: no upper limit.
+    std::string upper = keyPrefix;
+    while (!upper.empty() && static_cast<unsigned char>(upper.back()) == 0xFF) {
+        upper.pop_back();
+    }
+    if (!upper.empty()) {
+        ++upper.back();
+    }
     sqlite3_bind_text(m_scan, 1, section.data(), static_cast<int>(section.size()), SQLITE_STATIC);
+    sqlite3_bind_text(m_scan, 2, keyPrefix.data(), static_cast<int>(keyPrefix.size()),
+                      SQLITE_STATIC);
+    if (upper.empty()) {
+        sqlite3_bind_zeroblob(m_scan, 3, 0);
+    } else {
+        sqlite3_bind_text(m_scan, 3, upper.data(), static_cast<int>(upper.size()), SQLITE_STATIC);
+    }
+    auto bytesOf = [this](int column) {
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_scan, column));
+        return std::string_view(bytes != nullptr ? bytes : "",
+                                static_cast<std::size_t>(sqlite3_column_bytes(m_scan, column)));
+    };
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(m_scan)) == SQLITE_ROW) {
-        const auto* keyBytes = static_cast<const char*>(sqlite3_column_blob(m_scan, 0));
-        std::string key(keyBytes != nullptr ? keyBytes : "",
-                        static_cast<std::size_t>(sqlite3_column_bytes(m_scan, 0)));
-        auto& value = values[std::move(key)];
         switch (sqlite3_column_int(m_scan, 1)) {
-            case kKindInt:
-                value = sqlite3_column_int(m_scan, 2);
-                break;
-            case kKindText: {
-                const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_scan, 2));
-                value = std::string(bytes != nullptr ? bytes : "",
-                                    static_cast<std::size_t>(sqlite3_column_bytes(m_scan, 2)));
-                break;
-            }
-            default:
-                break;  // stored, but readable as neither kind
+            case kKindInt: values.AddInt(bytesOf(0), sqlite3_column_int(m_scan, 2)); break;
+            case kKindText: values.AddText(bytesOf(0), bytesOf(2)); break;
+            default: values.AddOther(bytesOf(0)); break;  // stored, readable as neither kind
         }
     }
     sqlite3_reset(m_scan);
@@ -137,29 +148,6 @@ std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string&
         return std::nullopt;  // a failed scan: let the caller read value by value
     }
     return values;
-}
-
-void SqliteSettingsStore::ReadTogether(const std::function<void()>& fn) const {
-    std::lock_guard lock(m_mutex);
-    if (m_inBatch || m_inReadGroup) {
-        fn();
-        return;
-    }
-    // Outside a transaction every statement takes and drops the WAL read locks
-    // (a few system calls); one deferred transaction takes them once.
-    const bool grouped = sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
-    struct EndGroup {
-        const SqliteSettingsStore& store;
-        bool grouped;
-        ~EndGroup() {
-            if (grouped) {
-                store.m_inReadGroup = false;
-                sqlite3_exec(store.m_db, "COMMIT", nullptr, nullptr, nullptr);
-            }
-        }
-    } end{*this, grouped};
-    m_inReadGroup = grouped;
-    fn();
 }
 
 void SqliteSettingsStore::BindName(const std::string& section, const std::string& key, int kind) {

@@ -34,19 +34,16 @@ public:
     bool WriteInt(const std::string& section, const std::string& key, int value) override;
     bool WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override;
-    // One query for the whole section, instead of one per value.
-    std::optional<SectionValues> ReadSection(const std::string& section) const override;
-    // One read transaction for all reads of fn.
-    void ReadTogether(const std::function<void()>& fn) const override;
+    // One query for the section (or the keys with the prefix), instead of one per value.
+    std::optional<SectionValues> ReadSection(const std::string& section,
+                                             const std::string& keyPrefix = {}) const override;
 
     // Groups the writes of fn into one transaction (used for bulk writes).
     template <typename Fn>
     void Batch(Fn&& fn) {
         std::lock_guard lock(m_mutex);
         Exec("BEGIN IMMEDIATE");
-        m_inBatch = true;
         fn();
-        m_inBatch = false;
         Exec("COMMIT");
     }
 
@@ -67,8 +64,6 @@ private:
     sqlite3_stmt* m_write = nullptr;
     sqlite3_stmt* m_scan = nullptr;
     bool m_persistent = false;
-    bool m_inBatch = false;
-    mutable bool m_inReadGroup = false;
 };
 
 // The store of the program whose executable is exePath: named after the file
