@@ -5,29 +5,15 @@
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QMenu>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "CSheetPage.h"
+#include "app/SvgPixmap.h"
 
 namespace varnolt {
-namespace {
-
-QPixmap RenderSvg(const QString& resource, int size) {
-    QSvgRenderer renderer(resource);
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
-}
-
-}  // namespace
-
 CRASSheet::CRASSheet(bool trayAvailable, QWidget* parent) : QDialog(parent) {
     setObjectName("CRASSheet");
     // No close button in the title bar: the sheet is left with OK or Cancel.
@@ -40,6 +26,8 @@ CRASSheet::CRASSheet(bool trayAvailable, QWidget* parent) : QDialog(parent) {
     m_tabs->setObjectName("sheetTabs");
     // Keep the page area even before the first page has joined.
     m_tabs->setMinimumSize(PageSize(font()));
+    // All seven titles stay readable: the sheet grows rather than scrolling its tabs.
+    m_tabs->setUsesScrollButtons(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName("sheetButtons");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

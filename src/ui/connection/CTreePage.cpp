@@ -7,13 +7,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/SvgPixmap.h"
 #include "connection/TreeCommands.h"
 
 namespace varnolt {
@@ -54,15 +53,6 @@ const char* IconFile(ImageRole role) {
             return "provider";
     }
     return "program";
-}
-
-QPixmap RenderSvg(const QString& resource, int size) {
-    QSvgRenderer renderer(resource);
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
 }
 
 constexpr int kProgressMaximum = 10;

@@ -1,0 +1,17 @@
+#include "app/SvgPixmap.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace varnolt {
+
+QPixmap RenderSvg(const QString& resource, int size) {
+    QSvgRenderer renderer(resource);
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+}  // namespace varnolt
