@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "MeteredCall.h"
+#include "app/LocalTime.h"
 #include "holiday/CHolidayDatabase.h"
 #include "tariff/CScaleStore.h"
 
@@ -34,12 +35,14 @@ protected:
     }
     std::vector<std::int64_t> OffsetsSeconds() const {
         std::vector<std::int64_t> offsets;
-        for (const auto& charge : call.charges()) offsets.push_back(charge.offsetMs / 1000);
+        for (const auto& charge : call.charges())
+            offsets.push_back(charge.offsetMs / 1000);
         return offsets;
     }
     std::vector<float> Prices() const {
         std::vector<float> prices;
-        for (const auto& charge : call.charges()) prices.push_back(charge.price);
+        for (const auto& charge : call.charges())
+            prices.push_back(charge.price);
         return prices;
     }
 };
@@ -58,7 +61,8 @@ TEST_F(FeeMeterTest, WeekdayAcross18And21ChargesOneExtraUnitAtEachChange) {
     call.BeginAt("Office", 2026, 12, 8, 17, 58, 0);
     call.RunUntil(2026, 12, 8, 21, 3, 0);
     std::vector<std::int64_t> expected{0, 91, 121};  // 90 s cycle, then 18:00:01 (offset 121)
-    for (std::int64_t t = 121 + 150; t < 10921; t += 150) expected.push_back(t);
+    for (std::int64_t t = 121 + 150; t < 10921; t += 150)
+        expected.push_back(t);
     expected.push_back(10921);  // 21:00:01: 150 s to 240 s; 21:03:00 ends before the next
     EXPECT_EQ(OffsetsSeconds(), expected);
     EXPECT_EQ(call.meter.RunningCycleMs(), 240000);
@@ -71,11 +75,11 @@ TEST_F(FeeMeterTest, Region50ChangesCycleAtAllSixBoundaries) {
         int hour;
         int cycleMs;
     };
-    for (Boundary b : {Boundary{2, 120000}, {5, 45000}, {9, 26000}, {12, 30000}, {18, 45000},
-                       {21, 60000}}) {
+    for (Boundary b :
+         {Boundary{2, 120000}, {5, 45000}, {9, 26000}, {12, 30000}, {18, 45000}, {21, 60000}}) {
         // Just before hh:00:01 the old cycle still runs.
-        LocalDateTime target{2026, 12, 2, 8, b.hour, 0, 1, 0};
-        call.Advance((NormalisedLocalSeconds(target) * 1000 - call.clock.EpochMs()) - 1);
+        const LocalDateTime target = MakeLocal(2026, 12, 8, b.hour, 0, 1);
+        call.Advance((EpochSecondsFromLocal(target) * 1000 - call.clock.EpochMs()) - 1);
         ASSERT_NE(call.meter.RunningCycleMs(), b.cycleMs) << b.hour;
         const auto before = call.charges().size();
         call.Advance(1);
@@ -102,12 +106,10 @@ TEST_F(FeeMeterTest, HolidaysSwitchToTheSundayListOnEveryScale) {
         }
         call.BeginAt("City", 2026, 12, 9, 10, 0, 0);  // a Wednesday
         call.Advance(1000);
-        EXPECT_EQ(call.meter.RunningCycleMs(), c.expectHoliday ? 150000 : 90000)
-            << c.holidayYear;
+        EXPECT_EQ(call.meter.RunningCycleMs(), c.expectHoliday ? 150000 : 90000) << c.holidayYear;
         call.BeginAt("Own", 2026, 12, 9, 10, 0, 0);
         call.Advance(1000);
-        EXPECT_EQ(call.meter.RunningCycleMs(), c.expectHoliday ? 30000 : 60000)
-            << c.holidayYear;
+        EXPECT_EQ(call.meter.RunningCycleMs(), c.expectHoliday ? 30000 : 60000) << c.holidayYear;
         EXPECT_FLOAT_EQ(call.meter.UnitPriceNow(), c.expectHoliday ? 0.20f : 0.10f);
     }
 }
@@ -201,7 +203,8 @@ TEST_F(FeeMeterTest, OverlappingPeriodsApplyOnlyTheFirst) {
     call.BeginAt("Own", 2026, 12, 8, 11, 0, 0);
     call.RunFor(5 * 60 * 1000);
     EXPECT_EQ(OffsetsSeconds(), (std::vector<std::int64_t>{0, 61, 121, 181, 241}));
-    for (float price : Prices()) EXPECT_FLOAT_EQ(price, 0.10f);
+    for (float price : Prices())
+        EXPECT_FLOAT_EQ(price, 0.10f);
 }
 
 TEST_F(FeeMeterTest, ChangingTheScaleMidCallActsAtTheNextTick) {
@@ -234,9 +237,13 @@ TEST_F(FeeMeterTest, TheEntryTotalStartsFromTheStoredText) {
         const char* stored;
         float total;
     };
-    for (Case c : {Case{nullptr, 0.0f}, {"<unknown>", 0.0f}, {"1.50", 1.50f}, {"inf", 0.0f},
+    for (Case c : {Case{nullptr, 0.0f},
+                   {"<unknown>", 0.0f},
+                   {"1.50", 1.50f},
+                   {"inf", 0.0f},
                    {"nan", 0.0f}}) {
-        if (c.stored != nullptr) call.store.WriteString("Office", "Total costs", c.stored);
+        if (c.stored != nullptr)
+            call.store.WriteString("Office", "Total costs", c.stored);
         call.BeginAt("Office", 2026, 12, 8, 10, 0, 0);
         EXPECT_FLOAT_EQ(call.meter.EntryTotal(), c.total + kUnit) << (c.stored ? c.stored : "-");
         EXPECT_FLOAT_EQ(call.meter.CallFee(), kUnit);
@@ -287,7 +294,8 @@ int IdealUnits(const std::vector<std::pair<int, int>>& periods /* start hour, cy
     int cycle = periods.front().second;
     for (std::size_t i = 1; i <= periods.size(); ++i) {
         const bool end = i == periods.size();
-        if (!end && periods[i].second == cycle) continue;
+        if (!end && periods[i].second == cycle)
+            continue;
         const std::int64_t segmentEnd = end ? 86400'000 : periods[i].first * 3600'000LL + 1000;
         units += static_cast<int>((segmentEnd - segmentStart - 1) / cycle);
         if (!end) {
@@ -305,7 +313,9 @@ struct DayCase {
     std::vector<std::pair<int, int>> periods;
 };
 
-void PrintTo(const DayCase& c, std::ostream* os) { *os << c.scale << " on day " << c.day; }
+void PrintTo(const DayCase& c, std::ostream* os) {
+    *os << c.scale << " on day " << c.day;
+}
 
 class TwentyFourHourCall : public ::testing::TestWithParam<DayCase> {
 protected:
@@ -326,24 +336,43 @@ TEST_P(TwentyFourHourCall, MatchesTheIdealUnitCount) {
 INSTANTIATE_TEST_SUITE_P(
     BuiltinScales, TwentyFourHourCall,
     ::testing::Values(
-        DayCase{"Deutsche Telekom City", 8,
+        DayCase{"Deutsche Telekom City",
+                8,
                 {{0, 240000}, {5, 150000}, {9, 90000}, {18, 150000}, {21, 240000}}},
         DayCase{"Deutsche Telekom City", 13, {{0, 240000}, {5, 150000}, {21, 240000}}},
-        DayCase{"Deutsche Telekom Region 50", 8,
-                {{0, 60000}, {2, 120000}, {5, 45000}, {9, 26000}, {12, 30000}, {18, 45000},
+        DayCase{"Deutsche Telekom Region 50",
+                8,
+                {{0, 60000},
+                 {2, 120000},
+                 {5, 45000},
+                 {9, 26000},
+                 {12, 30000},
+                 {18, 45000},
                  {21, 60000}}},
         DayCase{"Deutsche Telekom Region 50", 13, {{0, 60000}, {5, 45000}, {21, 60000}}},
-        DayCase{"Deutsche Telekom Region 200", 8,
-                {{0, 36000}, {2, 120000}, {5, 22500}, {9, 13000}, {12, 14000}, {18, 22500},
+        DayCase{"Deutsche Telekom Region 200",
+                8,
+                {{0, 36000},
+                 {2, 120000},
+                 {5, 22500},
+                 {9, 13000},
+                 {12, 14000},
+                 {18, 22500},
                  {21, 36000}}},
         DayCase{"Deutsche Telekom Region 200", 13, {{0, 36000}}},
-        DayCase{"Deutsche Telekom Fern", 8,
-                {{0, 30000}, {2, 120000}, {5, 21500}, {9, 12000}, {12, 13500}, {18, 21500},
+        DayCase{"Deutsche Telekom Fern",
+                8,
+                {{0, 30000},
+                 {2, 120000},
+                 {5, 21500},
+                 {9, 12000},
+                 {12, 13500},
+                 {18, 21500},
                  {21, 30000}}},
         DayCase{"Deutsche Telekom Fern", 13, {{0, 36000}}}),
     [](const auto& info) {
-        std::string name = std::string(info.param.scale).substr(17) +
-                           (info.param.day == 8 ? "Weekday" : "Sunday");
+        std::string name =
+            std::string(info.param.scale).substr(17) + (info.param.day == 8 ? "Weekday" : "Sunday");
         std::erase(name, ' ');
         return name;
     });

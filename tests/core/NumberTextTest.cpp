@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <climits>
+#include <clocale>
 #include <cmath>
 #include <string>
 

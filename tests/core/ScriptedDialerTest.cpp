@@ -13,8 +13,9 @@ TEST(ScriptedDialer, DeliversScriptedStatesAndKeepsTheLineUntilDropped) {
     dialer.ScriptConnect();
     std::vector<unsigned> states;
     RasHandle handle = 0;
-    ASSERT_EQ(dialer.Dial("Office", {"anna", "secret"},
-                          [&](RasHandle, unsigned state, int) { states.push_back(state); }, handle),
+    ASSERT_EQ(dialer.Dial(
+                  "Office", {"anna", "secret"},
+                  [&](RasHandle, unsigned state, int) { states.push_back(state); }, handle),
               ras::kPending);
     EXPECT_NE(handle, 0u);
     EXPECT_TRUE(states.empty());  // nothing until the test asks
@@ -35,7 +36,8 @@ TEST(ScriptedDialer, HangUpSilencesTheDialAndHandlesAreNeverReused) {
     dialer.ScriptFailure(ras::kErrorLineBusy);
     int calls = 0;
     RasHandle first = 0, second = 0;
-    dialer.Dial("Office", {}, [&](RasHandle, unsigned, int) { ++calls; }, first);
+    dialer.Dial(
+        "Office", {}, [&](RasHandle, unsigned, int) { ++calls; }, first);
     dialer.HangUp(first);
     EXPECT_FALSE(dialer.DeliverNext());
     EXPECT_EQ(calls, 0);

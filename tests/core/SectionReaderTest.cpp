@@ -104,9 +104,11 @@ TEST(SectionValues, FindsKeysInOrderAndOutOfOrder) {
     for (bool sorted : {true, false}) {
         SectionValues values;
         std::vector<std::string> keys{"H-0 From", "W-0 From", "W-0 From min #2", "W-10 To", "Ä"};
-        if (!sorted) std::swap(keys[0], keys[3]);
+        if (!sorted)
+            std::swap(keys[0], keys[3]);
         int n = 0;
-        for (const std::string& key : keys) values.AddInt(key, ++n);
+        for (const std::string& key : keys)
+            values.AddInt(key, ++n);
         values.AddText("Z text", std::string("a\0b", 3));
         values.AddOther("Zz other");
         for (std::size_t i = 0; i < keys.size(); ++i) {

@@ -13,8 +13,8 @@
 #include <thread>
 
 #include "MemorySettingsStore.h"
-#include "sqlite/SqliteSettingsStore.h"
 #include "TempDir.h"
+#include "sqlite/SqliteSettingsStore.h"
 
 namespace varnolt {
 namespace {
@@ -27,7 +27,9 @@ struct StoreFactory {
     std::function<std::unique_ptr<SettingsStore>(const std::string& path)> make;
 };
 
-void PrintTo(const StoreFactory& f, std::ostream* os) { *os << f.name; }
+void PrintTo(const StoreFactory& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class SettingsStoreContract : public ::testing::TestWithParam<StoreFactory> {
 protected:
@@ -72,9 +74,23 @@ TEST_P(SettingsStoreContract, IntegersKeepTheirFullRange) {
 
 TEST_P(SettingsStoreContract, AnyNameAndTextRoundTripsExactly) {
     const std::vector<std::string> names = {
-        " leading",  "trailing ",   "in ner",       "a/b",   "a\\b",       "k=v",
-        "semi;colon", "#hash",      "[bracket]",    "100%",  "\"quoted\"", "'single'",
-        "tab\there", "Büro – Köln", std::string(300, 'x'),   "",           "Office Autolaunch #1",
+        " leading",
+        "trailing ",
+        "in ner",
+        "a/b",
+        "a\\b",
+        "k=v",
+        "semi;colon",
+        "#hash",
+        "[bracket]",
+        "100%",
+        "\"quoted\"",
+        "'single'",
+        "tab\there",
+        "Büro – Köln",
+        std::string(300, 'x'),
+        "",
+        "Office Autolaunch #1",
     };
     int n = 0;
     for (const auto& section : names) {
@@ -118,10 +134,12 @@ TEST_P(SettingsStoreContract, WritesAreSeenAcrossThreads) {
 
     // Concurrent writers and readers never tear a value.
     std::thread a([&] {
-        for (int i = 0; i < 500; ++i) m_store->WriteString("T", "v", "aaaaaaaa");
+        for (int i = 0; i < 500; ++i)
+            m_store->WriteString("T", "v", "aaaaaaaa");
     });
     std::thread b([&] {
-        for (int i = 0; i < 500; ++i) m_store->WriteString("T", "v", "bbbb");
+        for (int i = 0; i < 500; ++i)
+            m_store->WriteString("T", "v", "bbbb");
     });
     for (int i = 0; i < 500; ++i) {
         std::string v = m_store->ReadString("T", "v", "aaaaaaaa");
@@ -133,13 +151,14 @@ TEST_P(SettingsStoreContract, WritesAreSeenAcrossThreads) {
 
 INSTANTIATE_TEST_SUITE_P(
     Stores, SettingsStoreContract,
-    ::testing::Values(
-        StoreFactory{"Memory",
-                     [](const std::string&) { return std::make_unique<test::MemorySettingsStore>(); }},
-        StoreFactory{"Sqlite",
-                     [](const std::string& path) {
-                         return std::make_unique<SqliteSettingsStore>(path);
-                     }}),
+    ::testing::Values(StoreFactory{"Memory",
+                                   [](const std::string&) {
+                                       return std::make_unique<test::MemorySettingsStore>();
+                                   }},
+                      StoreFactory{"Sqlite",
+                                   [](const std::string& path) {
+                                       return std::make_unique<SqliteSettingsStore>(path);
+                                   }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // SQLite-only properties: durability, recovery, sharing between processes.
@@ -249,7 +268,9 @@ struct Damage {
     std::function<void(const std::string& path)> apply;
 };
 
-void PrintTo(const Damage& d, std::ostream* os) { *os << d.name; }
+void PrintTo(const Damage& d, std::ostream* os) {
+    *os << d.name;
+}
 
 class SqliteStoreRecovery : public SqliteStoreTest, public ::testing::WithParamInterface<Damage> {};
 
@@ -282,7 +303,8 @@ TEST_P(SqliteStoreRecovery, UnusableFileIsMovedAsideAndTheStoreStartsOnDefaults)
 
 void WriteGarbage(const std::string& path) {
     std::ofstream out(path, std::ios::binary);
-    for (int i = 0; i < 8192; ++i) out.put(static_cast<char>((i * 7919) % 251));
+    for (int i = 0; i < 8192; ++i)
+        out.put(static_cast<char>((i * 7919) % 251));
 }
 
 void WriteTruncated(const std::string& path) {
@@ -305,8 +327,8 @@ void WriteTruncated(const std::string& path) {
 void WriteForeignDatabase(const std::string& path) {
     sqlite3* db = nullptr;
     sqlite3_open(path.c_str(), &db);
-    sqlite3_exec(db, "CREATE TABLE notes(text); INSERT INTO notes VALUES('mine')", nullptr,
-                 nullptr, nullptr);
+    sqlite3_exec(db, "CREATE TABLE notes(text); INSERT INTO notes VALUES('mine')", nullptr, nullptr,
+                 nullptr);
     sqlite3_close(db);
 }
 

@@ -11,9 +11,9 @@ namespace {
 TEST(StoredListLength, HonoursTheCountWhileItemsAreNearby) {
     std::set<int> stored{1, 2, 4};  // 1-based numbering, item 3 missing
     auto isStored = [&](int i) { return stored.count(i) != 0; };
-    EXPECT_EQ(StoredListLength(4, 1, isStored), 4);   // a gap takes defaults
-    EXPECT_EQ(StoredListLength(6, 1, isStored), 6);   // a small overshoot too
-    EXPECT_EQ(StoredListLength(2, 1, isStored), 2);   // items above the count are ignored
+    EXPECT_EQ(StoredListLength(4, 1, isStored), 4);  // a gap takes defaults
+    EXPECT_EQ(StoredListLength(6, 1, isStored), 6);  // a small overshoot too
+    EXPECT_EQ(StoredListLength(2, 1, isStored), 2);  // items above the count are ignored
     EXPECT_EQ(StoredListLength(0, 1, isStored), 0);
     EXPECT_EQ(StoredListLength(-5, 1, isStored), 0);
 }

@@ -42,7 +42,4 @@ private:
     bool m_hadOld = false;
 };
 
-// Converts with the C library's mktime, as the Qt clock does.
-std::int64_t NormalisedLocalSeconds(const LocalDateTime& local);
-
 }  // namespace varnolt::test

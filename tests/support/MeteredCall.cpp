@@ -1,5 +1,7 @@
 #include "MeteredCall.h"
 
+#include "app/LocalTime.h"
+
 namespace varnolt::test {
 
 MeteredCall::MeteredCall() {
@@ -49,14 +51,8 @@ void MeteredCall::RunFor(std::int64_t ms) {
 }
 
 void MeteredCall::RunUntil(int year, int month, int day, int hour, int minute, int second) {
-    LocalDateTime end;
-    end.year = year;
-    end.month = month;
-    end.day = day;
-    end.hour = hour;
-    end.minute = minute;
-    end.second = second;
-    RunFor(NormalisedLocalSeconds(end) * 1000 - clock.EpochMs());
+    RunFor(EpochSecondsFromLocal(MakeLocal(year, month, day, hour, minute, second)) * 1000 -
+           clock.EpochMs());
 }
 
 }  // namespace varnolt::test

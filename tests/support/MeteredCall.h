@@ -33,8 +33,8 @@ public:
 
     // The connection comes up now (set the clock first); starts a fresh record.
     void Begin(const std::string& entryName);
-    void BeginAt(const std::string& entryName, int year, int month, int day, int hour,
-                 int minute, int second);
+    void BeginAt(const std::string& entryName, int year, int month, int day, int hour, int minute,
+                 int second);
     // Runs the call; the line drops `ms` after now. The first tick at or after
     // the drop finds the line down and stops all timers.
     void RunFor(std::int64_t ms);

@@ -58,7 +58,9 @@ void ScriptedDialer::DeliverAll() {
     }
 }
 
-void ScriptedDialer::DropLine() { m_connected = 0; }
+void ScriptedDialer::DropLine() {
+    m_connected = 0;
+}
 
 std::vector<std::string> ScriptedDialer::EnumEntries() {
     std::vector<std::string> names;

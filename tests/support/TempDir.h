@@ -32,7 +32,8 @@ private:
 class ScopedEnv {
 public:
     ScopedEnv(const char* name, const std::string& value) : m_name(name) {
-        if (const char* old = ::getenv(name)) m_old = old;
+        if (const char* old = ::getenv(name))
+            m_old = old;
         ::setenv(name, value.c_str(), 1);
     }
     ~ScopedEnv() {

@@ -31,7 +31,8 @@ public:
 
 QStringList TabTitles(const CRASSheet& sheet) {
     QStringList titles;
-    for (int i = 0; i < sheet.Tabs()->count(); ++i) titles << sheet.Tabs()->tabText(i);
+    for (int i = 0; i < sheet.Tabs()->count(); ++i)
+        titles << sheet.Tabs()->tabText(i);
     return titles;
 }
 
@@ -68,7 +69,8 @@ TEST(CRASSheet, PagesTakeTheirFixedPlaceWhateverOrderTheyJoinIn) {
     EXPECT_EQ(phonebook->minimumSize(), CRASSheet::PageSize(sheet.font()));
 
     QStringList all;
-    for (int i = 0; i < kPageCount; ++i) all << CRASSheet::TabTitle(i);
+    for (int i = 0; i < kPageCount; ++i)
+        all << CRASSheet::TabTitle(i);
     EXPECT_EQ(all, (QStringList{"Phonebook", "LOG view", "Scale manager", "Holiday database",
                                 "Options", "Window styles", "About"}));
 }
@@ -90,7 +92,8 @@ TEST(CRASSheet, PageSizeFollowsTheFontsDialogUnits) {
 TEST(CRASSheet, RelaysNotificationsToPagesNeverShown) {
     CRASSheet sheet(false);
     RecordingPage* pages[kPageCount];
-    for (int i = 0; i < kPageCount; ++i) sheet.AddPage(i, pages[i] = new RecordingPage);
+    for (int i = 0; i < kPageCount; ++i)
+        sheet.AddPage(i, pages[i] = new RecordingPage);
 
     sheet.SendNotification(WM_RELOAD_PHONEBOOK, 0);
     sheet.SendNotification(WM_RELOAD_LOG, 0);
@@ -191,8 +194,8 @@ TEST(CRASSheet, OkAndCancelLetThePagesHangUpFirst) {
         sheet.findChild<QDialogButtonBox*>("sheetButtons")->button(button)->click();
         EXPECT_EQ(phonebook->closings, 1);
         EXPECT_FALSE(sheet.isVisible());
-        EXPECT_EQ(sheet.result(), button == QDialogButtonBox::Ok ? QDialog::Accepted
-                                                                 : QDialog::Rejected);
+        EXPECT_EQ(sheet.result(),
+                  button == QDialogButtonBox::Ok ? QDialog::Accepted : QDialog::Rejected);
     }
 }
 

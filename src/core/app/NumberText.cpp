@@ -1,9 +1,9 @@
 #include "NumberText.h"
 
+#include <locale.h>
 #include <charconv>
 #include <climits>
 #include <cstdlib>
-#include <locale.h>
 
 namespace varnolt {
 namespace {

@@ -4,8 +4,7 @@
 
 namespace varnolt {
 
-SectionReader::SectionReader(const SettingsStore& store, std::string section,
-                             std::string keyPrefix)
+SectionReader::SectionReader(const SettingsStore& store, std::string section, std::string keyPrefix)
     : m_store(store),
       m_section(std::move(section)),
       m_prefix(std::move(keyPrefix)),

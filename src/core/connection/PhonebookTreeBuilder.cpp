@@ -118,8 +118,7 @@ void PhonebookTreeBuilder::AddEntry(TreeNode& phonebook, const std::string& name
     }
 
     TreeNode& fees = entry.Add(std::string(kCallFeeIndicatorText), ImageRole::CallFeeIndicator);
-    fees.Add(ScaleItemText(ResolveEntryScale(m_store, name)),
-             ImageRole::Scale);
+    fees.Add(ScaleItemText(ResolveEntryScale(m_store, name)), ImageRole::Scale);
     fees.Add(CostsItemText(m_store.ReadString(name, "Total costs", "0"), symbol), ImageRole::Costs);
     fees.Add(LastConnectItemText(m_store.ReadString(name, "Last connect", "<unknown>")),
              ImageRole::LastConnect);

@@ -18,8 +18,9 @@ const std::array<ScaleChoice, 7> kScaleChoices = {{
 }};
 
 const ScaleChoice* ScaleChoiceOf(int command) {
-    auto it = std::find_if(kScaleChoices.begin(), kScaleChoices.end(),
-                           [command](const ScaleChoice& choice) { return choice.command == command; });
+    auto it =
+        std::find_if(kScaleChoices.begin(), kScaleChoices.end(),
+                     [command](const ScaleChoice& choice) { return choice.command == command; });
     return it == kScaleChoices.end() ? nullptr : &*it;
 }
 

@@ -23,7 +23,9 @@ constexpr unsigned kStateConnected = 0x2000;
 // Most entries an enumeration ever reports.
 constexpr int kMaxEntries = 500;
 
-inline bool IsFailure(int code) { return code > kPending; }
+inline bool IsFailure(int code) {
+    return code > kPending;
+}
 }  // namespace ras
 
 // A connection handle; 0 is the null handle. Never reused for a later call.
@@ -61,8 +63,8 @@ public:
     // Starts a dial and returns at once: 0 or ras::kPending means under way; any
     // other code is an immediate failure, after which a non-null handle must
     // still be hung up. handle is set to null first.
-    virtual int Dial(const std::string& entryName, const RasDialParams& params,
-                     DialNotify notify, RasHandle& handle) = 0;
+    virtual int Dial(const std::string& entryName, const RasDialParams& params, DialNotify notify,
+                     RasHandle& handle) = 0;
     // 0 and the state of the connection, or a failure code.
     virtual int GetConnectStatus(RasHandle handle, unsigned& state) = 0;
     // Ends a dial attempt or a connection. No notification arrives after it returns.

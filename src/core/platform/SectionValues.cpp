@@ -26,8 +26,9 @@ SectionValues::Value SectionValues::ValueOf(const Entry& entry) const {
 
 std::optional<SectionValues::Value> SectionValues::Find(std::string_view key) const {
     if (m_sorted) {
-        auto it = std::lower_bound(m_entries.begin(), m_entries.end(), key,
-                                   [this](const Entry& e, std::string_view k) { return KeyOf(e) < k; });
+        auto it =
+            std::lower_bound(m_entries.begin(), m_entries.end(), key,
+                             [this](const Entry& e, std::string_view k) { return KeyOf(e) < k; });
         if (it != m_entries.end() && KeyOf(*it) == key) {
             return ValueOf(*it);
         }

@@ -12,7 +12,9 @@ namespace {
 constexpr float kBuiltinUnitPrice = 0.12f;
 
 // TariffScale::dayFlags runs Monday..Sunday; LocalDateTime counts from Sunday = 0.
-int DayFlagIndex(int dayOfWeek) { return (dayOfWeek + 6) % 7; }
+int DayFlagIndex(int dayOfWeek) {
+    return (dayOfWeek + 6) % 7;
+}
 
 }  // namespace
 
@@ -82,8 +84,9 @@ std::optional<PeriodProbe> FeeMeter::PeriodNow(ScaleId id) const {
     LocalDateTime now = m_clock.Now();
     now.millisecond = 0;
     const std::int64_t moment = m_clock.ToCalendarSeconds(now);
-    const auto& periods = DayClass(scale, now) == varnolt::DayClass::SundayHoliday ? scale.holidayPeriods
-                                                                          : scale.weekdayPeriods;
+    const auto& periods = DayClass(scale, now) == varnolt::DayClass::SundayHoliday
+                              ? scale.holidayPeriods
+                              : scale.weekdayPeriods;
     for (const TariffPeriod& period : periods) {
         PeriodProbe probe = MakeProbe(now, moment, period);
         if (Contains(probe)) {

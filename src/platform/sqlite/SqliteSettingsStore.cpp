@@ -59,9 +59,10 @@ bool SqliteSettingsStore::Prepare() {
                               " ON CONFLICT(section, key) DO UPDATE"
                               " SET kind=excluded.kind, value=excluded.value",
                               -1, SQLITE_PREPARE_PERSISTENT, &m_write, nullptr) == SQLITE_OK &&
-           sqlite3_prepare_v3(m_db, "SELECT key, kind, value FROM settings"
-                              " WHERE section=?1 AND key>=?2 AND key<?3 ORDER BY key", -1,
-                              SQLITE_PREPARE_PERSISTENT, &m_scan, nullptr) == SQLITE_OK;
+           sqlite3_prepare_v3(m_db,
+                              "SELECT key, kind, value FROM settings"
+                              " WHERE section=?1 AND key>=?2 AND key<?3 ORDER BY key",
+                              -1, SQLITE_PREPARE_PERSISTENT, &m_scan, nullptr) == SQLITE_OK;
 }
 
 void SqliteSettingsStore::FinalizeStatements() {
@@ -110,7 +111,7 @@ bool SqliteSettingsStore::HasValue(const std::string& section, const std::string
 }
 
 std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string& section,
-                                                           const std::string& keyPrefix) const {
+                                                              const std::string& keyPrefix) const {
     std::lock_guard lock(m_mutex);
     SectionValues values;
     // The keys from the prefix up to the first text past all its extensions. An
@@ -138,9 +139,15 @@ std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string&
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(m_scan)) == SQLITE_ROW) {
         switch (sqlite3_column_int(m_scan, 1)) {
-            case kKindInt: values.AddInt(bytesOf(0), sqlite3_column_int(m_scan, 2)); break;
-            case kKindText: values.AddText(bytesOf(0), bytesOf(2)); break;
-            default: values.AddOther(bytesOf(0)); break;  // stored, readable as neither kind
+            case kKindInt:
+                values.AddInt(bytesOf(0), sqlite3_column_int(m_scan, 2));
+                break;
+            case kKindText:
+                values.AddText(bytesOf(0), bytesOf(2));
+                break;
+            default:
+                values.AddOther(bytesOf(0));
+                break;  // stored, readable as neither kind
         }
     }
     sqlite3_reset(m_scan);

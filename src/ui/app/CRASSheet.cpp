@@ -71,7 +71,7 @@ CRASSheet::~CRASSheet() = default;
 
 QString CRASSheet::TabTitle(int index) {
     static const char* const kTitles[kPageCount] = {
-        "Phonebook", "LOG view", "Scale manager", "Holiday database",
+        "Phonebook", "LOG view",      "Scale manager", "Holiday database",
         "Options",   "Window styles", "About",
     };
     return index >= 0 && index < kPageCount ? QString(kTitles[index]) : QString();
@@ -138,11 +138,14 @@ void CRASSheet::SendNotification(unsigned message, int param) {
                 m_tabs->setCurrentWidget(page);
             }
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
-void CRASSheet::EnableHangUpCommand(bool enable) { m_hangUp->setEnabled(enable); }
+void CRASSheet::EnableHangUpCommand(bool enable) {
+    m_hangUp->setEnabled(enable);
+}
 
 bool CRASSheet::PhonebookConnected() const {
     return m_pages[kPagePhonebook] != nullptr && m_pages[kPagePhonebook]->IsConnected();
