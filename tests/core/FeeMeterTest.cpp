@@ -125,6 +125,10 @@ TEST_F(FeeMeterTest, UserDayFlagsDecideBeforeTheHolidayList) {
     call.BeginAt("Own", 2026, 12, 9, 10, 0, 0);  // Wednesday
     call.Advance(1000);
     EXPECT_EQ(call.meter.RunningCycleMs(), 30000);
+    // A malformed day of week still picks a flag (it never indexes out of range).
+    EXPECT_EQ(call.meter.DayClass(CScaleStore(call.store).LoadScale(ScaleId::User2),
+                                  LocalDateTime{2026, 12, -4, 9, 10, 0, 0, 0}),
+              varnolt::DayClass::SundayHoliday);                // -4 counts as Wednesday
     call.store.WriteInt("__Scale manager", "Wednesday #2", 2);  // only exactly 1 sets a flag
     call.BeginAt("Own", 2026, 12, 9, 10, 0, 0);
     call.Advance(1000);

@@ -231,7 +231,7 @@ TEST_F(SqliteStoreTest, TwoProcessesWriteOneStoreAtOnce) {
         bool ok = true;
         for (int i = 0; i < 300; ++i) {
             ok = other.WriteInt("Child", std::to_string(i), i) && ok;
-            ok = other.ReadInt("Parent", std::to_string(i), -1) >= -1 && ok;
+            ok = other.ReadInt("Child", std::to_string(i), -1) == i && ok;
         }
         _exit(ok ? 0 : 1);
     }
@@ -349,6 +349,8 @@ TEST(StorePath, EachExecutableNameHasItsOwnStore) {
     test::ScopedEnv xdg("XDG_CONFIG_HOME", dir.path().string());
     const std::string first = StorePathForExecutable("/usr/bin/varnolt");
     const std::string renamed = StorePathForExecutable("/opt/x/dialer.bin");
+    EXPECT_EQ(StorePathForExecutable("/opt/varnolt-0.63"),
+              (dir.path() / "Kessendral" / "varnolt-0.63.db").string());
     EXPECT_EQ(first, (dir.path() / "Kessendral" / "varnolt.db").string());
     EXPECT_EQ(renamed, (dir.path() / "Kessendral" / "dialer.db").string());
     {

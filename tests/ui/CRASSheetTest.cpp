@@ -67,6 +67,7 @@ TEST(CRASSheet, PagesTakeTheirFixedPlaceWhateverOrderTheyJoinIn) {
     EXPECT_EQ(sheet.Page(kPageHolidayDatabase), holiday);
     EXPECT_EQ(sheet.Page(kPageLogView), nullptr);
     EXPECT_EQ(phonebook->minimumSize(), CRASSheet::PageSize(sheet.font()));
+    EXPECT_EQ(sheet.Tabs()->currentWidget(), phonebook);  // shown first though it joined last
 
     QStringList all;
     for (int i = 0; i < kPageCount; ++i)

@@ -162,7 +162,7 @@ protected:
 };
 
 TEST_F(CTreePageTest, LayoutAndStateAfterSetUp) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     EXPECT_EQ(tree->objectName(), "phonebookTree");
     EXPECT_TRUE(tree->isHeaderHidden());
     EXPECT_TRUE(tree->rootIsDecorated());
@@ -192,7 +192,7 @@ TEST_F(CTreePageTest, LayoutAndStateAfterSetUp) {
 }
 
 TEST_F(CTreePageTest, TreeShowsEverythingWithOnlyTheRootExpanded) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     EXPECT_EQ(TreeOutline(),
               "Varnolt +\n"
               " Overall call-fee indicator\n"
@@ -237,7 +237,7 @@ TEST_F(CTreePageTest, TreeShowsEverythingWithOnlyTheRootExpanded) {
 TEST_F(CTreePageTest, LongTextsScrollSidewaysInsteadOfBeingCut) {
     const std::string name(120, 'W');
     dialer.AddEntry(name);
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     Item({"Varnolt", "Phonebook"})->setExpanded(true);
     QApplication::processEvents();
     QTreeWidgetItem* entry = Item({"Varnolt", "Phonebook", name.c_str()});
@@ -266,7 +266,7 @@ TEST(CTreePageIcons, EachRoleHasItsOwnPicture) {
 }
 
 TEST_F(CTreePageTest, ReloadRebuildsFromThePhonebookAndTheStore) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     tree->setCurrentItem(Item({"Varnolt", "Phonebook", "Office"}));
     dialer.AddEntry("Mobile");
     store.WriteString("All entries", "Total costs", "7.20");
@@ -289,7 +289,7 @@ TEST_F(CTreePageTest, ReloadBeforeSetUpWaitsForIt) {
 }
 
 TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     const std::string none;
     const struct {
         std::initializer_list<const char*> path;
@@ -327,7 +327,7 @@ TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
 }
 
 TEST_F(CTreePageTest, TheScaleMenuSetsTheEntrysScale) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     choose = "Scale: Deutsche Telekom Fern";
     MenuOf(Item({"Varnolt", "Phonebook", "Home", "Call-fee indicator", "Last connect: <unknown>"}));
     EXPECT_EQ(store.ReadString("Home", "Scale", ""), "Deutsche Telekom Fern");
@@ -344,7 +344,7 @@ TEST_F(CTreePageTest, TheScaleMenuSetsTheEntrysScale) {
 }
 
 TEST_F(CTreePageTest, RightClickOnEmptySpaceKeepsTheSelection) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     const QPoint below(10, tree->viewport()->height() - 5);
     ASSERT_EQ(tree->itemAt(below), nullptr);
     RightClickAt(below);  // nothing selected: no menu
@@ -358,7 +358,7 @@ TEST_F(CTreePageTest, RightClickOnEmptySpaceKeepsTheSelection) {
 }
 
 TEST_F(CTreePageTest, NewEntryRebuildsThenReloadsAutoconnect) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     int itemsDuringDialog = -1;
     dialer.onCreateEntryDialog = [&] {
         itemsDuringDialog = Item({"Varnolt", "Phonebook"})->childCount();
@@ -382,7 +382,7 @@ TEST_F(CTreePageTest, NewEntryRebuildsThenReloadsAutoconnect) {
 }
 
 TEST_F(CTreePageTest, EditEntryLeavesTheTreeAlone) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     dialer.onEditEntryDialog = [&](const std::string& name) { dialer.RenameEntry(name, "Work"); };
     choose = "&Edit entry...";
     QTreeWidgetItem* office = Item({"Varnolt", "Phonebook", "Office"});
@@ -395,14 +395,19 @@ TEST_F(CTreePageTest, EditEntryLeavesTheTreeAlone) {
 }
 
 TEST_F(CTreePageTest, GreyedItemsRunNothingUntilTheirHandlerArrives) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     std::vector<std::string> ran;
     choose = "&Delete application...";
     QTreeWidgetItem* mail = Item({"Varnolt", "Phonebook", "Office", "Autolaunch", "Mail"});
+    const int writes = store.WriteCount();
     MenuOf(mail);
     Press(mail, Qt::Key_Delete);
     DoubleClick(mail);
-    EXPECT_TRUE(ran.empty());
+    // Nothing happened anywhere: no store write, no notification, no dialog.
+    EXPECT_EQ(store.WriteCount(), writes);
+    EXPECT_TRUE(host.sent.empty());
+    EXPECT_EQ(dialer.createDialogCount, 0);
+    EXPECT_TRUE(dialer.editDialogNames.empty());
 
     for (int command : {kCmdEditApplication, kCmdDeleteApplication}) {
         page->InstallCommandHandler(command, [&ran, command](const TreeItemContext& item) {
@@ -417,7 +422,7 @@ TEST_F(CTreePageTest, GreyedItemsRunNothingUntilTheirHandlerArrives) {
 }
 
 TEST_F(CTreePageTest, KeysActOnlyWhereTheirRuleSaysSo) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     std::vector<std::string> ran;
     for (int command : {kCmdNewProvider, kCmdInsertApplication, kCmdDeleteProvider}) {
         page->InstallCommandHandler(command, [&ran, command](const TreeItemContext& item) {
@@ -437,7 +442,7 @@ TEST_F(CTreePageTest, KeysActOnlyWhereTheirRuleSaysSo) {
 }
 
 TEST_F(CTreePageTest, DoubleClickOnFiguresSelectsTheirPage) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     DoubleClick(Item(
         {"Varnolt", "Phonebook", "Home", "Call-fee indicator", "Scale: Userdefined scale #1"}));
     DoubleClick(Item({"Varnolt", "Overall call-fee indicator", "Last connect: <unknown>"}));
@@ -448,7 +453,7 @@ TEST_F(CTreePageTest, DoubleClickOnFiguresSelectsTheirPage) {
 }
 
 TEST_F(CTreePageTest, DialFollowsTheSelection) {
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     auto* dial = Widget<QPushButton>("dialButton");
     std::vector<std::string> dialed;
     tree->setCurrentItem(Item({"Varnolt", "Phonebook", "Office"}));
@@ -474,7 +479,7 @@ TEST_F(CTreePageTest, DialFollowsTheSelection) {
 
 TEST_F(CTreePageTest, AnEntryNamedLikeAFixedItemIsStillAnEntry) {
     dialer.AddEntry("Phonebook");
-    Open();
+    ASSERT_NO_FATAL_FAILURE(Open());
     QTreeWidgetItem* entry = Item({"Varnolt", "Phonebook", "Phonebook"});
     EXPECT_EQ(MenuOf(entry), "&Dial entry=1005(off), -, &Edit entry...=1003");
     EXPECT_EQ(MenuOf(Item({"Varnolt", "Phonebook", "Phonebook", "Login settings"})),

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -33,21 +36,45 @@ void Press(QWidget& dialog, QDialogButtonBox::StandardButton which) {
     Child<QDialogButtonBox>(dialog, "buttons")->button(which)->click();
 }
 
+// How many scripted acts were set up and how many found their dialog.
+int g_actsScheduled = 0;
+int g_actsRun = 0;
+
 // Acts on the modal entry dialog from inside its event loop, once it is up.
+// A dialog that never opens is reported (the fixture compares the counts) and
+// one left open is closed, so a broken dialog fails the test instead of hanging it.
 void WhenModal(std::function<void(QtEntryDialog&)> act) {
+    ++g_actsScheduled;
     auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {
-        if (auto* dialog = qobject_cast<QtEntryDialog*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            act(*dialog);
+    auto polls = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, polls, act = std::move(act)] {
+        auto* dialog = qobject_cast<QtEntryDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr && ++*polls < 1000) {
+            return;
         }
+        poll->stop();
+        poll->deleteLater();
+        if (dialog == nullptr) {
+            return;
+        }
+        ++g_actsRun;
+        act(*dialog);
+        QPointer<QtEntryDialog> left(dialog);
+        QTimer::singleShot(5000, [left] {
+            if (left && left->isVisible()) {
+                ADD_FAILURE() << "the entry dialog was left open";
+                left->reject();
+            }
+        });
     });
     poll->start(5);
 }
 
 class QtEntryDialogTest : public ::testing::Test {
 protected:
+    void SetUp() override { g_actsScheduled = g_actsRun = 0; }
+    void TearDown() override { EXPECT_EQ(g_actsRun, g_actsScheduled) << "a dialog never opened"; }
+
     EntryDialogs::Submit AddToPhonebook() {
         return [this](const PhonebookEntry& entry) { return m_phonebook.AddEntry(entry); };
     }

@@ -12,8 +12,9 @@ namespace {
 constexpr float kBuiltinUnitPrice = 0.12f;
 
 // TariffScale::dayFlags runs Monday..Sunday; LocalDateTime counts from Sunday = 0.
+// Any int maps into 0..6, so a malformed date cannot index out of range.
 int DayFlagIndex(int dayOfWeek) {
-    return (dayOfWeek + 6) % 7;
+    return ((dayOfWeek % 7) + 13) % 7;
 }
 
 }  // namespace

@@ -111,22 +111,22 @@ PhonebookDatabase::~PhonebookDatabase() {
 
 bool PhonebookDatabase::SetUp(sqlite3* db) {
     m_db = db;
-    if (HasNoTables(db) && (!Exec("CREATE TABLE IF NOT EXISTS entries("
-                                  " id INTEGER PRIMARY KEY AUTOINCREMENT,"
-                                  " name TEXT NOT NULL,"
-                                  " phone TEXT NOT NULL DEFAULT '',"
-                                  " device TEXT NOT NULL DEFAULT 'Simulated modem',"
-                                  " answer INTEGER NOT NULL DEFAULT 0,"
-                                  " connect_seconds INTEGER NOT NULL DEFAULT 3,"
-                                  " drop_seconds INTEGER NOT NULL DEFAULT 0,"
-                                  " account_required INTEGER NOT NULL DEFAULT 0,"
-                                  " account_user TEXT NOT NULL DEFAULT '',"
-                                  " account_password TEXT NOT NULL DEFAULT '')") ||
-                            !Exec("CREATE TABLE IF NOT EXISTS credentials("
-                                  " entry_id INTEGER PRIMARY KEY REFERENCES entries(id),"
-                                  " user_name TEXT NOT NULL DEFAULT '',"
-                                  " password TEXT NOT NULL DEFAULT '',"
-                                  " password_stored INTEGER NOT NULL DEFAULT 0)"))) {
+    if (!CreateSchemaIfNew(db, {"CREATE TABLE entries("
+                                " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                                " name TEXT NOT NULL,"
+                                " phone TEXT NOT NULL DEFAULT '',"
+                                " device TEXT NOT NULL DEFAULT 'Simulated modem',"
+                                " answer INTEGER NOT NULL DEFAULT 0,"
+                                " connect_seconds INTEGER NOT NULL DEFAULT 3,"
+                                " drop_seconds INTEGER NOT NULL DEFAULT 0,"
+                                " account_required INTEGER NOT NULL DEFAULT 0,"
+                                " account_user TEXT NOT NULL DEFAULT '',"
+                                " account_password TEXT NOT NULL DEFAULT '')",
+                                "CREATE TABLE credentials("
+                                " entry_id INTEGER PRIMARY KEY REFERENCES entries(id),"
+                                " user_name TEXT NOT NULL DEFAULT '',"
+                                " password TEXT NOT NULL DEFAULT '',"
+                                " password_stored INTEGER NOT NULL DEFAULT 0)"})) {
         return false;
     }
     for (const char* sql : {kSelectNames, kSelectIds, kSelectExactId, kSelectEntry, kInsertEntry,

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <stdio.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -74,6 +75,25 @@ void CloseFile(sqlite3*& db, const std::function<void()>& tearDown) {
     }
 }
 
+// Troubles that say nothing about the file itself; moving it aside for them
+// would throw away a healthy database (and another process's later writes).
+bool IsPassingTrouble(int extendedCode) {
+    if (extendedCode == SQLITE_IOERR_SHORT_READ) {
+        return false;  // a truncated file
+    }
+    switch (extendedCode & 0xFF) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+        case SQLITE_NOMEM:
+        case SQLITE_FULL:
+        case SQLITE_IOERR:
+        case SQLITE_INTERRUPT:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 PrivateDatabase OpenPrivateDatabase(const std::string& path, const std::string& inMemoryNote,
@@ -83,14 +103,18 @@ PrivateDatabase OpenPrivateDatabase(const std::string& path, const std::string& 
     if (OpenAndSetUp(path, db, setUp)) {
         return {db, true};
     }
-    std::string reason = db == nullptr                      ? "cannot open"
-                         : sqlite3_errcode(db) == SQLITE_OK ? "holds data of another kind"
-                                                            : sqlite3_errmsg(db);
+    const int code = db != nullptr ? sqlite3_extended_errcode(db) : SQLITE_CANTOPEN;
+    std::string reason = db == nullptr       ? "cannot open"
+                         : code == SQLITE_OK ? "holds data of another kind"
+                                             : sqlite3_errmsg(db);
     if (std::filesystem::is_directory(path)) {
         reason = "a directory stands in its place";
     }
     CloseFile(db, tearDown);
-    if (MoveAsideDatabase(path, reason) && OpenAndSetUp(path, db, setUp)) {
+    if (IsPassingTrouble(code)) {
+        std::cerr << "varnolt: " << path << " cannot be used now (" << reason
+                  << "); left as it is\n";
+    } else if (MoveAsideDatabase(path, reason) && OpenAndSetUp(path, db, setUp)) {
         return {db, true};
     }
     CloseFile(db, tearDown);
@@ -104,13 +128,24 @@ PrivateDatabase OpenPrivateDatabase(const std::string& path, const std::string& 
     return {db, false};
 }
 
-bool HasNoTables(sqlite3* db) {
+bool CreateSchemaIfNew(sqlite3* db, std::initializer_list<const char*> statements) {
+    if (!Exec(db, "BEGIN IMMEDIATE")) {
+        return false;
+    }
     sqlite3_stmt* st = nullptr;
-    bool empty = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &st, nullptr) ==
-                     SQLITE_OK &&
-                 sqlite3_step(st) == SQLITE_ROW && sqlite3_column_int(st, 0) == 0;
+    bool ok = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &st, nullptr) ==
+                  SQLITE_OK &&
+              sqlite3_step(st) == SQLITE_ROW;
+    const bool empty = ok && sqlite3_column_int(st, 0) == 0;
     sqlite3_finalize(st);
-    return empty;
+    for (const char* sql : statements) {
+        ok = ok && (!empty || Exec(db, sql));
+    }
+    if (ok && Exec(db, "COMMIT")) {
+        return true;
+    }
+    Exec(db, "ROLLBACK");
+    return false;
 }
 
 std::string ConfigFilePath(const std::string& company, const std::string& fileName) {
@@ -135,12 +170,19 @@ std::string ConfigFilePath(const std::string& company, const std::string& fileNa
 bool MoveAsideDatabase(const std::string& path, const std::string& reason) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    std::string target = path + ".broken-" + Timestamp();
-    for (int n = 2; fs::exists(fs::symlink_status(target, ec)); ++n) {
-        target = path + ".broken-" + Timestamp() + "-" + std::to_string(n);
+    // Never onto an existing name: two processes recovering the same file in
+    // the same second must not replace each other's moved-aside copy.
+    const std::string stamp = path + ".broken-" + Timestamp();
+    std::string target = stamp;
+    int result = 0;
+    for (int n = 2; (result = ::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, target.c_str(),
+                                          RENAME_NOREPLACE)) != 0 &&
+                    errno == EEXIST;
+         ++n) {
+        target = stamp + "-" + std::to_string(n);
     }
-    fs::rename(path, target, ec);
-    if (ec) {
+    if (result != 0) {
+        ec = std::error_code(errno, std::generic_category());
         std::cerr << "varnolt: " << path << " is unusable (" << reason
                   << ") and could not be moved aside (" << ec.message()
                   << "); left in place, running without it\n";
@@ -149,7 +191,8 @@ bool MoveAsideDatabase(const std::string& path, const std::string& reason) {
     // A stale journal must not be replayed into the fresh database.
     for (const char* suffix : {"-wal", "-shm"}) {
         if (fs::exists(path + suffix, ec)) {
-            fs::rename(path + suffix, target + suffix, ec);
+            ::renameat2(AT_FDCWD, (path + suffix).c_str(), AT_FDCWD, (target + suffix).c_str(),
+                        RENAME_NOREPLACE);
         }
     }
     std::cerr << "varnolt: " << path << " is unusable (" << reason << "); moved aside to " << target

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 struct sqlite3;
@@ -14,18 +15,22 @@ struct PrivateDatabase {
 };
 
 // Opens the database at path and runs setUp on it (schema, prepared statements);
-// setUp returns false when the file does not fit. A file that cannot be opened,
-// fails its integrity check or does not fit is moved aside, never overwritten,
-// and a fresh one takes its place. When even that fails, the data lives in
-// memory for this run and stderr says so with inMemoryNote. tearDown releases
+// setUp returns false when the file does not fit. A file that is damaged, not a
+// database, of another layout or a directory is moved aside, never
+// overwritten, and a fresh one takes its place. A passing trouble (busy past
+// the timeout, a full disk, no memory) leaves the file alone. Either way, when
+// no file can be used the data lives in memory for this run and stderr says
+// so with inMemoryNote. tearDown releases
 // what a failed setUp left behind before its connection is closed. Never throws.
 PrivateDatabase OpenPrivateDatabase(const std::string& path, const std::string& inMemoryNote,
                                     const std::function<bool(sqlite3*)>& setUp,
                                     const std::function<void()>& tearDown);
 
-// For setUp: true for a new database. Tables are created only then, so that a
-// file of another program is never changed, just found not to fit.
-bool HasNoTables(sqlite3* db);
+// For setUp: creates the tables of a new database, in one transaction so that
+// a second process starting at the same moment never sees half a schema. A
+// database that already has tables is left as it is (a file of another
+// program is never changed, just found not to fit). False when it failed.
+bool CreateSchemaIfNew(sqlite3* db, std::initializer_list<const char*> statements);
 
 // $XDG_CONFIG_HOME/<company>/<file>, falling back to ~/.config; creates the
 // folder (mode 0700) when missing.

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "app/AppIdentity.h"
@@ -17,8 +18,13 @@ constexpr int kMissing = -1;
 
 std::string StorePathForExecutable(const std::string& exePath) {
     std::string name = std::filesystem::path(exePath).filename().string();
-    if (auto dot = name.rfind('.'); dot != std::string::npos && dot > 0) {
-        name.erase(dot);
+    // Linux programs have no extension, and a dot in a name ("varnolt-0.63") is
+    // part of it; only the endings of executable files are dropped.
+    for (const char* ending : {".exe", ".EXE", ".bin"}) {
+        if (name.size() > std::strlen(ending) && name.ends_with(ending)) {
+            name.erase(name.size() - std::strlen(ending));
+            break;
+        }
     }
     return ConfigFilePath(kCompanyKey, name + ".db");
 }
@@ -46,10 +52,10 @@ SqliteSettingsStore::~SqliteSettingsStore() {
 }
 
 bool SqliteSettingsStore::Prepare() {
-    if (HasNoTables(m_db) &&
-        !Exec("CREATE TABLE IF NOT EXISTS settings("
-              " section TEXT NOT NULL, key TEXT NOT NULL, kind INTEGER NOT NULL, value,"
-              " PRIMARY KEY(section, key)) WITHOUT ROWID")) {
+    if (!CreateSchemaIfNew(m_db,
+                           {"CREATE TABLE settings("
+                            " section TEXT NOT NULL, key TEXT NOT NULL, kind INTEGER NOT NULL,"
+                            " value, PRIMARY KEY(section, key)) WITHOUT ROWID"})) {
         return false;
     }
     return sqlite3_prepare_v3(m_db, "SELECT kind, value FROM settings WHERE section=?1 AND key=?2",

@@ -67,7 +67,8 @@ private:
 };
 
 // The store of the program whose executable is exePath: named after the file
-// without folder and extension, so a renamed executable starts a new store.
+// without folder (and without ".exe" or ".bin"), so a renamed executable starts
+// a new store.
 std::string StorePathForExecutable(const std::string& exePath);
 
 }  // namespace varnolt

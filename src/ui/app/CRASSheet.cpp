@@ -110,6 +110,9 @@ void CRASSheet::AddPage(int index, CSheetPage* page) {
         }
     }
     m_tabs->insertTab(position, page, TabTitle(index));
+    if (index == kPagePhonebook) {
+        m_tabs->setCurrentWidget(page);  // shown first, whenever it joins
+    }
 }
 
 CSheetPage* CRASSheet::Page(int index) const {

@@ -25,7 +25,8 @@ public:
     explicit CRASSheet(bool trayAvailable, QWidget* parent = nullptr);
     ~CRASSheet() override;
 
-    // Takes ownership of the page.
+    // Takes ownership of the page. A page for an index that is not a page index
+    // or already taken is refused and stays the caller's.
     void AddPage(int index, CSheetPage* page);
     CSheetPage* Page(int index) const;
     QTabWidget* Tabs() const { return m_tabs; }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace varnolt {
 namespace {
@@ -34,6 +35,8 @@ CInsertHolidayDlg::CInsertHolidayDlg(const CHolidayEntry& initial, Prompts& prom
     descriptionLabel->setObjectName("descriptionLabel");
     m_description = new QLineEdit(this);
     m_description->setObjectName("descriptionEdit");
+    // A description has no length limit (a line edit's default stops at 32767).
+    m_description->setMaxLength(std::numeric_limits<int>::max());
     descriptionLabel->setBuddy(m_description);
     auto* dateLabel = new QLabel(tr("Date (DD.MM.YYYY):"), this);
     dateLabel->setObjectName("dateLabel");
