@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MemorySettingsStore.h"
+#include "RecordingSettingsStore.h"
 #include "TempDir.h"
 #include "sqlite/SqliteSettingsStore.h"
 #include "tariff/CScaleStore.h"
@@ -13,38 +14,6 @@ namespace varnolt {
 namespace {
 
 const std::string kSection = "__Scale manager";
-
-// Passes everything to a memory store; records the writes in order and counts
-// the reads, so tests can check write order and that reading stays bounded.
-class RecordingStore final : public SettingsStore {
-public:
-    int ReadInt(const std::string& section, const std::string& key, int def) const override {
-        ++m_reads;
-        return m_memory.ReadInt(section, key, def);
-    }
-    std::string ReadString(const std::string& section, const std::string& key,
-                           const std::string& def) const override {
-        ++m_reads;
-        return m_memory.ReadString(section, key, def);
-    }
-    bool HasValue(const std::string& section, const std::string& key) const override {
-        ++m_reads;
-        return m_memory.HasValue(section, key);
-    }
-    bool WriteInt(const std::string& section, const std::string& key, int value) override {
-        m_writes.push_back(section + "|" + key + "=" + std::to_string(value));
-        return m_memory.WriteInt(section, key, value);
-    }
-    bool WriteString(const std::string& section, const std::string& key,
-                     const std::string& value) override {
-        m_writes.push_back(section + "|" + key + "='" + value + "'");
-        return m_memory.WriteString(section, key, value);
-    }
-
-    test::MemorySettingsStore m_memory;
-    std::vector<std::string> m_writes;
-    mutable int m_reads = 0;
-};
 
 const TariffPeriod kDefaultPeriod{0, 0, 0, 0, "0", "0"};
 
@@ -73,7 +42,7 @@ protected:
         return scale;
     }
 
-    RecordingStore m_store;
+    test::RecordingSettingsStore m_store;
     CScaleStore m_scales{m_store};
 };
 
@@ -88,12 +57,12 @@ TEST_P(UserScaleTest, FreshStoreGivesAnEmptyScaleWithTheWeekendFlagged) {
     EXPECT_TRUE(scale.holidayPeriods.empty());
     const std::array<bool, 7> weekend{false, false, false, false, false, true, true};
     EXPECT_EQ(scale.dayFlags, weekend);
-    EXPECT_TRUE(m_store.m_writes.empty());
+    EXPECT_TRUE(m_store.writes.empty());
 }
 
 TEST_P(UserScaleTest, SaveWritesTheExactKeysAndLoadsBack) {
     ASSERT_TRUE(m_scales.SaveScale(Sample()));
-    const test::MemorySettingsStore& mem = m_store.m_memory;
+    const test::MemorySettingsStore& mem = m_store.memory;
     EXPECT_EQ(mem.ReadInt(kSection, Key("Weekday"), -1), 3);
     EXPECT_EQ(mem.ReadInt(kSection, Key("Holiday"), -1), 1);
     EXPECT_EQ(mem.ReadInt(kSection, Key("Monday"), -1), 1);
@@ -112,7 +81,7 @@ TEST_P(UserScaleTest, SaveWritesTheExactKeysAndLoadsBack) {
     // Numbering starts at 0, and nothing is written past the lists.
     EXPECT_FALSE(mem.HasValue(kSection, Key("W-3 From")));
     EXPECT_FALSE(mem.HasValue(kSection, Key("H-1 From")));
-    EXPECT_EQ(m_store.m_writes.size(), 2u + 7u + 4u * 6u);
+    EXPECT_EQ(m_store.writes.size(), 2u + 7u + 4u * 6u);
 
     EXPECT_EQ(m_scales.LoadScale(GetParam()), Sample());
 }
@@ -135,7 +104,7 @@ TEST_P(UserScaleTest, ShrinkingAListLeavesTheOldKeysUnread) {
     scale.holidayPeriods.clear();
     ASSERT_TRUE(m_scales.SaveScale(scale));
 
-    const test::MemorySettingsStore& mem = m_store.m_memory;
+    const test::MemorySettingsStore& mem = m_store.memory;
     EXPECT_EQ(mem.ReadInt(kSection, Key("Weekday"), -1), 3);
     EXPECT_EQ(mem.ReadInt(kSection, Key("Holiday"), -1), 0);
     EXPECT_EQ(mem.ReadInt(kSection, Key("W-3 From"), -1), 1);
@@ -145,7 +114,7 @@ TEST_P(UserScaleTest, ShrinkingAListLeavesTheOldKeysUnread) {
 }
 
 TEST_P(UserScaleTest, MissingValuesTakeTheirDefaults) {
-    test::MemorySettingsStore& mem = m_store.m_memory;
+    test::MemorySettingsStore& mem = m_store.memory;
     mem.WriteInt(kSection, Key("Weekday"), 2);
     mem.WriteString(kSection, Key("W-0 Cycle"), "90");
     mem.WriteInt(kSection, Key("W-1 To"), 18);
@@ -166,8 +135,8 @@ TEST_P(UserScaleTest, TextsThatAreNoNumbersAreKeptAsTheyAre) {
     TariffScale scale{.id = GetParam()};
     scale.weekdayPeriods = {{9, 0, 18, 0, "abc", "0,12"}, {18, 0, 24, 0, " 21.5 ", ""}};
     ASSERT_TRUE(m_scales.SaveScale(scale));
-    EXPECT_EQ(m_store.m_memory.ReadString(kSection, Key("W-0 Unit"), "-"), "0,12");
-    EXPECT_EQ(m_store.m_memory.ReadString(kSection, Key("W-1 Unit"), "-"), "");
+    EXPECT_EQ(m_store.memory.ReadString(kSection, Key("W-0 Unit"), "-"), "0,12");
+    EXPECT_EQ(m_store.memory.ReadString(kSection, Key("W-1 Unit"), "-"), "");
     EXPECT_EQ(m_scales.LoadScale(GetParam()), scale);
 }
 
@@ -185,14 +154,14 @@ TEST_P(UserScaleTest, DayFlagIsSetOnlyWhenStoredAsExactlyOne) {
         {"Wednesday", 256, 2, false},
     };
     for (const Case& c : cases) {
-        m_store.m_memory.WriteInt(kSection, Key(c.key), c.stored);
+        m_store.memory.WriteInt(kSection, Key(c.key), c.stored);
         EXPECT_EQ(m_scales.LoadScale(GetParam()).dayFlags[c.day], c.set)
             << c.key << " = " << c.stored;
     }
 }
 
 TEST_P(UserScaleTest, ACountAboveTheStoredPeriodsGivesDefaultPeriods) {
-    test::MemorySettingsStore& mem = m_store.m_memory;
+    test::MemorySettingsStore& mem = m_store.memory;
     mem.WriteInt(kSection, Key("Holiday"), 4);
     mem.WriteInt(kSection, Key("H-0 From"), 6);
     mem.WriteString(kSection, Key("H-1 Cycle"), "30");
@@ -202,7 +171,7 @@ TEST_P(UserScaleTest, ACountAboveTheStoredPeriodsGivesDefaultPeriods) {
 }
 
 TEST_P(UserScaleTest, AHugeCountStopsAtTheLastStoredPeriod) {
-    test::MemorySettingsStore& mem = m_store.m_memory;
+    test::MemorySettingsStore& mem = m_store.memory;
     mem.WriteInt(kSection, Key("Weekday"), INT_MAX);
     mem.WriteInt(kSection, Key("Holiday"), INT_MAX);
     mem.WriteInt(kSection, Key("W-0 From"), 5);
@@ -213,20 +182,20 @@ TEST_P(UserScaleTest, AHugeCountStopsAtTheLastStoredPeriod) {
         {5, 0, 0, 0, "0", "0"}, kDefaultPeriod, {0, 0, 0, 0, "0", "0.5"}};
     EXPECT_EQ(scale.weekdayPeriods, weekday);
     EXPECT_TRUE(scale.holidayPeriods.empty());
-    EXPECT_LT(m_store.m_reads, 2000);
+    EXPECT_LT(m_store.reads, 2000);
 }
 
 TEST_P(UserScaleTest, ANegativeCountIsAnEmptyList) {
     ASSERT_TRUE(m_scales.SaveScale(Sample()));
-    m_store.m_memory.WriteInt(kSection, Key("Weekday"), -1);
-    m_store.m_memory.WriteInt(kSection, Key("Holiday"), INT_MIN);
+    m_store.memory.WriteInt(kSection, Key("Weekday"), -1);
+    m_store.memory.WriteInt(kSection, Key("Holiday"), INT_MIN);
     const TariffScale scale = m_scales.LoadScale(GetParam());
     EXPECT_TRUE(scale.weekdayPeriods.empty());
     EXPECT_TRUE(scale.holidayPeriods.empty());
 }
 
 TEST(CScaleStore, WritesInTheDocumentedOrder) {
-    RecordingStore recorder;
+    test::RecordingSettingsStore recorder;
     CScaleStore scales(recorder);
     TariffScale scale{.id = ScaleId::User3};
     scale.dayFlags = {false, true, false, false, true, true, false};
@@ -250,7 +219,7 @@ TEST(CScaleStore, WritesInTheDocumentedOrder) {
         "__Scale manager|H-0 To min #3=4",    "__Scale manager|H-0 Cycle #3='5'",
         "__Scale manager|H-0 Unit #3='6'",
     };
-    EXPECT_EQ(recorder.m_writes, expected);
+    EXPECT_EQ(recorder.writes, expected);
 }
 
 TEST(CScaleStore, PeriodNumbersAreDecimalWithoutPadding) {
