@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <future>
 #include <memory>
 #include <set>
 #include <thread>
@@ -267,22 +268,25 @@ TEST_F(SimulatedServiceTest, HangUpWaitsForANotificationInProgress) {
     Add(Named("Office", LineAnswer::Connect, 1));
     std::mutex mutex;
     std::condition_variable changed;
-    bool inside = false, released = false;
-    std::atomic<bool> hangUpReturned{false}, returnedTooEarly{false};
+    bool inside = false, hangingUp = false, hangUpReturned = false;
+    bool returnedTooEarly = false;
     std::atomic<int> after{0};
     RasHandle handle = 0;
     ASSERT_EQ(m_service->Dial(
                   "Office", {},
                   [&](RasHandle, unsigned state, int) {
+                      std::unique_lock lock(mutex);
                       if (hangUpReturned)
                           ++after;
                       if (state != 2)
                           return;
-                      std::unique_lock lock(mutex);
                       inside = true;
                       changed.notify_all();
-                      changed.wait_for(lock, kPatience, [&] { return released; });
-                      returnedTooEarly = hangUpReturned.load();
+                      // Stays inside until the hang-up has begun, then gives a
+                      // hang-up that does not wait ample time to return.
+                      changed.wait_for(lock, kPatience, [&] { return hangingUp; });
+                      changed.wait_for(lock, 300ms, [&] { return hangUpReturned; });
+                      returnedTooEarly = hangUpReturned;
                   },
                   handle),
               ras::kPending);
@@ -291,20 +295,53 @@ TEST_F(SimulatedServiceTest, HangUpWaitsForANotificationInProgress) {
         ASSERT_TRUE(changed.wait_for(lock, kPatience, [&] { return inside; }));
     }
     std::thread hangUp([&] {
+        {
+            std::lock_guard lock(mutex);
+            hangingUp = true;
+            changed.notify_all();
+        }
         m_service->HangUp(handle);
-        hangUpReturned = true;
-    });
-    // Time for a hang-up that does not wait to return; one that waits passes anyway.
-    std::this_thread::sleep_for(50ms);
-    {
         std::lock_guard lock(mutex);
-        released = true;
+        hangUpReturned = true;
         changed.notify_all();
-    }
+    });
     hangUp.join();
     StopService();
     EXPECT_FALSE(returnedTooEarly);
     EXPECT_EQ(after, 0);
+}
+
+TEST_F(SimulatedServiceTest, SurvivesBeingDestroyedWhileANotificationDials) {
+    Add(Named("First", LineAnswer::Connect, 1));
+    Add(Named("Second", LineAnswer::Connect, 1));
+    SimulatedService* service = m_service.get();
+    std::atomic<int> redial{-1};
+    std::atomic<RasHandle> redialHandle{1};
+    std::promise<void> entered;
+    RasHandle handle = 0;
+    ASSERT_EQ(service->Dial(
+                  "First", {},
+                  [&](RasHandle own, unsigned state, int) {
+                      if (state != 2)
+                          return;
+                      entered.set_value();
+                      // Until the destructor has taken this line away.
+                      unsigned status = 0;
+                      const auto deadline = Clock::now() + kPatience;
+                      while (service->GetConnectStatus(own, status) == ras::kSuccess &&
+                             Clock::now() < deadline) {
+                          std::this_thread::sleep_for(1ms);
+                      }
+                      RasHandle next = 0;
+                      redial = service->Dial("Second", {}, nullptr, next);
+                      redialHandle = next;
+                  },
+                  handle),
+              ras::kPending);
+    ASSERT_EQ(entered.get_future().wait_for(kPatience), std::future_status::ready);
+    StopService();  // without the fix, a worker left unjoined aborts the process here
+    EXPECT_EQ(redial, SimulatedService::kErrorServiceStopping);
+    EXPECT_EQ(redialHandle, 0u);
 }
 
 TEST_F(SimulatedServiceTest, TheNotificationMayHangUpItsOwnLineAndDialAgain) {
@@ -496,7 +533,7 @@ TEST_F(SimulatedServiceTest, EveryCodeItProducesHasASentence) {
     for (int code : {SimulatedService::kErrorInvalidHandle, ras::kErrorCannotFindPhonebookEntry,
                      SimulatedService::kErrorCannotWritePhonebook, ras::kErrorDisconnection,
                      ras::kErrorLineBusy, ras::kErrorNoAnswer, ras::kErrorNoDialtone,
-                     ras::kErrorAuthenticationFailure}) {
+                     ras::kErrorAuthenticationFailure, SimulatedService::kErrorServiceStopping}) {
         const std::string text = m_service->ErrorString(code);
         ASSERT_GE(text.size(), 10u) << code;
         EXPECT_LT(text.size(), 255u) << code;
@@ -505,7 +542,7 @@ TEST_F(SimulatedServiceTest, EveryCodeItProducesHasASentence) {
         EXPECT_EQ(text.find("error"), std::string::npos) << text;  // not the generic text
         texts.insert(text);
     }
-    EXPECT_EQ(texts.size(), 8u);
+    EXPECT_EQ(texts.size(), 9u);
     EXPECT_EQ(m_service->ErrorString(777), "Remote access error 777.");
     EXPECT_EQ(m_service->ErrorString(-2), "Remote access error -2.");
 }

@@ -28,6 +28,7 @@ SimulatedService::~SimulatedService() {
     std::vector<std::shared_ptr<Connection>> all;
     {
         std::lock_guard lock(m_mutex);
+        m_stopping = true;
         for (auto& [handle, connection] : m_connections) {
             connection->hungUp = true;
             all.push_back(connection);
@@ -109,6 +110,10 @@ int SimulatedService::Dial(const std::string& entryName, const RasDialParams& pa
     connection->notify = std::move(notify);
 
     std::lock_guard lock(m_mutex);
+    if (m_stopping) {
+        // A worker started now would outlive the service.
+        return kErrorServiceStopping;
+    }
     connection->handle = m_nextHandle++;
     handle = connection->handle;
     m_connections.emplace(handle, connection);
@@ -211,6 +216,8 @@ std::string SimulatedService::ErrorString(int code) {
             return "The phonebook entry for this connection could not be found.";
         case kErrorCannotWritePhonebook:
             return "The phonebook could not be written.";
+        case kErrorServiceStopping:
+            return "The remote access service is shutting down.";
         case ras::kErrorDisconnection:
             return "The connection was closed by the remote side.";
         case ras::kErrorLineBusy:

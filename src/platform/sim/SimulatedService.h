@@ -23,6 +23,8 @@ public:
     // Codes the service produces besides those every dialer shares.
     static constexpr int kErrorInvalidHandle = 6;
     static constexpr int kErrorCannotWritePhonebook = 624;
+    // A dial asked for while the service is being destroyed.
+    static constexpr int kErrorServiceStopping = 711;
 
     // secondLength: how long one second of the virtual line lasts; tests
     // shorten it so that whole dials run in milliseconds.
@@ -67,6 +69,8 @@ private:
     // Hung up from their own notification; their workers still need joining.
     std::vector<std::shared_ptr<Connection>> m_retired;
     RasHandle m_nextHandle = 1;
+    // Set by the destructor: a notification may still dial, but no new line starts.
+    bool m_stopping = false;
 };
 
 }  // namespace varnolt
