@@ -45,9 +45,19 @@ TEST(ScriptedDialer, HangUpSilencesTheDialAndHandlesAreNeverReused) {
     EXPECT_NE(dialer.GetConnectStatus(first, state), 0);
     dialer.Dial("Office", {}, nullptr, second);
     EXPECT_NE(first, second);
-    dialer.ScriptDial(ras::kErrorCannotFindPhonebookEntry, {});
-    RasHandle third = 0;
-    EXPECT_EQ(dialer.Dial("Nowhere", {}, nullptr, third), ras::kErrorCannotFindPhonebookEntry);
+}
+
+TEST(ScriptedDialer, AnUnknownEntryFailsLikeTheRealService) {
+    ScriptedDialer dialer;
+    dialer.AddEntry("Office");
+    dialer.ScriptConnect();
+    RasHandle handle = 7;
+    EXPECT_EQ(dialer.Dial("Nowhere", {}, nullptr, handle), ras::kErrorCannotFindPhonebookEntry);
+    EXPECT_EQ(handle, 0u);
+    // The script is left for the next dial of a known entry.
+    EXPECT_EQ(dialer.Dial("Office", {}, nullptr, handle), ras::kPending);
+    dialer.DeliverAll();
+    EXPECT_TRUE(dialer.IsConnected());
 }
 
 TEST(ScriptedDialer, CredentialsFollowTheStoredFlag) {

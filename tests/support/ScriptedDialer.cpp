@@ -116,6 +116,11 @@ int ScriptedDialer::SetEntryDialParams(const std::string& entryName, const RasDi
 int ScriptedDialer::Dial(const std::string& entryName, const RasDialParams& params,
                          DialNotify notify, RasHandle& handle) {
     handle = 0;
+    if (Find(entryName) == nullptr) {
+        // Like the real service: an unknown entry fails at once, without a handle.
+        m_dials.push_back({entryName, params, 0});
+        return ras::kErrorCannotFindPhonebookEntry;
+    }
     Script script = m_scripts.empty() ? Script{ras::kPending, {}} : m_scripts.front();
     if (!m_scripts.empty()) {
         m_scripts.pop_front();

@@ -37,7 +37,8 @@ public:
     std::vector<std::string> editDialogNames;
 
     // --- dialing
-    // The next Dial returns `result` at once and then queues the notifications.
+    // The next Dial of a known entry returns `result` at once and then queues
+    // the notifications; an unknown entry fails with 623 and takes no script.
     void ScriptDial(int result, std::vector<Notification> notifications);
     // Shorthands: a dial that connects, or one that fails with `error`.
     void ScriptConnect();
