@@ -8,6 +8,8 @@ namespace varnolt {
 PromptAnswer QtPrompts::MessageBox(const std::string& text, const std::string& title,
                                    PromptIcon icon, PromptButtons buttons) {
     QMessageBox box(QApplication::activeWindow());
+    // Texts carry names the user typed: never let Qt read them as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(text));
     box.setWindowTitle(QString::fromStdString(title));
     switch (icon) {
