@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/SectionValues.h"
 
@@ -53,6 +55,16 @@ public:
     virtual std::optional<SectionValues> ReadSection(const std::string& /*section*/,
                                                      const std::string& /*keyPrefix*/ = {}) const {
         return std::nullopt;
+    }
+
+    using ValueVisitor =
+        std::function<void(std::string_view key, const SectionValues::Value& value)>;
+    // The same values handed one by one to `visit`, in key order, without
+    // keeping them: for lists too long for a snapshot. `visit` must not call
+    // the store. A store that cannot do this returns false, visiting nothing.
+    virtual bool VisitSection(const std::string& /*section*/, const std::string& /*keyPrefix*/,
+                              const ValueVisitor& /*visit*/) const {
+        return false;
     }
 };
 

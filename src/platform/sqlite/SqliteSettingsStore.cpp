@@ -151,8 +151,30 @@ bool SqliteSettingsStore::HasValue(const std::string& section, const std::string
 
 std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string& section,
                                                               const std::string& keyPrefix) const {
-    std::lock_guard lock(m_mutex);
     SectionValues values;
+    const bool read = VisitSection(
+        section, keyPrefix, [&values](std::string_view key, const SectionValues::Value& value) {
+            switch (value.kind) {
+                case SectionValues::Kind::Int:
+                    values.AddInt(key, value.number);
+                    break;
+                case SectionValues::Kind::Text:
+                    values.AddText(key, value.text);
+                    break;
+                case SectionValues::Kind::Other:
+                    values.AddOther(key);
+                    break;
+            }
+        });
+    if (!read) {
+        return std::nullopt;  // a failed scan: let the caller read value by value
+    }
+    return values;
+}
+
+bool SqliteSettingsStore::VisitSection(const std::string& section, const std::string& keyPrefix,
+                                       const ValueVisitor& visit) const {
+    std::lock_guard lock(m_mutex);
     // The keys from the prefix up to the first text past all its extensions.
     sqlite3_bind_text(m_scan, 1, section.data(), static_cast<int>(section.size()), SQLITE_STATIC);
     sqlite3_bind_text(m_scan, 2, keyPrefix.data(), static_cast<int>(keyPrefix.size()),
@@ -167,21 +189,19 @@ std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string&
     while ((step = sqlite3_step(m_scan)) == SQLITE_ROW) {
         switch (sqlite3_column_int(m_scan, 1)) {
             case kKindInt:
-                values.AddInt(bytesOf(0), sqlite3_column_int(m_scan, 2));
+                visit(bytesOf(0), {SectionValues::Kind::Int, sqlite3_column_int(m_scan, 2), {}});
                 break;
             case kKindText:
-                values.AddText(bytesOf(0), bytesOf(2));
+                visit(bytesOf(0), {SectionValues::Kind::Text, 0, bytesOf(2)});
                 break;
             default:
-                values.AddOther(bytesOf(0));
-                break;  // stored, readable as neither kind
+                // Stored, readable as neither kind.
+                visit(bytesOf(0), {SectionValues::Kind::Other, 0, {}});
+                break;
         }
     }
     sqlite3_reset(m_scan);
-    if (step != SQLITE_DONE) {
-        return std::nullopt;  // a failed scan: let the caller read value by value
-    }
-    return values;
+    return step == SQLITE_DONE;
 }
 
 int SqliteSettingsStore::HighestNumber(sqlite3_stmt* statement, const std::string* section,

@@ -37,6 +37,8 @@ public:
     // One query for the section (or the keys with the prefix), instead of one per value.
     std::optional<SectionValues> ReadSection(const std::string& section,
                                              const std::string& keyPrefix = {}) const override;
+    bool VisitSection(const std::string& section, const std::string& keyPrefix,
+                      const ValueVisitor& visit) const override;
 
     // BEGIN IMMEDIATE takes the database's write lock at once, so a read made
     // inside (a count before an append) cannot be overtaken by another process.
