@@ -7,6 +7,7 @@
 #include "app/SheetMessages.h"
 #include "connection/CTreePage.h"
 #include "holiday/CHoliday.h"
+#include "meter/CStylePage.h"
 #include "qt/QtClock.h"
 #include "qt/QtEntryDialogs.h"
 #include "qt/QtLocale.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
     sheet.AddPage(varnolt::kPagePhonebook, new varnolt::CTreePage(store, dialer, locale, sheet));
     sheet.AddPage(varnolt::kPageHolidayDatabase, new varnolt::CHoliday(store, clock, prompts));
+    sheet.AddPage(varnolt::kPageWindowStyles, new varnolt::CStylePage(store));
     sheet.exec();
     return 0;
 }

@@ -27,6 +27,10 @@ public:
     void SetSelectedSiblingText(int position, const std::string& text) override {
         log.push_back("sibling " + std::to_string(position) + ": " + text);
     }
+    void SetOverallTotals(const std::string&, const std::string&) override {}
+    bool SetEntryTotals(const std::string&, const std::string&, const std::string&) override {
+        return false;
+    }
 
     TreeNode tree;
     std::vector<std::string> log;

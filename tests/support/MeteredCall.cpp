@@ -1,6 +1,8 @@
 #include "MeteredCall.h"
 
+#include "app/AppIdentity.h"
 #include "app/LocalTime.h"
+#include "connection/PhonebookTreeBuilder.h"
 
 namespace varnolt::test {
 
@@ -11,15 +13,17 @@ MeteredCall::MeteredCall() {
     });
 }
 
-void MeteredCall::Begin(const std::string& entryName) {
+void MeteredCall::Begin(const std::string& entryName, const std::string& userName) {
     // A new call: the previous one's timers and charges are gone.
     timers.Stop(FeeMeter::kChargeTimerId);
     m_charges.clear();
+    m_entryName = entryName;
+    m_userName = userName;
     m_beginTick = clock.TickMs();
     m_dropTick = INT64_MAX;
     m_lineUp = true;
     meter.BeginCall(entryName);
-    timers.Start(kMeterTickId, 1000);
+    captionMeter.StartMetering();
 }
 
 void MeteredCall::BeginAt(const std::string& entryName, int year, int month, int day, int hour,
@@ -34,9 +38,11 @@ void MeteredCall::OnTimer(int id) {
             m_lineUp = false;
             timers.Stop(kMeterTickId);
             timers.Stop(FeeMeter::kChargeTimerId);
+            accounting.AccountCall({m_entryName, m_userName, meter.ConnectTime(), meter.CallFee()});
+            captions.SetCaption(kProgramCaption);
             return;
         }
-        meter.TrackPeriod();
+        captionMeter.MeterTick();
     } else if (id == FeeMeter::kChargeTimerId) {
         meter.OnChargeTimer();
     }
@@ -53,6 +59,10 @@ void MeteredCall::RunFor(std::int64_t ms) {
 void MeteredCall::RunUntil(int year, int month, int day, int hour, int minute, int second) {
     RunFor(EpochSecondsFromLocal(MakeLocal(year, month, day, hour, minute, second)) * 1000 -
            clock.EpochMs());
+}
+
+void MeteredCall::ShowTree() {
+    tree.ShowTree(PhonebookTreeBuilder(dialer, store, locale).Build());
 }
 
 }  // namespace varnolt::test

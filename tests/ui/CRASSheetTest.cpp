@@ -52,6 +52,16 @@ TEST(CRASSheet, CaptionButtonsAndIcon) {
     EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
 }
 
+TEST(CRASSheet, TheTrayTooltipRepeatsTheCaption) {
+    CRASSheet sheet(true);
+    CaptionView& caption = sheet;
+    caption.SetCaption("0.12 DM / 00:00:01 h");
+    EXPECT_EQ(sheet.windowTitle(), "0.12 DM / 00:00:01 h");
+    EXPECT_EQ(sheet.TrayIcon()->toolTip(), "0.12 DM / 00:00:01 h");
+    caption.SetCaption("Varnolt 0.63 NT [Beta]");
+    EXPECT_EQ(sheet.TrayIcon()->toolTip(), "Varnolt 0.63 NT [Beta]");
+}
+
 TEST(CRASSheet, PagesTakeTheirFixedPlaceWhateverOrderTheyJoinIn) {
     CRASSheet sheet(false);
     EXPECT_EQ(sheet.Tabs()->count(), 0);  // no placeholder tabs

@@ -6,19 +6,25 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include "FakeClock.h"
 #include "FixedLocale.h"
 #include "MemorySettingsStore.h"
 #include "RecordingSheetHost.h"
 #include "ScriptedDialer.h"
 #include "app/CRASSheet.h"
+#include "app/LocalTime.h"
 #include "connection/CTreePage.h"
 #include "connection/TreeCommands.h"
+#include "log/CConnectionLog.h"
+#include "meter/CallAccounting.h"
 
 namespace varnolt {
 namespace {
@@ -248,6 +254,62 @@ TEST_F(CTreePageTest, LongTextsScrollSidewaysInsteadOfBeingCut) {
     Item({"Varnolt", "Phonebook"})->setExpanded(false);
     QApplication::processEvents();
     EXPECT_GE(tree->header()->sectionSize(0), tree->viewport()->width());
+}
+
+// The first `times` occurrences of `from` in text replaced by `to`.
+std::string ReplaceFirst(std::string text, const std::string& from, const std::string& to,
+                         int times) {
+    for (std::size_t at = 0; times-- > 0 && (at = text.find(from, at)) != std::string::npos;
+         at += to.size()) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+TEST_F(CTreePageTest, AccountingRewritesOnlyTheTotalsTexts) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    Item({"Varnolt", "Phonebook", "Office", "Call-fee indicator"})->setExpanded(true);
+    QTreeWidgetItem* selected = Item({"Varnolt", "Phonebook", "Home"});
+    tree->setCurrentItem(selected);
+    const std::string before = TreeOutline();
+
+    test::FakeClock clock;
+    CConnectionLog log(store, locale, dialer, host);
+    CallAccounting accounting(store, clock, locale, log, host, page->TreeView());
+    accounting.AccountCall({"Office", "jane", MakeLocal(1996, 3, 5, 9, 7, 15), 0.36f});
+    // The overall indicator and Office come before Home.
+    std::string expected = ReplaceFirst(before, "Costs: 0 EUR", "Costs: 0.36 EUR", 2);
+    expected = ReplaceFirst(expected, "Last connect: <unknown>",
+                            "Last connect: 05.03.1996 at 09:07:15 h", 2);
+    EXPECT_EQ(TreeOutline(), expected);
+    EXPECT_EQ(tree->currentItem(), selected);
+
+    // An entry the tree does not show: only the overall totals change.
+    accounting.AccountCall({"Gone", "", MakeLocal(1996, 3, 6, 9, 0, 0), 1.0f});
+    EXPECT_EQ(TreeOutline(),
+              ReplaceFirst(ReplaceFirst(expected, "0.36 EUR", "1.36 EUR", 1),
+                           "05.03.1996 at 09:07:15 h", "06.03.1996 at 09:00:00 h", 1));
+}
+
+TEST_F(CTreePageTest, BranchesAreDrawnWithConnectingLines) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    QImage image(20, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QStyleOption option;
+    option.initFrom(tree);
+    option.rect = image.rect();
+    option.state = QStyle::State_Sibling | QStyle::State_Item;  // an item with one below it
+    {
+        QPainter painter(&image);
+        tree->style()->drawPrimitive(QStyle::PE_IndicatorBranch, &option, &painter, tree);
+    }
+    int drawn = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            drawn += image.pixel(x, y) != QColor(Qt::white).rgb();
+        }
+    }
+    EXPECT_GT(drawn, 10);
 }
 
 TEST(CTreePageIcons, EachRoleHasItsOwnPicture) {

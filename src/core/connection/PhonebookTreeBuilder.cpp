@@ -4,6 +4,7 @@
 
 #include "app/StoredList.h"
 #include "connection/PhonebookTexts.h"
+#include "meter/TotalCosts.h"
 #include "platform/Locale.h"
 #include "platform/RemoteAccess.h"
 #include "platform/SettingsStore.h"
@@ -30,6 +31,12 @@ std::vector<std::string> ReadTextList(const SettingsStore& store, const StoredLi
 
 }  // namespace
 
+TotalsTexts ReadTotalsTexts(const SettingsStore& store, const std::string& section,
+                            const std::string& currencySymbol) {
+    return {CostsItemText(store.ReadString(section, kTotalCostsKey, "0"), currencySymbol),
+            LastConnectItemText(store.ReadString(section, kLastConnectKey, kUnknownTotal))};
+}
+
 TreeNode PhonebookTreeBuilder::Build() const {
     TreeNode root{std::string(kRootText), ImageRole::Program, {}};
 
@@ -41,10 +48,7 @@ TreeNode PhonebookTreeBuilder::Build() const {
     }
 
     TreeNode& overall = root.Add(std::string(kOverallIndicatorText), ImageRole::CallFeeIndicator);
-    overall.Add(CostsItemText(m_store.ReadString(kAllEntries, "Total costs", "0"), symbol),
-                ImageRole::Costs);
-    overall.Add(LastConnectItemText(m_store.ReadString(kAllEntries, "Last connect", "<unknown>")),
-                ImageRole::LastConnect);
+    AddTotals(overall, kAllEntries, symbol);
 
     TreeNode& phonebook = root.Add(std::string(kPhonebookText), ImageRole::Phonebook);
     phonebook.children.reserve(entries.size());
@@ -82,9 +86,14 @@ void PhonebookTreeBuilder::AddEntry(TreeNode& phonebook, const std::string& name
 
     TreeNode& fees = entry.Add(std::string(kCallFeeIndicatorText), ImageRole::CallFeeIndicator);
     fees.Add(ScaleItemText(ResolveEntryScale(m_store, name)), ImageRole::Scale);
-    fees.Add(CostsItemText(m_store.ReadString(name, "Total costs", "0"), symbol), ImageRole::Costs);
-    fees.Add(LastConnectItemText(m_store.ReadString(name, "Last connect", "<unknown>")),
-             ImageRole::LastConnect);
+    AddTotals(fees, name, symbol);
+}
+
+void PhonebookTreeBuilder::AddTotals(TreeNode& indicator, const std::string& section,
+                                     const std::string& symbol) const {
+    TotalsTexts texts = ReadTotalsTexts(m_store, section, symbol);
+    indicator.Add(std::move(texts.costs), ImageRole::Costs);
+    indicator.Add(std::move(texts.lastConnect), ImageRole::LastConnect);
 }
 
 void PhonebookTreeBuilder::AddProviders(TreeNode& providerList) const {

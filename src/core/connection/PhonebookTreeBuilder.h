@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "connection/TreeNode.h"
 
 namespace varnolt {
@@ -7,6 +9,14 @@ namespace varnolt {
 class Locale;
 class RemoteAccess;
 class SettingsStore;
+
+// The texts of the costs and last-connect items for a section's stored totals.
+struct TotalsTexts {
+    std::string costs;
+    std::string lastConnect;
+};
+TotalsTexts ReadTotalsTexts(const SettingsStore& store, const std::string& section,
+                            const std::string& currencySymbol);
 
 // Builds the Phonebook tree from the remote-access phonebook and the settings
 // store: the root with the overall indicator, "Phonebook" with every entry and
@@ -23,6 +33,9 @@ private:
     void AddEntry(TreeNode& phonebook, const std::string& name,
                   const std::string& currencySymbol) const;
     void AddProviders(TreeNode& providerList) const;
+    // The costs and last-connect items of a call-fee indicator.
+    void AddTotals(TreeNode& indicator, const std::string& section,
+                   const std::string& symbol) const;
 
     RemoteAccess& m_dialer;
     const SettingsStore& m_store;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "connection/TreeNode.h"
 
 namespace varnolt {
@@ -14,6 +16,12 @@ public:
     // Rewrites the text of the child at `position` (from 0) of the selected
     // item's parent; items carry no data, so others find them by position.
     virtual void SetSelectedSiblingText(int position, const std::string& text) = 0;
+    // Rewrites the texts of the overall indicator's costs and last-connect items.
+    virtual void SetOverallTotals(const std::string& costs, const std::string& lastConnect) = 0;
+    // Rewrites the texts of the costs and last-connect items under the entry
+    // of that name; false, changing nothing, when the tree has no such entry.
+    virtual bool SetEntryTotals(const std::string& entryName, const std::string& costs,
+                                const std::string& lastConnect) = 0;
 };
 
 }  // namespace varnolt

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/NumberText.h"
+#include "meter/TotalCosts.h"
 #include "tariff/BuiltinScales.h"
 #include "tariff/EntryScale.h"
 
@@ -115,14 +116,7 @@ void FeeMeter::BeginCall(const std::string& entryName) {
     m_entryName = entryName;
     m_runningCycleMs = 0;
     m_callFee = 0.0f;
-    std::string total = m_store.ReadString(entryName, "Total costs", "0");
-    if (total == "<unknown>") {
-        total = "0";
-    }
-    m_entryTotal = ScanFloat(total);
-    if (!std::isfinite(m_entryTotal)) {
-        m_entryTotal = 0.0f;  // a hand-edited "inf" or "nan" must not poison every later total
-    }
+    m_entryTotal = ReadTotalCosts(m_store, entryName);
     Charge(UnitPriceNow());
     m_connectTickMs = m_clock.TickMs();
     m_connectTime = m_clock.Now();

@@ -150,6 +150,10 @@ void CRASSheet::EnableHangUpCommand(bool enable) {
     m_hangUp->setEnabled(enable);
 }
 
+void CRASSheet::SetCaption(const std::string& text) {
+    setWindowTitle(QString::fromStdString(text));
+}
+
 bool CRASSheet::PhonebookConnected() const {
     return m_pages[kPagePhonebook] != nullptr && m_pages[kPagePhonebook]->IsConnected();
 }

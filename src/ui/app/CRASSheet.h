@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/SheetMessages.h"
+#include "meter/CaptionView.h"
 
 class QAction;
 class QMenu;
@@ -17,8 +18,9 @@ class CSheetPage;
 // The program's one window: a tabbed sheet with OK and Cancel. Pages join at
 // their fixed index; the tab order follows the index whatever order they join
 // in. Linux has no window system menu, so "Hang up connection" lives in the
-// tray icon's menu.
-class CRASSheet final : public QDialog, public SheetHost {
+// tray icon's menu. The sheet is minimised during a call, so the tray icon's
+// tooltip always repeats the caption: the running fee while connected.
+class CRASSheet final : public QDialog, public SheetHost, public CaptionView {
     Q_OBJECT
 public:
     // trayAvailable: whether a system tray can show our icon (injected for tests).
@@ -35,6 +37,7 @@ public:
 
     void SendNotification(unsigned message, int param) override;
     void EnableHangUpCommand(bool enable) override;
+    void SetCaption(const std::string& text) override;
 
     static QString TabTitle(int index);
     static QIcon ProgramIcon();

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "TreeLinesStyle.h"
 #include "app/SvgPixmap.h"
 #include "connection/TreeCommands.h"
 
@@ -85,6 +86,9 @@ void CTreePage::OnInitPage() {
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->setRootIsDecorated(true);
+    auto* lines = new TreeLinesStyle;
+    lines->setParent(m_tree);
+    m_tree->setStyle(lines);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setDragDropMode(QAbstractItemView::NoDragDrop);
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -204,6 +208,46 @@ void CTreePage::SetSelectedSiblingText(int position, const std::string& text) {
     if (parent != nullptr && position >= 0 && position < parent->childCount()) {
         parent->child(position)->setText(0, QString::fromStdString(text));
     }
+}
+
+namespace {
+
+// Sets the texts of an indicator's costs and last-connect items, its children
+// at `first` and the one after.
+void SetTotalsTexts(QTreeWidgetItem* indicator, int first, const std::string& costs,
+                    const std::string& lastConnect) {
+    if (indicator == nullptr || indicator->childCount() < first + 2) {
+        return;
+    }
+    indicator->child(first)->setText(0, QString::fromStdString(costs));
+    indicator->child(first + 1)->setText(0, QString::fromStdString(lastConnect));
+}
+
+}  // namespace
+
+QTreeWidgetItem* CTreePage::RootChild(int position) const {
+    QTreeWidgetItem* root = m_tree != nullptr ? m_tree->topLevelItem(0) : nullptr;
+    return root != nullptr ? root->child(position) : nullptr;
+}
+
+void CTreePage::SetOverallTotals(const std::string& costs, const std::string& lastConnect) {
+    SetTotalsTexts(RootChild(0), 0, costs, lastConnect);
+}
+
+bool CTreePage::SetEntryTotals(const std::string& entryName, const std::string& costs,
+                               const std::string& lastConnect) {
+    QTreeWidgetItem* phonebook = RootChild(1);
+    const QString name = QString::fromStdString(entryName);
+    for (int i = 0; phonebook != nullptr && i < phonebook->childCount(); ++i) {
+        QTreeWidgetItem* entry = phonebook->child(i);
+        if (entry->text(0) == name) {
+            // The third child is the call-fee indicator; after its scale item
+            // come the costs and the last connect.
+            SetTotalsTexts(entry->child(2), 1, costs, lastConnect);
+            return true;
+        }
+    }
+    return false;
 }
 
 QTreeWidgetItem* CTreePage::SelectedItem() const {

@@ -48,6 +48,8 @@ public:
     void SetMenuPresenter(MenuPresenter presenter);
 
     QTreeWidget* Tree() const { return m_tree; }
+    // The tree as core logic sees it (the end-of-call accounting rewrites its totals).
+    PhonebookTreeView& TreeView() { return *this; }
     // The picture of an image role, 16 by 16.
     static QIcon RoleIcon(ImageRole role);
 
@@ -59,9 +61,14 @@ private:
     void ShowTree(const TreeNode& root) override;
     void EnableDialButton(bool enable) override;
     void SetSelectedSiblingText(int position, const std::string& text) override;
+    void SetOverallTotals(const std::string& costs, const std::string& lastConnect) override;
+    bool SetEntryTotals(const std::string& entryName, const std::string& costs,
+                        const std::string& lastConnect) override;
 
     QTreeWidgetItem* MakeItem(const TreeNode& node) const;
     QTreeWidgetItem* SelectedItem() const;
+    // A root child by position; nullptr before the tree is built.
+    QTreeWidgetItem* RootChild(int position) const;
     TreeItemContext ContextOf(const QTreeWidgetItem* item) const;
     std::optional<TreeItemContext> SelectedContext() const;
     void OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos);

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "log/CLogRecord.h"
+#include "platform/Clock.h"
+
+namespace varnolt {
+
+class Locale;
+class RemoteAccess;
+class SettingsStore;
+class SheetHost;
+
+// "%.2i.%.2i. %.2i:%.2i h": day, month, hour, minute of a call's start or end.
+std::string LogTimeText(const LocalDateTime& time);
+// "%.2f %s": an amount and the currency symbol.
+std::string LogAmountText(float amount, const std::string& currencySymbol);
+
+// The connection log in the section "__LOG file": a count "Anzahl" and the
+// records numbered from 1, each six texts. Keeps no state of its own.
+class CConnectionLog {
+public:
+    CConnectionLog(SettingsStore& store, const Locale& locale, RemoteAccess& dialer,
+                   SheetHost& host);
+
+    // The records the log shows: "Anzahl", but never beyond the last stored
+    // record, and 0 for a count below 1.
+    int Count() const;
+    // Record n; missing values read as their defaults. Never fails.
+    CLogRecord Read(int n) const;
+    // Records 1..Count() in the order they were appended, from one read of the section.
+    std::vector<CLogRecord> ReadAll() const;
+
+    // Appends a record after the last one the log shows, counting and writing
+    // in one transaction (joining the caller's, if one is open), so that two
+    // program instances appending at once lose nothing. The caller tells the
+    // sheet once its transaction has committed.
+    void Append(const std::string& entryName, const std::string& userName,
+                const LocalDateTime& start, const LocalDateTime& end, float fee, float grandTotal);
+
+    // Empties the log and resets every cost total, all in one transaction,
+    // then has the sheet rebuild the Phonebook tree. The question before it
+    // is the page's.
+    void Clear();
+
+private:
+    SettingsStore& m_store;
+    const Locale& m_locale;
+    RemoteAccess& m_dialer;
+    SheetHost& m_host;
+};
+
+}  // namespace varnolt

@@ -1,0 +1,61 @@
+#include "meter/CallAccounting.h"
+
+#include "app/NumberText.h"
+#include "app/SheetMessages.h"
+#include "connection/PhonebookTexts.h"
+#include "connection/PhonebookTreeBuilder.h"
+#include "connection/PhonebookTreeView.h"
+#include "log/CConnectionLog.h"
+#include "meter/TotalCosts.h"
+#include "platform/Locale.h"
+#include "platform/SettingsStore.h"
+#include "platform/StoreTransaction.h"
+
+namespace varnolt {
+namespace {
+
+const std::string kAllEntries(kAllEntriesSection);
+
+}  // namespace
+
+std::string LastConnectText(const LocalDateTime& connectTime) {
+    return FormatTwoDigits(connectTime.day) + "." + FormatTwoDigits(connectTime.month) + "." +
+           FormatInt(connectTime.year) + " at " + FormatTwoDigits(connectTime.hour) + ":" +
+           FormatTwoDigits(connectTime.minute) + ":" + FormatTwoDigits(connectTime.second) + " h";
+}
+
+CallAccounting::CallAccounting(SettingsStore& store, const Clock& clock, const Locale& locale,
+                               CConnectionLog& log, SheetHost& host, PhonebookTreeView& tree)
+    : m_store(store), m_clock(clock), m_locale(locale), m_log(log), m_host(host), m_tree(tree) {}
+
+void CallAccounting::AccountCall(const EndedCall& call) {
+    if (m_store.ReadInt(kAllEntries, "Filelogging", 1) != 1) {
+        return;
+    }
+    const LocalDateTime end = m_clock.Now();
+    const std::string lastConnect = LastConnectText(call.connectTime);
+    const float fee = AddAmounts(0.0f, call.callFee);
+    {
+        StoreTransaction transaction(m_store);
+        const float entryTotal = AddAmounts(ReadTotalCosts(m_store, call.entryName), fee);
+        m_store.WriteString(call.entryName, kTotalCostsKey, FormatAmount(entryTotal));
+        m_store.WriteString(call.entryName, kLastConnectKey, lastConnect);
+        const float overall = AddAmounts(ReadTotalCosts(m_store, kAllEntries), fee);
+        m_store.WriteString(kAllEntries, kTotalCostsKey, FormatAmount(overall));
+        m_store.WriteString(kAllEntries, kLastConnectKey, lastConnect);
+        m_log.Append(call.entryName, call.userName, call.connectTime, end, fee, overall);
+    }
+    // Shown and announced once committed, so nothing shows a call the store lacks.
+    RefreshTotalsDisplay(call.entryName);
+    m_host.SendNotification(WM_RELOAD_LOG, 0);
+}
+
+void CallAccounting::RefreshTotalsDisplay(const std::string& entryName) {
+    const std::string symbol = m_locale.CurrencySymbol();
+    const TotalsTexts overall = ReadTotalsTexts(m_store, kAllEntries, symbol);
+    m_tree.SetOverallTotals(overall.costs, overall.lastConnect);
+    const TotalsTexts entry = ReadTotalsTexts(m_store, entryName, symbol);
+    m_tree.SetEntryTotals(entryName, entry.costs, entry.lastConnect);
+}
+
+}  // namespace varnolt

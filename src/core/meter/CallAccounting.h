@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Clock.h"
+
+namespace varnolt {
+
+class CConnectionLog;
+class Locale;
+class PhonebookTreeView;
+class SettingsStore;
+class SheetHost;
+
+// What the accounting needs of a call that has ended. A plain record: the
+// tree may be rebuilt during a call, so nothing here points into it.
+struct EndedCall {
+    std::string entryName;
+    std::string userName;
+    LocalDateTime connectTime;
+    float callFee = 0.0f;
+};
+
+// "%.2i.%.2i.%i at %.2i:%.2i:%.2i h": when a call came up.
+std::string LastConnectText(const LocalDateTime& connectTime);
+
+// End-of-call accounting: adds the call to its entry's and the overall totals,
+// records when each was last connected, appends it to the connection log and
+// shows the new totals in the Phonebook tree.
+class CallAccounting {
+public:
+    CallAccounting(SettingsStore& store, const Clock& clock, const Locale& locale,
+                   CConnectionLog& log, SheetHost& host, PhonebookTreeView& tree);
+
+    // Runs only while "Filelogging" is 1. Both totals are the stored ones read
+    // now plus the call's fee, so what happened to them during the call (a
+    // cleared log, another call, logging switched off for a while) is kept.
+    // Totals, last-connect texts and the log record are written in one
+    // transaction: a crash leaves all of them or none.
+    void AccountCall(const EndedCall& call);
+
+    // Rewrites the overall and the entry's totals items from the store; an
+    // entry not in the tree is skipped. Only item texts change.
+    void RefreshTotalsDisplay(const std::string& entryName);
+
+private:
+    SettingsStore& m_store;
+    const Clock& m_clock;
+    const Locale& m_locale;
+    CConnectionLog& m_log;
+    SheetHost& m_host;
+    PhonebookTreeView& m_tree;
+};
+
+}  // namespace varnolt

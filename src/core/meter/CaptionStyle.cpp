@@ -1,0 +1,57 @@
+#include "meter/CaptionStyle.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "app/NumberText.h"
+#include "platform/SettingsStore.h"
+
+namespace varnolt {
+namespace {
+
+constexpr const char* kSection = "All entries";
+constexpr const char* kKey = "Style";
+
+std::string TimeText(std::int64_t elapsedSeconds) {
+    const std::int64_t elapsed = std::max<std::int64_t>(elapsedSeconds, 0);
+    const auto hours = static_cast<int>(std::min<std::int64_t>(elapsed / 3600, INT_MAX));
+    return FormatTwoDigits(hours) + ":" + FormatTwoDigits(static_cast<int>(elapsed % 3600 / 60)) +
+           ":" + FormatTwoDigits(static_cast<int>(elapsed % 60)) + " h";
+}
+
+std::string FeeText(float fee, std::string_view currencySymbol) {
+    std::string text = FormatAmount(fee);
+    text.append(" ").append(currencySymbol);
+    return text;
+}
+
+}  // namespace
+
+std::optional<CaptionStyle> ReadCaptionStyle(const SettingsStore& store) {
+    const int value = store.ReadInt(kSection, kKey, kStyleFeeAndTime);
+    if (value < 0 || value >= kCaptionStyleCount) {
+        return std::nullopt;
+    }
+    return static_cast<CaptionStyle>(value);
+}
+
+void WriteCaptionStyle(SettingsStore& store, CaptionStyle style) {
+    store.WriteInt(kSection, kKey, style);
+}
+
+std::string CaptionText(CaptionStyle style, float fee, std::string_view currencySymbol,
+                        std::int64_t elapsedSeconds) {
+    switch (style) {
+        case kStyleFeeAndTime:
+            return FeeText(fee, currencySymbol) + " / " + TimeText(elapsedSeconds);
+        case kStyleFeeOnly:
+            return FeeText(fee, currencySymbol) + " / Varnolt";
+        case kStyleTimeOnly:
+            return TimeText(elapsedSeconds) + " / Varnolt";
+        case kStyleTitleOnly:
+            break;
+    }
+    return "Varnolt / connect";
+}
+
+}  // namespace varnolt

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace varnolt {
+
+// The window whose caption shows the running call: the main sheet.
+class CaptionView {
+public:
+    virtual ~CaptionView() = default;
+    // Replaces the caption; set on every tick, also when it has not changed.
+    virtual void SetCaption(const std::string& text) = 0;
+};
+
+}  // namespace varnolt
