@@ -52,6 +52,22 @@ TEST(StoredList, NumberedFromZeroWithASuffix) {
     EXPECT_EQ(periods.HighestStored(store), 2);
 }
 
+TEST(StoredList, AppendGoesAfterTheLastItemShownAndWritesTheCount) {
+    test::MemorySettingsStore store;
+    const auto periods = StoredList::InSection("__Scale manager", {{"W-", " From #2"}}, 0);
+    store.WriteInt("__Scale manager", "W-0 From #2", 1);
+    store.WriteInt("__Scale manager", "Weekday #2", 40);  // hand-inflated
+    EXPECT_EQ(periods.Append(store, "__Scale manager", "Weekday #2"), 1);
+    EXPECT_EQ(store.ReadInt("__Scale manager", "Weekday #2", 0), 2);
+
+    // No number left after the largest one.
+    const auto log = StoredList::InSection("__LOG file", {{"Entry #", ""}});
+    store.WriteString("__LOG file", "Entry #" + std::to_string(INT_MAX), "x");
+    store.WriteInt("__LOG file", "Anzahl", INT_MAX);
+    EXPECT_EQ(log.Append(store, "__LOG file", "Anzahl"), std::nullopt);
+    EXPECT_EQ(store.ReadInt("__LOG file", "Anzahl", 0), INT_MAX);
+}
+
 TEST(StoredList, ItemsAsWholeSections) {
     test::MemorySettingsStore store;
     const auto slots = StoredList::AsSections("Office Autolaunch #");

@@ -78,4 +78,14 @@ int StoredList::Length(const SettingsStore& store, int count) const {
     return static_cast<int>(std::clamp<std::int64_t>(shown, 0, count));
 }
 
+std::optional<int> StoredList::Append(SettingsStore& store, const std::string& countSection,
+                                      const std::string& countKey) const {
+    const int length = Length(store, store.ReadInt(countSection, countKey, 0));
+    if (length == INT_MAX || std::int64_t{m_first} + length > INT_MAX) {
+        return std::nullopt;
+    }
+    store.WriteInt(countSection, countKey, length + 1);
+    return m_first + length;
+}
+
 }  // namespace varnolt

@@ -41,6 +41,12 @@ public:
     int Length(const SettingsStore& store, int count) const;
     // The highest number stored; first - 1 when nothing is.
     int HighestStored(const SettingsStore& store) const;
+    // Makes room for one item after the last one the list shows: writes the
+    // new count and returns the new item's number; none when no number is
+    // left. Call it in the transaction that writes the item, so that another
+    // program instance cannot take the same number.
+    std::optional<int> Append(SettingsStore& store, const std::string& countSection,
+                              const std::string& countKey) const;
 
 private:
     StoredList(std::string section, std::vector<KeyPattern> keys, int first, bool sections);

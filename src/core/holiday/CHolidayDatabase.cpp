@@ -63,16 +63,14 @@ void CHolidayDatabase::Insert(const CHolidayEntry& entry) {
     // cannot put the new holiday where the list never looks. Counted and
     // written in one transaction, so a second instance cannot take the number.
     StoreTransaction transaction(m_store);
-    const int count = Count();
-    if (count == INT_MAX) {
+    const std::optional<int> n = Holidays().Append(m_store, kSection, kCount);
+    if (!n) {
         return;
     }
-    const int n = count + 1;
-    m_store.WriteInt(kSection, kCount, n);
-    m_store.WriteString(kSection, Key("Description #", n), entry.description);
-    m_store.WriteInt(kSection, Key("Day #", n), entry.day);
-    m_store.WriteInt(kSection, Key("Month #", n), entry.month);
-    m_store.WriteInt(kSection, Key("Year #", n), entry.year == 0 ? EveryYear : entry.year);
+    m_store.WriteString(kSection, Key("Description #", *n), entry.description);
+    m_store.WriteInt(kSection, Key("Day #", *n), entry.day);
+    m_store.WriteInt(kSection, Key("Month #", *n), entry.month);
+    m_store.WriteInt(kSection, Key("Year #", *n), entry.year == 0 ? EveryYear : entry.year);
 }
 
 void CHolidayDatabase::Remove(int n) {

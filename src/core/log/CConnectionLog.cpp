@@ -1,6 +1,6 @@
 #include "log/CConnectionLog.h"
 
-#include <climits>
+#include <optional>
 
 #include "app/NumberText.h"
 #include "app/SheetMessages.h"
@@ -106,12 +106,10 @@ void CConnectionLog::Append(const std::string& entryName, const std::string& use
     // Numbered after what the log shows, so that a hand-edited count cannot
     // put the record where no reader looks.
     StoreTransaction transaction(m_store);
-    const int count = Count();
-    if (count == INT_MAX) {
+    const std::optional<int> n = Records().Append(m_store, kSection, kCount);
+    if (!n) {
         return;
     }
-    const int n = count + 1;
-    m_store.WriteInt(kSection, kCount, n);
     const std::string values[] = {entryName,
                                   userName,
                                   LogTimeText(start),
@@ -119,7 +117,7 @@ void CConnectionLog::Append(const std::string& entryName, const std::string& use
                                   LogAmountText(fee, symbol),
                                   LogAmountText(grandTotal, symbol)};
     for (std::size_t i = 0; i < std::size(kFields); ++i) {
-        m_store.WriteString(kSection, Key(kFields[i], n), values[i]);
+        m_store.WriteString(kSection, Key(kFields[i], *n), values[i]);
     }
 }
 
