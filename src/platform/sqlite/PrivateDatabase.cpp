@@ -176,20 +176,12 @@ std::string ImmutableUri(const std::string& path) {
 }
 
 // Switching to WAL needs every other connection out of the way, and SQLite
-// does not wait for that (two first starts at one moment): retry for a
-// while. A database left in its rollback journal still works, only slower,
-// and the next start switches it.
+// reports busy at once instead of waiting (two first starts at one moment):
+// retry for a while. A database left in its rollback journal still works,
+// only slower, and the next start switches it.
 void SwitchToWal(sqlite3* db) {
     for (int tries = 0; tries < 100; ++tries) {
-        sqlite3_stmt* st = nullptr;
-        bool wal = false;
-        if (sqlite3_prepare_v2(db, "PRAGMA journal_mode=WAL", -1, &st, nullptr) == SQLITE_OK &&
-            sqlite3_step(st) == SQLITE_ROW) {
-            const auto* mode = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
-            wal = mode != nullptr && std::strcmp(mode, "wal") == 0;
-        }
-        sqlite3_finalize(st);
-        if (wal) {
+        if (Exec(db, "PRAGMA journal_mode=WAL") || (sqlite3_errcode(db) & 0xFF) != SQLITE_BUSY) {
             return;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10 + ::getpid() % 10));
