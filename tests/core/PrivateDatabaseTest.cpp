@@ -409,27 +409,38 @@ TEST_F(PrivateFiles, RecoveriesInOneSecondNeverOverwriteAnEarlierCopy) {
 
 // ---------------------------------------------------------------- several processes
 
-TEST_F(PrivateFiles, AStoreWhoseWriteLockIsHeldOpensAtOnceAndWaitsToWrite) {
+// A store holding 7, whose lock another process takes with sql and holds for
+// some seconds; returns that process once it holds the lock.
+pid_t LockedElsewhere(const std::string& path, const char* sql, int seconds) {
     {
-        SqliteSettingsStore store(DbPath());
+        SqliteSettingsStore store(path);
         store.WriteInt("S", "k", 7);
     }
     int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
+    if (::pipe(ready) != 0) {
+        return -1;
+    }
     const pid_t holder = fork();
     if (holder == 0) {
         sqlite3* db = nullptr;
-        sqlite3_open(DbPath().c_str(), &db);
-        sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        sqlite3_open(path.c_str(), &db);
+        sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
         const char byte = 1;
         (void)!::write(ready[1], &byte, 1);
-        std::this_thread::sleep_for(std::chrono::seconds(3));
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        std::this_thread::sleep_for(std::chrono::seconds(seconds));
         sqlite3_close(db);
         _exit(0);
     }
     char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    const bool holds = ::read(ready[0], &byte, 1) == 1;
+    ::close(ready[0]);
+    ::close(ready[1]);
+    return holds ? holder : -1;
+}
+
+TEST_F(PrivateFiles, AStoreWhoseWriteLockIsHeldOpensAtOnceAndWaitsToWrite) {
+    const pid_t holder = LockedElsewhere(DbPath(), "BEGIN IMMEDIATE", 3);
+    ASSERT_GT(holder, 0);
     const auto start = std::chrono::steady_clock::now();
     std::unique_ptr<SqliteSettingsStore> store;
     const std::string err = Open(store);
@@ -445,27 +456,10 @@ TEST_F(PrivateFiles, AStoreWhoseWriteLockIsHeldOpensAtOnceAndWaitsToWrite) {
 }
 
 TEST_F(PrivateFiles, AStoreLockedPastTheTimeoutIsLeftInPlaceAndBackOnceFree) {
-    {
-        SqliteSettingsStore store(DbPath());
-        store.WriteInt("S", "k", 7);
-    }
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = fork();
-    if (holder == 0) {
-        // An exclusive lock keeps even readers out.
-        sqlite3* db = nullptr;
-        sqlite3_open(DbPath().c_str(), &db);
-        sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE", nullptr, nullptr,
-                     nullptr);
-        const char byte = 1;
-        (void)!::write(ready[1], &byte, 1);
-        std::this_thread::sleep_for(std::chrono::seconds(6));
-        sqlite3_close(db);
-        _exit(0);
-    }
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    // An exclusive lock keeps even readers out, past the 5 s the store waits.
+    const pid_t holder =
+        LockedElsewhere(DbPath(), "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE", 6);
+    ASSERT_GT(holder, 0);
     std::unique_ptr<SqliteSettingsStore> store;
     const std::string err = Open(store);
     EXPECT_FALSE(store->IsPersistent());
