@@ -20,7 +20,6 @@ constexpr int kDefaultCycleChoice = 14;  // "240"
 const std::vector<std::string> kUnitChoices{"0.12"};
 
 constexpr int kTimeFieldCount = 4;
-constexpr int kDayCount = 7;
 
 constexpr std::size_t Cell(ScaleField field) {
     return static_cast<std::size_t>(field);
@@ -110,40 +109,44 @@ void ScaleManagerLogic::OnSelectionChanged() {
     }
 }
 
-void ScaleManagerLogic::ShowNothing() {
-    for (PeriodList list : {PeriodList::Weekday, PeriodList::Holiday}) {
-        m_view.ClearRows(list);
-    }
-    for (ScaleControl control :
-         {ScaleControl::WeekdayList, ScaleControl::HolidayList, ScaleControl::TimeFields,
-          ScaleControl::Cycle, ScaleControl::Unit, ScaleControl::Add, ScaleControl::Delete,
-          ScaleControl::Save, ScaleControl::ListChoice, ScaleControl::DayBoxes}) {
-        m_view.EnableControl(control, false);
-    }
-    for (int day = 0; day < kDayCount; ++day) {
-        m_view.CheckDay(day, false);
+void ScaleManagerLogic::EnableControls(std::initializer_list<ScaleControl> controls, bool enable) {
+    for (ScaleControl control : controls) {
+        m_view.EnableControl(control, enable);
     }
 }
 
-void ScaleManagerLogic::ShowBuiltin(ScaleId id) {
-    m_view.EnableControl(ScaleControl::TimeFields, false);
-    m_view.EnableControl(ScaleControl::Save, false);
+void ScaleManagerLogic::ClearLists() {
     m_view.ClearRows(PeriodList::Weekday);
     m_view.ClearRows(PeriodList::Holiday);
-    // The lists stay enabled, for looking only.
-    m_view.EnableControl(ScaleControl::WeekdayList, true);
-    m_view.EnableControl(ScaleControl::HolidayList, true);
-    for (ScaleControl control :
-         {ScaleControl::Add, ScaleControl::Delete, ScaleControl::Unit, ScaleControl::Cycle}) {
-        m_view.EnableControl(control, false);
+}
+
+void ScaleManagerLogic::CheckDays(const std::array<bool, 7>& flags) {
+    for (std::size_t day = 0; day < flags.size(); ++day) {
+        m_view.CheckDay(static_cast<int>(day), flags[day]);
     }
+}
+
+void ScaleManagerLogic::ShowNothing() {
+    ClearLists();
+    EnableControls(
+        {ScaleControl::WeekdayList, ScaleControl::HolidayList, ScaleControl::TimeFields,
+         ScaleControl::Cycle, ScaleControl::Unit, ScaleControl::Add, ScaleControl::Delete,
+         ScaleControl::Save, ScaleControl::ListChoice, ScaleControl::DayBoxes},
+        false);
+    CheckDays({});  // all unchecked
+}
+
+void ScaleManagerLogic::ShowBuiltin(ScaleId id) {
+    EnableControls({ScaleControl::TimeFields, ScaleControl::Save}, false);
+    ClearLists();
+    // The lists stay enabled, for looking only.
+    EnableControls({ScaleControl::WeekdayList, ScaleControl::HolidayList}, true);
+    EnableControls(
+        {ScaleControl::Add, ScaleControl::Delete, ScaleControl::Unit, ScaleControl::Cycle}, false);
 
     const TariffScale scale = m_scales.LoadScale(id);
-    for (int day = 0; day < kDayCount; ++day) {
-        m_view.CheckDay(day, scale.dayFlags[static_cast<std::size_t>(day)]);
-    }
-    m_view.EnableControl(ScaleControl::ListChoice, false);
-    m_view.EnableControl(ScaleControl::DayBoxes, false);
+    CheckDays(scale.dayFlags);
+    EnableControls({ScaleControl::ListChoice, ScaleControl::DayBoxes}, false);
 
     FillList(PeriodList::Weekday, scale.weekdayPeriods);
     FillList(PeriodList::Holiday, scale.holidayPeriods);
@@ -151,23 +154,17 @@ void ScaleManagerLogic::ShowBuiltin(ScaleId id) {
 
 void ScaleManagerLogic::ShowUserDefined(ScaleId id) {
     m_view.EnableControl(ScaleControl::TimeFields, true);
-    m_view.ClearRows(PeriodList::Weekday);
-    m_view.ClearRows(PeriodList::Holiday);
+    ClearLists();
     EnableChosenList();
-    for (ScaleControl control :
-         {ScaleControl::Add, ScaleControl::Delete, ScaleControl::Unit, ScaleControl::Cycle}) {
-        m_view.EnableControl(control, true);
-    }
+    EnableControls(
+        {ScaleControl::Add, ScaleControl::Delete, ScaleControl::Unit, ScaleControl::Cycle}, true);
 
     const TariffScale scale = m_scales.LoadScale(id);
     // A scale without periods has nothing to save until one is added.
     m_view.EnableControl(ScaleControl::Save,
                          !scale.weekdayPeriods.empty() || !scale.holidayPeriods.empty());
-    for (int day = 0; day < kDayCount; ++day) {
-        m_view.CheckDay(day, scale.dayFlags[static_cast<std::size_t>(day)]);
-    }
-    m_view.EnableControl(ScaleControl::ListChoice, true);
-    m_view.EnableControl(ScaleControl::DayBoxes, true);
+    CheckDays(scale.dayFlags);
+    EnableControls({ScaleControl::ListChoice, ScaleControl::DayBoxes}, true);
 
     FillList(PeriodList::Holiday, scale.holidayPeriods);
     FillList(PeriodList::Weekday, scale.weekdayPeriods);
@@ -260,8 +257,8 @@ void ScaleManagerLogic::OnSave() {
         return;
     }
     TariffScale scale{.id = *id};
-    for (int day = 0; day < kDayCount; ++day) {
-        scale.dayFlags[static_cast<std::size_t>(day)] = m_view.IsDayChecked(day);
+    for (std::size_t day = 0; day < scale.dayFlags.size(); ++day) {
+        scale.dayFlags[day] = m_view.IsDayChecked(static_cast<int>(day));
     }
     scale.weekdayPeriods = PeriodsOf(PeriodList::Weekday);
     scale.holidayPeriods = PeriodsOf(PeriodList::Holiday);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <initializer_list>
 #include <optional>
 
 #include "platform/Locale.h"
@@ -47,6 +49,9 @@ public:
 
 private:
     std::optional<ScaleId> SelectedScale() const;
+    void EnableControls(std::initializer_list<ScaleControl> controls, bool enable);
+    void ClearLists();
+    void CheckDays(const std::array<bool, 7>& flags);
     void ShowNothing();
     void ShowBuiltin(ScaleId id);
     void ShowUserDefined(ScaleId id);
