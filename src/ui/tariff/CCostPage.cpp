@@ -6,13 +6,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/ReportList.h"
 #include "app/SvgPixmap.h"
 #include "tariff/CTimeField.h"
 
@@ -159,25 +159,9 @@ void CCostPage::OnInitPage() {
 }
 
 QTreeWidget* CCostPage::MakeList(const char* name) {
-    auto* list = new QTreeWidget(this);
-    list->setObjectName(name);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSortingEnabled(false);
-    list->header()->setSectionsClickable(false);
-    list->header()->setSectionsMovable(false);
-    list->header()->setStretchLastSection(false);
-    list->header()->setMinimumSectionSize(1);
-    list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QTreeWidget* list = MakeReportList(this, name, kPeriodColumnHeadings);
     // The columns are sized to fit, so the list never scrolls sideways.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QStringList headings;
-    for (const char* heading : kPeriodColumnHeadings) {
-        headings << QString::fromUtf8(heading);
-    }
-    list->setHeaderLabels(headings);
     return list;
 }
 
@@ -332,11 +316,7 @@ void CCostPage::ClearRows(PeriodList list) {
 }
 
 void CCostPage::AppendRow(PeriodList list, const PeriodRow& row) {
-    QStringList texts;
-    for (const std::string& text : row) {
-        texts << QString::fromStdString(text);
-    }
-    List(list)->addTopLevelItem(new QTreeWidgetItem(texts));
+    AppendReportRow(List(list), row);
 }
 
 void CCostPage::DeleteRow(PeriodList list, int row) {
@@ -357,13 +337,7 @@ PeriodRow CCostPage::Row(PeriodList list, int row) const {
 }
 
 int CCostPage::SelectedRow(PeriodList list) const {
-    const QTreeWidget* view = List(list);
-    for (int row = 0; row < view->topLevelItemCount(); ++row) {
-        if (view->topLevelItem(row)->isSelected()) {
-            return row;
-        }
-    }
-    return -1;
+    return FirstSelectedRow(List(list));
 }
 
 }  // namespace varnolt
