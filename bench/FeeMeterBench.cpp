@@ -5,6 +5,7 @@
 #include "FakeClock.h"
 #include "FakeTimers.h"
 #include "TempDir.h"
+#include "platform/StoreTransaction.h"
 #include "sqlite/SqliteSettingsStore.h"
 #include "tariff/CScaleStore.h"
 #include "tariff/FeeMeter.h"
@@ -26,7 +27,10 @@ void BM_TrackPeriodAndUnitPrice(benchmark::State& state) {
         scale.weekdayPeriods.push_back(
             {from / 60, from % 60, to / 60, to % 60, i % 2 ? "60" : "90", "0.10"});
     }
-    store.Batch([&] { CScaleStore(store).SaveScale(scale); });
+    {
+        StoreTransaction transaction(store);
+        CScaleStore(store).SaveScale(scale);
+    }
     store.WriteString("Office", "Scale", "Userdefined scale #2");
 
     test::FakeClock clock;

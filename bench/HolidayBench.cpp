@@ -4,6 +4,7 @@
 
 #include "TempDir.h"
 #include "holiday/CHolidayDatabase.h"
+#include "platform/StoreTransaction.h"
 #include "sqlite/SqliteSettingsStore.h"
 
 namespace {
@@ -15,14 +16,12 @@ constexpr int kHolidays = 1000;
 // One store for all runs: filling it takes longer than the figures measured.
 struct Fixture {
     Fixture() : store((dir.path() / "holidays.db").string()), database(store) {
-        store.Batch([&] {
-            for (int i = 0; i < kHolidays; ++i) {
-                // Odd days repeat every year, even days are single dates.
-                const int year = i % 2 == 0 ? 0 : 1990 + i % 40;
-                database.Insert(
-                    {"Holiday " + std::to_string(i), 1 + i % 28, 1 + (i / 28) % 12, year});
-            }
-        });
+        varnolt::StoreTransaction transaction(store);
+        for (int i = 0; i < kHolidays; ++i) {
+            // Odd days repeat every year, even days are single dates.
+            const int year = i % 2 == 0 ? 0 : 1990 + i % 40;
+            database.Insert({"Holiday " + std::to_string(i), 1 + i % 28, 1 + (i / 28) % 12, year});
+        }
     }
     varnolt::test::TempDir dir;
     varnolt::SqliteSettingsStore store;

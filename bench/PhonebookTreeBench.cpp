@@ -15,6 +15,7 @@
 #include "TempDir.h"
 #include "connection/CTreePage.h"
 #include "connection/PhonebookTreeBuilder.h"
+#include "platform/StoreTransaction.h"
 #include "sqlite/SqliteSettingsStore.h"
 
 namespace {
@@ -24,37 +25,35 @@ using namespace varnolt;
 class Phonebook {
 public:
     explicit Phonebook(int entries) : m_store((m_dir.path() / "bench.db").string()) {
-        m_store.Batch([&] {
-            m_store.WriteString("All entries", "Total costs", "1234.56");
-            m_store.WriteString("All entries", "Last connect", "01.02.1999 at 10:11:12 h");
-            for (int e = 1; e <= entries; ++e) {
-                const std::string name = "Entry " + std::to_string(e);
-                m_dialer.AddEntry(name, "user" + std::to_string(e), "secret", true);
-                m_store.WriteInt(name, "Redial after", 30);
-                m_store.WriteInt(name, "Autolaunch", 3);
-                for (int a = 1; a <= 3; ++a) {
-                    const std::string section = name + " Autolaunch #" + std::to_string(a);
-                    m_store.WriteString(section, "Path", "/usr/bin/app" + std::to_string(a));
-                    m_store.WriteString(section, "Description", "Application " + std::to_string(a));
-                    m_store.WriteInt(section, "Startup", 0);
-                }
-                m_store.WriteString(name, "Scale", "Deutsche Telekom Fern");
-                m_store.WriteString(name, "Total costs", "12.36");
-                m_store.WriteString(name, "Last connect", "03.04.1999 at 05:06:07 h");
+        StoreTransaction transaction(m_store);
+        m_store.WriteString("All entries", "Total costs", "1234.56");
+        m_store.WriteString("All entries", "Last connect", "01.02.1999 at 10:11:12 h");
+        for (int e = 1; e <= entries; ++e) {
+            const std::string name = "Entry " + std::to_string(e);
+            m_dialer.AddEntry(name, "user" + std::to_string(e), "secret", true);
+            m_store.WriteInt(name, "Redial after", 30);
+            m_store.WriteInt(name, "Autolaunch", 3);
+            for (int a = 1; a <= 3; ++a) {
+                const std::string section = name + " Autolaunch #" + std::to_string(a);
+                m_store.WriteString(section, "Path", "/usr/bin/app" + std::to_string(a));
+                m_store.WriteString(section, "Description", "Application " + std::to_string(a));
+                m_store.WriteInt(section, "Startup", 0);
             }
-            m_store.WriteInt("_Provider List_", "nCount", 20);
-            for (int p = 1; p <= 20; ++p) {
-                const std::string description = "Provider " + std::to_string(p);
-                m_store.WriteString("_Provider List_", "Provider #" + std::to_string(p),
-                                    description);
-                const std::string section = "Provider " + description;
-                m_store.WriteInt(section, "How much entries", 5);
-                for (int m = 1; m <= 5; ++m) {
-                    m_store.WriteString(section, "Phonebook #" + std::to_string(m),
-                                        "Entry " + std::to_string(m));
-                }
+            m_store.WriteString(name, "Scale", "Deutsche Telekom Fern");
+            m_store.WriteString(name, "Total costs", "12.36");
+            m_store.WriteString(name, "Last connect", "03.04.1999 at 05:06:07 h");
+        }
+        m_store.WriteInt("_Provider List_", "nCount", 20);
+        for (int p = 1; p <= 20; ++p) {
+            const std::string description = "Provider " + std::to_string(p);
+            m_store.WriteString("_Provider List_", "Provider #" + std::to_string(p), description);
+            const std::string section = "Provider " + description;
+            m_store.WriteInt(section, "How much entries", 5);
+            for (int m = 1; m <= 5; ++m) {
+                m_store.WriteString(section, "Phonebook #" + std::to_string(m),
+                                    "Entry " + std::to_string(m));
             }
-        });
+        }
     }
 
     test::TempDir m_dir;

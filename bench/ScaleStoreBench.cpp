@@ -5,6 +5,7 @@
 #include <string>
 
 #include "TempDir.h"
+#include "platform/StoreTransaction.h"
 #include "sqlite/SqliteSettingsStore.h"
 #include "tariff/CScaleStore.h"
 
@@ -22,7 +23,10 @@ void BM_LoadScale(benchmark::State& state) {
         const TariffPeriod period{i % 24, 0, i % 24 + 1, 0, "22.5", "0.12"};
         (i < state.range(0) ? scale.weekdayPeriods : scale.holidayPeriods).push_back(period);
     }
-    store.Batch([&] { scales.SaveScale(scale); });
+    {
+        StoreTransaction transaction(store);
+        scales.SaveScale(scale);
+    }
     for (auto _ : state) {
         TariffScale loaded = scales.LoadScale(ScaleId::User2);
         benchmark::DoNotOptimize(loaded);

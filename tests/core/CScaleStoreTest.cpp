@@ -81,7 +81,7 @@ TEST_P(UserScaleTest, SaveWritesTheExactKeysAndLoadsBack) {
     // Numbering starts at 0, and nothing is written past the lists.
     EXPECT_FALSE(mem.HasValue(kSection, Key("W-3 From")));
     EXPECT_FALSE(mem.HasValue(kSection, Key("H-1 From")));
-    EXPECT_EQ(m_store.writes.size(), 2u + 7u + 4u * 6u);
+    EXPECT_EQ(m_store.writes.size(), 2u + 7u + 4u * 6u + 2u);  // and BEGIN, END
 
     EXPECT_EQ(m_scales.LoadScale(GetParam()), Sample());
 }
@@ -160,13 +160,12 @@ TEST_P(UserScaleTest, DayFlagIsSetOnlyWhenStoredAsExactlyOne) {
     }
 }
 
-TEST_P(UserScaleTest, ACountAboveTheStoredPeriodsGivesDefaultPeriods) {
+TEST_P(UserScaleTest, ACountAboveTheStoredPeriodsEndsAtTheLastStoredOne) {
     test::MemorySettingsStore& mem = m_store.memory;
     mem.WriteInt(kSection, Key("Holiday"), 4);
     mem.WriteInt(kSection, Key("H-0 From"), 6);
     mem.WriteString(kSection, Key("H-1 Cycle"), "30");
-    const std::vector<TariffPeriod> holiday{
-        {6, 0, 0, 0, "0", "0"}, {0, 0, 0, 0, "30", "0"}, kDefaultPeriod, kDefaultPeriod};
+    const std::vector<TariffPeriod> holiday{{6, 0, 0, 0, "0", "0"}, {0, 0, 0, 0, "30", "0"}};
     EXPECT_EQ(m_scales.LoadScale(GetParam()).holidayPeriods, holiday);
 }
 
@@ -203,21 +202,37 @@ TEST(CScaleStore, WritesInTheDocumentedOrder) {
     scale.holidayPeriods = {{1, 2, 3, 4, "5", "6"}};
     ASSERT_TRUE(scales.SaveScale(scale));
 
+    // One transaction: a count never promises periods that were not written.
     const std::vector<std::string> expected{
-        "__Scale manager|Weekday #3=2",       "__Scale manager|Holiday #3=1",
-        "__Scale manager|Monday #3=0",        "__Scale manager|Tuesday #3=1",
-        "__Scale manager|Wednesday #3=0",     "__Scale manager|Thursday #3=0",
-        "__Scale manager|Friday #3=1",        "__Scale manager|Saturday #3=1",
-        "__Scale manager|Sunday #3=0",        "__Scale manager|W-0 From #3=0",
-        "__Scale manager|W-0 To #3=9",        "__Scale manager|W-0 From min #3=0",
-        "__Scale manager|W-0 To min #3=0",    "__Scale manager|W-0 Cycle #3='240'",
-        "__Scale manager|W-0 Unit #3='0.12'", "__Scale manager|W-1 From #3=9",
-        "__Scale manager|W-1 To #3=24",       "__Scale manager|W-1 From min #3=0",
-        "__Scale manager|W-1 To min #3=0",    "__Scale manager|W-1 Cycle #3='22.5'",
-        "__Scale manager|W-1 Unit #3='0.2'",  "__Scale manager|H-0 From #3=1",
-        "__Scale manager|H-0 To #3=3",        "__Scale manager|H-0 From min #3=2",
-        "__Scale manager|H-0 To min #3=4",    "__Scale manager|H-0 Cycle #3='5'",
+        "BEGIN",
+        "__Scale manager|Weekday #3=2",
+        "__Scale manager|Holiday #3=1",
+        "__Scale manager|Monday #3=0",
+        "__Scale manager|Tuesday #3=1",
+        "__Scale manager|Wednesday #3=0",
+        "__Scale manager|Thursday #3=0",
+        "__Scale manager|Friday #3=1",
+        "__Scale manager|Saturday #3=1",
+        "__Scale manager|Sunday #3=0",
+        "__Scale manager|W-0 From #3=0",
+        "__Scale manager|W-0 To #3=9",
+        "__Scale manager|W-0 From min #3=0",
+        "__Scale manager|W-0 To min #3=0",
+        "__Scale manager|W-0 Cycle #3='240'",
+        "__Scale manager|W-0 Unit #3='0.12'",
+        "__Scale manager|W-1 From #3=9",
+        "__Scale manager|W-1 To #3=24",
+        "__Scale manager|W-1 From min #3=0",
+        "__Scale manager|W-1 To min #3=0",
+        "__Scale manager|W-1 Cycle #3='22.5'",
+        "__Scale manager|W-1 Unit #3='0.2'",
+        "__Scale manager|H-0 From #3=1",
+        "__Scale manager|H-0 To #3=3",
+        "__Scale manager|H-0 From min #3=2",
+        "__Scale manager|H-0 To min #3=4",
+        "__Scale manager|H-0 Cycle #3='5'",
         "__Scale manager|H-0 Unit #3='6'",
+        "END",
     };
     EXPECT_EQ(recorder.writes, expected);
 }

@@ -13,11 +13,12 @@ namespace {
 
 constexpr const char* kSection = "Holiday database";
 
-// The writes a test expects, all in the holiday section.
+// The writes a test expects, all in the holiday section, in one transaction.
 std::vector<std::string> InSection(const std::vector<std::string>& writes) {
-    std::vector<std::string> full;
+    std::vector<std::string> full{"BEGIN"};
     for (const std::string& write : writes)
         full.push_back(std::string(kSection) + "|" + write);
+    full.push_back("END");
     return full;
 }
 
@@ -44,11 +45,12 @@ TEST(HolidayDatabase, InsertWritesTheCountFirstAndYearZeroAsEveryYear) {
     test::RecordingSettingsStore store;
     CHolidayDatabase db(store);
     db.Insert({"Christmas", 25, 12, 0});
+    EXPECT_EQ(store.writes, InSection({"Anzahl=1", "Description #1='Christmas'", "Day #1=25",
+                                       "Month #1=12", "Year #1=10000"}));
+    store.writes.clear();
     db.Insert({"", 1, 5, 1996});
-    EXPECT_EQ(store.writes,
-              InSection({"Anzahl=1", "Description #1='Christmas'", "Day #1=25", "Month #1=12",
-                         "Year #1=10000", "Anzahl=2", "Description #2=''", "Day #2=1", "Month #2=5",
-                         "Year #2=1996"}));
+    EXPECT_EQ(store.writes, InSection({"Anzahl=2", "Description #2=''", "Day #2=1", "Month #2=5",
+                                       "Year #2=1996"}));
     EXPECT_EQ(db.Count(), 2);
     EXPECT_EQ(db.ReadEntry(1), kChristmas);
     EXPECT_EQ(db.ReadEntry(2), (CHolidayEntry{"", 1, 5, 1996}));  // empty stays empty
@@ -197,6 +199,20 @@ TEST(HolidayDatabase, AHugeCountStopsAtTheLastStoredHoliday) {
     db.Remove(1);
     EXPECT_EQ(store.ReadInt(kSection, "Anzahl", 0), 3);
     EXPECT_EQ(db.ReadEntry(3).description, "Boxing day");
+}
+
+TEST(HolidayDatabase, AHolidayStoredAfterALongGapIsNeitherDroppedNorOverwritten) {
+    test::MemorySettingsStore store;
+    Store(store, 1, kNewYear);
+    Store(store, 200, kChristmas);
+    store.WriteInt(kSection, "Anzahl", 200);
+    CHolidayDatabase db(store);
+    EXPECT_EQ(db.Count(), 200);
+    EXPECT_TRUE(db.IsHoliday(25, 12, 2026));
+    db.Insert(kLabourDay);
+    EXPECT_EQ(store.ReadInt(kSection, "Anzahl", 0), 201);
+    EXPECT_EQ(db.ReadEntry(200), kChristmas);
+    EXPECT_EQ(db.ReadEntry(201), kLabourDay);
 }
 
 TEST(HolidayDatabase, ANegativeCountIsAnEmptyList) {

@@ -67,17 +67,20 @@ TEST(HolidayRowTexts, ShowZeroAsErrorAndTheYearMarkAsEveryYear) {
 TEST_F(HolidayPage, FillListShowsTheStoredHolidaysInNumberOrder) {
     Add({"Christmas", 25, 12, 0});
     Add({"Labour day", 1, 5, 1996});
-    m_store.WriteInt(kSection, "Anzahl", 3);  // holiday 3 has no values
+    Add({"Easter", 5, 4, 2026});
+    for (const char* key : {"Description #2", "Day #2", "Month #2", "Year #2"}) {
+        m_store.WriteString(kSection, key, "hand-edited");  // of the wrong kind
+    }
     m_view.rows.push_back({"stale", "", "", ""});
     m_page.FillList();
     EXPECT_EQ(m_view.rows,
               (std::vector<HolidayRow>{{"Christmas", "25", "12", "every year"},
-                                       {"Labour day", "1", "5", "1996"},
-                                       {"No description available", "ERROR", "ERROR", "ERROR"}}));
+                                       {"hand-edited", "ERROR", "ERROR", "ERROR"},
+                                       {"Easter", "5", "4", "2026"}}));
 
     m_store.WriteInt(kSection, "Anzahl", INT_MAX);
     m_page.FillList();
-    EXPECT_EQ(m_view.RowCount(), 2);  // stops at the last stored holiday
+    EXPECT_EQ(m_view.RowCount(), 3);  // stops at the last stored holiday
 }
 
 TEST_F(HolidayPage, InsertOpensTheDialogOnTodayAndStoresWhatWasEntered) {

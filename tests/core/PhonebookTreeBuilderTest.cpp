@@ -209,7 +209,7 @@ TEST_F(PhonebookTreeBuilderTest, AutolaunchListFollowsTheCountWithinBounds) {
     store.WriteString("Gap Autolaunch #2", "Path", "/usr/bin/xterm");
     store.WriteString("Gap Autolaunch #3", "Description", "<none>");
     store.WriteString("Gap Autolaunch #4", "Description", "above the count");
-    // A count above what is stored shows the missing ones as "<none>".
+    // A count above what is stored ends at the last stored application.
     store.WriteInt("Over", "Autolaunch", 2);
     store.WriteString("Over Autolaunch #1", "Description", "Only");
     // Hand-edited counts: negative, and huge with two stored applications.
@@ -238,7 +238,7 @@ TEST_F(PhonebookTreeBuilderTest, AutolaunchListFollowsTheCountWithinBounds) {
         return texts;
     };
     EXPECT_EQ(applications(0), "Mail;<none>;<none>;");
-    EXPECT_EQ(applications(1), "Only;<none>;");
+    EXPECT_EQ(applications(1), "Only;");
     EXPECT_EQ(applications(2), "");
     EXPECT_EQ(applications(3), "One;Two;");
     EXPECT_EQ(applications(4), "");
@@ -247,8 +247,8 @@ TEST_F(PhonebookTreeBuilderTest, AutolaunchListFollowsTheCountWithinBounds) {
 TEST_F(PhonebookTreeBuilderTest, ProvidersWithTheirMembers) {
     store.WriteInt("_Provider List_", "nCount", 3);
     store.WriteString("_Provider List_", "Provider #1", "City Net");
-    store.WriteString("_Provider List_", "Provider #2", "Empty");
-    // #3 missing: "<unknown>", whose section is read like any other.
+    store.WriteString("_Provider List_", "Provider #3", "Empty");
+    // #2 missing: "<unknown>", whose section is read like any other.
     store.WriteInt("Provider City Net", "How much entries", 3);
     store.WriteString("Provider City Net", "Phonebook #1", "Office");
     store.WriteString("Provider City Net", "Phonebook #3", "Home");
@@ -262,9 +262,9 @@ TEST_F(PhonebookTreeBuilderTest, ProvidersWithTheirMembers) {
               "  Office\n"
               "  <unknown>\n"
               "  Home\n"
-              " Empty\n"
               " <unknown>\n"
-              "  Stray\n");
+              "  Stray\n"
+              " Empty\n");
     const TreeNode& provider = Child(Child(root, 2), 0);
     EXPECT_EQ(provider.image, ImageRole::Provider);
     EXPECT_EQ(Child(provider, 0).image, ImageRole::Entry);

@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "TempDir.h"
+#include "platform/StoreTransaction.h"
 #include "sqlite/PrivateDatabase.h"
 #include "sqlite/SqliteSettingsStore.h"
 
@@ -338,11 +339,10 @@ TEST_F(PrivateFiles, NoStoreInAReadOnlyFolderIsCreatedNorCalledUnusable) {
 TEST_F(PrivateFiles, ADamagedStoreIsMovedAsideWithItsJournalExactlyAsFound) {
     {
         SqliteSettingsStore store(DbPath());
-        store.Batch([&] {
-            for (int i = 0; i < 2000; ++i) {
-                store.WriteString("Early", std::to_string(i), std::string(100, 'e'));
-            }
-        });
+        StoreTransaction transaction(store);
+        for (int i = 0; i < 2000; ++i) {
+            store.WriteString("Early", std::to_string(i), std::string(100, 'e'));
+        }
     }
     WriteAndKill(DbPath(), "Late", 200);
     ASSERT_GT(fs::file_size(DbPath() + "-wal"), 0u);

@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +16,7 @@
 
 #include "MemorySettingsStore.h"
 #include "TempDir.h"
+#include "platform/StoreTransaction.h"
 #include "sqlite/SqliteSettingsStore.h"
 
 namespace varnolt {
@@ -149,6 +152,71 @@ TEST_P(SettingsStoreContract, WritesAreSeenAcrossThreads) {
     b.join();
 }
 
+TEST_P(SettingsStoreContract, ATransactionIsSeenWholeByOtherThreads) {
+    SettingsStore& s = *m_store;
+    std::atomic<bool> begun = false;
+    std::atomic<int> seenCount = -1;
+    std::string seenRecord;
+    std::thread reader;
+    {
+        StoreTransaction outer(s);
+        s.WriteInt("__LOG file", "Anzahl", 1);
+        {
+            StoreTransaction inner(s);  // joins the outer one
+            s.WriteString("__LOG file", "Entry #1", "Office");
+        }
+        // The writer reads its own writes before the commit.
+        EXPECT_EQ(s.ReadString("__LOG file", "Entry #1", ""), "Office");
+        reader = std::thread([&] {
+            begun = true;
+            const int count = s.ReadInt("__LOG file", "Anzahl", 0);
+            seenRecord = s.ReadString("__LOG file", "Entry #1", "<missing>");
+            seenCount = count;
+        });
+        while (!begun) {
+            std::this_thread::yield();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        EXPECT_EQ(seenCount, -1) << "another thread read in the middle of the transaction";
+        s.WriteString("__LOG file", "User #1", "jane");
+        EXPECT_TRUE(outer.Commit());
+    }
+    reader.join();
+    EXPECT_EQ(seenCount, 1);
+    EXPECT_EQ(seenRecord, "Office");
+    EXPECT_EQ(s.ReadString("__LOG file", "User #1", ""), "jane");
+}
+
+TEST_P(SettingsStoreContract, HighestNumberOfANumberedName) {
+    SettingsStore& s = *m_store;
+    EXPECT_EQ(s.HighestKeyNumber("__LOG file", "Entry #", ""), -1);
+    EXPECT_EQ(s.HighestSectionNumber("Office Autolaunch #"), -1);
+
+    for (const char* key :
+         {"Entry #1", "Entry #9", "Entry #10", "Entry #0", "Entry #012", "Entry #99999999999",
+          "Entry #-4", "Entry #77x", "Entry #", "User #500", "Entry #2147483648"}) {
+        s.WriteString("__LOG file", key, "x");
+    }
+    s.WriteString("Other", "Entry #400", "x");
+    // Plain decimal only, within int; numbers compare as numbers, not texts.
+    EXPECT_EQ(s.HighestKeyNumber("__LOG file", "Entry #", ""), 10);
+
+    for (const char* key : {"W-0 From", "W-3 From min", "W-2 From #2", "W-1 From"}) {
+        s.WriteInt("__Scale manager", key, 1);
+    }
+    EXPECT_EQ(s.HighestKeyNumber("__Scale manager", "W-", " From"), 1);
+    EXPECT_EQ(s.HighestKeyNumber("__Scale manager", "W-", " From #2"), 2);
+
+    // Sections: the prefix may hold any byte, also those SQL patterns treat specially.
+    const std::string entry = "B\u00fcro_%*[1] ";
+    for (const char* number : {"1", "3", "03", "x"}) {
+        s.WriteInt(entry + " Autolaunch #" + number, "Startup", 0);
+    }
+    s.WriteInt(entry + " Autolaunch #7 more", "Startup", 0);
+    s.WriteInt("Bxro_%*[1]  Autolaunch #9", "Startup", 0);
+    EXPECT_EQ(s.HighestSectionNumber(entry + " Autolaunch #"), 3);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Stores, SettingsStoreContract,
     ::testing::Values(StoreFactory{"Memory",
@@ -256,11 +324,65 @@ TEST_F(SqliteStoreTest, ASectionSnapshotSeesEveryEarlierWrite) {
     // A snapshot holds no transaction open: the next one sees another process's write.
     EXPECT_TRUE(other.WriteInt("S", "v", 2));
     EXPECT_EQ(store.ReadSection("S")->Find("v")->number, 2);
-    store.Batch([&] {
+    {
+        StoreTransaction transaction(store);
         store.WriteInt("S", "w", 4);
         EXPECT_EQ(store.ReadSection("S")->Find("w")->number, 4);
-    });
+    }
     EXPECT_EQ(other.ReadInt("S", "w", 0), 4);
+}
+
+TEST_F(SqliteStoreTest, AKilledTransactionLeavesNoneOfItsWrites) {
+    {
+        SqliteSettingsStore store(DbPath());
+        store.WriteInt("__LOG file", "Anzahl", 1);
+    }
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        SqliteSettingsStore store(DbPath());
+        store.BeginTransaction();
+        store.WriteInt("__LOG file", "Anzahl", 2);
+        store.WriteString("__LOG file", "Entry #2", "Office");
+        ::kill(::getpid(), SIGKILL);
+        _exit(3);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+
+    SqliteSettingsStore store(DbPath());
+    EXPECT_EQ(store.ReadInt("__LOG file", "Anzahl", 0), 1);
+    EXPECT_FALSE(store.HasValue("__LOG file", "Entry #2"));
+}
+
+TEST_F(SqliteStoreTest, TwoProcessesCountAndAppendInTransactionsWithoutLosingOne) {
+    SqliteSettingsStore setup(DbPath());
+    auto appendMany = [&](SettingsStore& store, const std::string& who) {
+        for (int i = 0; i < 100; ++i) {
+            StoreTransaction transaction(store);
+            const int n = store.ReadInt("L", "Anzahl", 0) + 1;
+            store.WriteInt("L", "Anzahl", n);
+            store.WriteString("L", "Entry #" + std::to_string(n), who);
+        }
+    };
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        SqliteSettingsStore store(DbPath());
+        appendMany(store, "child");
+        _exit(0);
+    }
+    appendMany(setup, "parent");
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(setup.ReadInt("L", "Anzahl", 0), 200);
+    int fromChild = 0;
+    for (int n = 1; n <= 200; ++n) {
+        fromChild += setup.ReadString("L", "Entry #" + std::to_string(n), "") == "child";
+    }
+    EXPECT_EQ(fromChild, 100);
 }
 
 struct Damage {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 #include <string>
 #include <utility>
 #include <variant>
 
+#include "app/StoredList.h"
 #include "platform/SettingsStore.h"
 
 namespace varnolt::test {
@@ -49,6 +51,38 @@ public:
         return m_values.count({section, key}) != 0;
     }
 
+    // Other threads wait while a transaction is open, so they see all of its
+    // writes or none; memory writes cannot fail, so there is nothing to undo.
+    void BeginTransaction() override { m_mutex.lock(); }
+    bool EndTransaction() override {
+        m_mutex.unlock();
+        return true;
+    }
+
+    int HighestKeyNumber(const std::string& section, const std::string& keyPrefix,
+                         const std::string& keySuffix) const override {
+        std::lock_guard lock(m_mutex);
+        int highest = -1;
+        for (auto it = m_values.lower_bound({section, keyPrefix});
+             it != m_values.end() && it->first.first == section &&
+             it->first.second.starts_with(keyPrefix);
+             ++it) {
+            highest = std::max(highest,
+                               NumberBetween(it->first.second, keyPrefix, keySuffix).value_or(-1));
+        }
+        return highest;
+    }
+    int HighestSectionNumber(const std::string& sectionPrefix) const override {
+        std::lock_guard lock(m_mutex);
+        int highest = -1;
+        for (auto it = m_values.lower_bound({sectionPrefix, {}});
+             it != m_values.end() && it->first.first.starts_with(sectionPrefix); ++it) {
+            highest =
+                std::max(highest, NumberBetween(it->first.first, sectionPrefix, {}).value_or(-1));
+        }
+        return highest;
+    }
+
     // For tests: how many writes were made.
     int WriteCount() const {
         std::lock_guard lock(m_mutex);
@@ -56,7 +90,7 @@ public:
     }
 
 private:
-    mutable std::mutex m_mutex;
+    mutable std::recursive_mutex m_mutex;
     std::map<std::pair<std::string, std::string>, std::variant<int, std::string>> m_values;
     int m_writes = 0;
 };

@@ -8,8 +8,8 @@
 namespace varnolt::test {
 
 // A memory store that logs every write in order ("section|key=number" or
-// "section|key='text'") and counts the reads, so tests can check write order
-// and that reading stays bounded.
+// "section|key='text'", transactions as "BEGIN" and "END") and counts the reads, so tests can check
+// write order and that reading stays bounded.
 class RecordingSettingsStore final : public SettingsStore {
 public:
     int ReadInt(const std::string& section, const std::string& key, int def) const override {
@@ -35,9 +35,35 @@ public:
         return memory.WriteString(section, key, value);
     }
 
+    // Only the outermost transaction is logged: nested ones join it.
+    void BeginTransaction() override {
+        memory.BeginTransaction();
+        if (m_depth++ == 0) {
+            writes.push_back("BEGIN");
+        }
+    }
+    bool EndTransaction() override {
+        if (--m_depth == 0) {
+            writes.push_back("END");
+        }
+        return memory.EndTransaction();
+    }
+    int HighestKeyNumber(const std::string& section, const std::string& keyPrefix,
+                         const std::string& keySuffix) const override {
+        ++reads;
+        return memory.HighestKeyNumber(section, keyPrefix, keySuffix);
+    }
+    int HighestSectionNumber(const std::string& sectionPrefix) const override {
+        ++reads;
+        return memory.HighestSectionNumber(sectionPrefix);
+    }
+
     MemorySettingsStore memory;
     std::vector<std::string> writes;
     mutable long reads = 0;
+
+private:
+    int m_depth = 0;
 };
 
 }  // namespace varnolt::test

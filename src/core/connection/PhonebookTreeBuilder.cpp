@@ -1,8 +1,6 @@
 #include "PhonebookTreeBuilder.h"
 
 #include <functional>
-#include <map>
-#include <optional>
 
 #include "app/StoredList.h"
 #include "connection/PhonebookTexts.h"
@@ -18,43 +16,14 @@ namespace {
 const std::string kAllEntries(kAllEntriesSection);
 const std::string kProviderList(kProviderListSection);
 
-// Reads a text value and tells whether one is stored, in one query for the
-// usual case: only when the first placeholder comes back is a second one
-// needed to tell a missing value from one that happens to equal it.
-std::optional<std::string> ReadStoredText(const SettingsStore& store, const std::string& section,
-                                          const std::string& key) {
-    static const std::string kProbeA("\x01missing-a");
-    static const std::string kProbeB("\x01missing-b");
-    std::string text = store.ReadString(section, key, kProbeA);
-    if (text != kProbeA || store.ReadString(section, key, kProbeB) == kProbeA) {
-        return text;
-    }
-    return std::nullopt;
-}
-
-// Texts 1..count of a stored list, missing items shown as def. The length is
-// bounded the same way for every list (a huge hand-edited count stops after
-// the last stored item; a negative count is empty). readItem returns whether
-// item n is stored, and sets its text when one is stored.
-std::vector<std::string> ReadTextList(
-    int count, const std::string& def,
-    const std::function<bool(int number, std::optional<std::string>& text)>& readItem) {
-    std::map<int, std::string> seen;
-    int length = StoredListLength(count, 1, [&](int number) {
-        std::optional<std::string> text;
-        if (!readItem(number, text)) {
-            return false;
-        }
-        if (text) {
-            seen.emplace(number, std::move(*text));
-        }
-        return true;
-    });
+// Texts 1..length of a stored list, missing items shown as def.
+std::vector<std::string> ReadTextList(const SettingsStore& store, const StoredList& list, int count,
+                                      const std::function<std::string(int number)>& readItem) {
+    const int length = list.Length(store, count);
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(length));
     for (int number = 1; number <= length; ++number) {
-        auto it = seen.find(number);
-        texts.push_back(it == seen.end() ? def : std::move(it->second));
+        texts.push_back(readItem(number));
     }
     return texts;
 }
@@ -103,15 +72,9 @@ void PhonebookTreeBuilder::AddEntry(TreeNode& phonebook, const std::string& name
 
     TreeNode& autolaunch = entry.Add(std::string(kAutolaunchText), ImageRole::Autolaunch);
     const std::vector<std::string> applications = ReadTextList(
-        m_store.ReadInt(name, "Autolaunch", 0), "<none>",
-        [&](int number, std::optional<std::string>& text) {
-            const std::string section = AutolaunchSection(name, number);
-            if ((text = ReadStoredText(m_store, section, "Description"))) {
-                return true;
-            }
-            // An application without a description still holds its place.
-            return m_store.HasValue(section, "Description") || m_store.HasValue(section, "Path") ||
-                   m_store.HasValue(section, "Startup");
+        m_store, StoredList::AsSections(AutolaunchSectionPrefix(name)),
+        m_store.ReadInt(name, "Autolaunch", 0), [&](int number) {
+            return m_store.ReadString(AutolaunchSection(name, number), "Description", "<none>");
         });
     for (const std::string& description : applications) {
         autolaunch.Add(description, ImageRole::Application);
@@ -126,20 +89,18 @@ void PhonebookTreeBuilder::AddEntry(TreeNode& phonebook, const std::string& name
 
 void PhonebookTreeBuilder::AddProviders(TreeNode& providerList) const {
     const std::vector<std::string> descriptions =
-        ReadTextList(m_store.ReadInt(kProviderList, "nCount", 0), "<unknown>",
-                     [&](int number, std::optional<std::string>& text) {
-                         text = ReadStoredText(m_store, kProviderList, ProviderKey(number));
-                         return text || m_store.HasValue(kProviderList, ProviderKey(number));
+        ReadTextList(m_store, StoredList::InSection(kProviderList, {{"Provider #", ""}}),
+                     m_store.ReadInt(kProviderList, "nCount", 0), [&](int number) {
+                         return m_store.ReadString(kProviderList, ProviderKey(number), "<unknown>");
                      });
     for (const std::string& description : descriptions) {
         TreeNode& provider = providerList.Add(description, ImageRole::Provider);
         const std::string section = ProviderSection(description);
-        const std::vector<std::string> members =
-            ReadTextList(m_store.ReadInt(section, "How much entries", 0), "<unknown>",
-                         [&](int number, std::optional<std::string>& text) {
-                             text = ReadStoredText(m_store, section, ProviderMemberKey(number));
-                             return text || m_store.HasValue(section, ProviderMemberKey(number));
-                         });
+        const std::vector<std::string> members = ReadTextList(
+            m_store, StoredList::InSection(section, {{"Phonebook #", ""}}),
+            m_store.ReadInt(section, "How much entries", 0), [&](int number) {
+                return m_store.ReadString(section, ProviderMemberKey(number), "<unknown>");
+            });
         for (const std::string& member : members) {
             provider.Add(member, ImageRole::Entry);
         }

@@ -5,6 +5,7 @@
 #include "app/NumberText.h"
 #include "app/SectionReader.h"
 #include "app/StoredList.h"
+#include "platform/StoreTransaction.h"
 
 namespace varnolt {
 namespace {
@@ -20,16 +21,10 @@ std::string Key(const char* name, int n) {
 
 namespace {
 
-bool IsStored(const SectionReader& section, int n) {
-    return section.HasValue(Key("Day #", n)) || section.HasValue(Key("Description #", n)) ||
-           section.HasValue(Key("Month #", n)) || section.HasValue(Key("Year #", n));
-}
-
-// The holidays the list holds: "Anzahl", ended at the last stored holiday when
-// a hand-edited count runs far beyond it.
-int StoredCount(const SectionReader& section) {
-    return StoredListLength(section.ReadInt(kCount, 0), 1,
-                            [&](int n) { return IsStored(section, n); });
+const StoredList& Holidays() {
+    static const StoredList list = StoredList::InSection(
+        kSection, {{"Day #", ""}, {"Description #", ""}, {"Month #", ""}, {"Year #", ""}});
+    return list;
 }
 
 CHolidayEntry EntryOf(const SectionReader& section, int n) {
@@ -44,7 +39,7 @@ CHolidayEntry EntryOf(const SectionReader& section, int n) {
 }  // namespace
 
 int CHolidayDatabase::Count() const {
-    return StoredCount(SectionReader(m_store, kSection));
+    return Holidays().Length(m_store, m_store.ReadInt(kSection, kCount, 0));
 }
 
 CHolidayEntry CHolidayDatabase::ReadEntry(int n) const {
@@ -54,7 +49,7 @@ CHolidayEntry CHolidayDatabase::ReadEntry(int n) const {
 std::vector<CHolidayEntry> CHolidayDatabase::ReadAll() const {
     // One snapshot of the section for the whole list.
     const SectionReader section(m_store, kSection);
-    const int count = StoredCount(section);
+    const int count = Holidays().Length(m_store, section.ReadInt(kCount, 0));
     std::vector<CHolidayEntry> entries;
     entries.reserve(static_cast<std::size_t>(count));
     for (int n = 1; n <= count; ++n) {
@@ -65,7 +60,9 @@ std::vector<CHolidayEntry> CHolidayDatabase::ReadAll() const {
 
 void CHolidayDatabase::Insert(const CHolidayEntry& entry) {
     // Numbered after the holidays the list shows, so that a hand-edited count
-    // cannot put the new holiday where the list never looks.
+    // cannot put the new holiday where the list never looks. Counted and
+    // written in one transaction, so a second instance cannot take the number.
+    StoreTransaction transaction(m_store);
     const int count = Count();
     if (count == INT_MAX) {
         return;
@@ -79,6 +76,7 @@ void CHolidayDatabase::Insert(const CHolidayEntry& entry) {
 }
 
 void CHolidayDatabase::Remove(int n) {
+    StoreTransaction transaction(m_store);
     Remove(n, Count() - 1);
 }
 
@@ -86,6 +84,7 @@ void CHolidayDatabase::Remove(int n, int newCount) {
     if (n < 1 || newCount < 0 || newCount == INT_MAX) {
         return;
     }
+    StoreTransaction transaction(m_store);
     m_store.WriteInt(kSection, kCount, newCount);
     for (int i = n; i <= newCount; ++i) {
         m_store.WriteString(kSection, Key("Description #", i),
@@ -108,20 +107,12 @@ bool CHolidayDatabase::IsHoliday(int day, int month, int year) const {
         return false;  // a zero field of a holiday never matches
     }
     // Runs every second during a call: one snapshot of the days, one walk that
-    // both bounds the list and collects the holidays on the day; only those
-    // are read further.
+    // collects the holidays on the day; only those are read further.
+    const int count = Count();
     const SectionReader section(m_store, kSection, "Day #");
-    std::vector<int> sameDay;
-    const int count = StoredListLength(section.ReadInt(kCount, 0), 1, [&](int n) {
-        const int storedDay = section.ReadInt(Key("Day #", n), 0);
-        if (storedDay == day) {
-            sameDay.push_back(n);
-        }
-        return storedDay != 0 || IsStored(section, n);
-    });
-    for (int n : sameDay) {
-        if (n > count) {
-            break;
+    for (int n = 1; n <= count; ++n) {
+        if (section.ReadInt(Key("Day #", n), 0) != day) {
+            continue;
         }
         if (section.ReadInt(Key("Month #", n), 0) == month) {
             const int storedYear = section.ReadInt(Key("Year #", n), 0);

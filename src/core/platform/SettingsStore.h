@@ -11,6 +11,12 @@ namespace varnolt {
 // integer and text. A read of a missing value, or of a value of the other kind,
 // returns the caller's default. Nothing is ever deleted. Safe on any thread; a
 // write is visible to the next read on every thread.
+//
+// Transactions: writes that belong together are grouped (StoreTransaction) so
+// that they commit together or not at all. While one is open, other threads
+// wait for the store. Therefore no remote-access call may run inside a
+// transaction: the service's notification thread writes to the store, so a
+// hang-up that waits for that thread would deadlock.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
@@ -25,6 +31,20 @@ public:
     virtual bool WriteInt(const std::string& section, const std::string& key, int value) = 0;
     virtual bool WriteString(const std::string& section, const std::string& key,
                              const std::string& value) = 0;
+
+    // Opens a transaction on the calling thread; nested ones join the outermost.
+    virtual void BeginTransaction() = 0;
+    // Closes the innermost one; the outermost commits every write made since it
+    // began, or none of them. Returns whether the writes were kept.
+    virtual bool EndTransaction() = 0;
+
+    // The highest n for which `section` holds a key keyPrefix + n + keySuffix,
+    // n in plain decimal (no sign, no leading zero); -1 when there is none.
+    virtual int HighestKeyNumber(const std::string& section, const std::string& keyPrefix,
+                                 const std::string& keySuffix) const = 0;
+    // The highest n for which a section named sectionPrefix + n holds a value;
+    // -1 when there is none.
+    virtual int HighestSectionNumber(const std::string& sectionPrefix) const = 0;
 
     // Every value of a section whose key starts with keyPrefix, in one pass,
     // for readers of long lists (see SectionReader). A store that cannot do

@@ -8,6 +8,7 @@
 #include "app/NumberText.h"
 #include "app/SectionReader.h"
 #include "app/StoredList.h"
+#include "platform/StoreTransaction.h"
 #include "tariff/BuiltinScales.h"
 
 namespace varnolt {
@@ -44,19 +45,16 @@ std::string PeriodKey(char list, int index, const char* field, const std::string
     return key;
 }
 
-std::vector<TariffPeriod> LoadPeriods(const SectionReader& section, char list,
-                                      const std::string& countKey, const std::string& suffix) {
-    const int count = section.ReadInt(countKey + suffix, 0);
-    // A hand-edited count far above the stored periods ends at the last one
-    // stored instead of walking (and allocating) every slot up to the count.
-    const int length = StoredListLength(count, 0, [&](int index) {
-        for (const char* field : kPeriodFields) {
-            if (section.HasValue(PeriodKey(list, index, field, suffix))) {
-                return true;
-            }
-        }
-        return false;
-    });
+std::vector<TariffPeriod> LoadPeriods(const SettingsStore& store, const SectionReader& section,
+                                      char list, const std::string& countKey,
+                                      const std::string& suffix) {
+    std::vector<StoredList::KeyPattern> keys;
+    for (const char* field : kPeriodFields) {
+        keys.push_back({std::string{list, '-'}, std::string(" ") + field + suffix});
+    }
+    // Numbered from 0, unlike the program's other lists.
+    const int length = StoredList::InSection(kSection, std::move(keys), 0)
+                           .Length(store, section.ReadInt(countKey + suffix, 0));
 
     std::vector<TariffPeriod> periods;
     periods.reserve(static_cast<std::size_t>(length));
@@ -89,8 +87,8 @@ TariffScale CScaleStore::LoadScale(ScaleId id) const {
         const int def = day >= kSaturday ? 1 : 0;
         scale.dayFlags[day] = section.ReadInt(kDayKeys[day] + suffix, def) == 1;
     }
-    scale.weekdayPeriods = LoadPeriods(section, 'W', "Weekday", suffix);
-    scale.holidayPeriods = LoadPeriods(section, 'H', "Holiday", suffix);
+    scale.weekdayPeriods = LoadPeriods(m_store, section, 'W', "Weekday", suffix);
+    scale.holidayPeriods = LoadPeriods(m_store, section, 'H', "Holiday", suffix);
     return scale;
 }
 
@@ -99,6 +97,8 @@ bool CScaleStore::SaveScale(const TariffScale& scale) {
         return false;
     }
     const std::string suffix = KeySuffix(scale.id);
+    // All or nothing: a count must never promise periods that were not written.
+    StoreTransaction transaction(m_store);
     m_store.WriteInt(kSection, "Weekday" + suffix, ListCount(scale.weekdayPeriods));
     m_store.WriteInt(kSection, "Holiday" + suffix, ListCount(scale.holidayPeriods));
     for (std::size_t day = 0; day < scale.dayFlags.size(); ++day) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/AppIdentity.h"
+#include "app/StoredList.h"
 
 namespace varnolt {
 namespace {
@@ -13,6 +14,29 @@ namespace {
 constexpr int kKindInt = 0;
 constexpr int kKindText = 1;
 constexpr int kMissing = -1;
+
+// The first text after every text that starts with prefix; empty when there
+// is none (a prefix of 0xFF bytes only).
+std::string UpperBound(std::string prefix) {
+    while (!prefix.empty() && static_cast<unsigned char>(prefix.back()) == 0xFF) {
+        prefix.pop_back();
+    }
+    if (!prefix.empty()) {
+        ++prefix.back();
+    }
+    return prefix;
+}
+
+// Binds a range's upper bound; an empty bound is a blob, which sorts after
+// every text: no upper limit.
+void BindUpper(sqlite3_stmt* statement, int index, const std::string& upper) {
+    if (upper.empty()) {
+        sqlite3_bind_zeroblob(statement, index, 0);
+    } else {
+        sqlite3_bind_text(statement, index, upper.data(), static_cast<int>(upper.size()),
+                          SQLITE_TRANSIENT);
+    }
+}
 
 }  // namespace
 
@@ -71,14 +95,23 @@ bool SqliteSettingsStore::Prepare() {
            sqlite3_prepare_v3(m_db,
                               "SELECT key, kind, value FROM settings"
                               " WHERE section=?1 AND key>=?2 AND key<?3 ORDER BY key",
-                              -1, SQLITE_PREPARE_PERSISTENT, &m_scan, nullptr) == SQLITE_OK;
+                              -1, SQLITE_PREPARE_PERSISTENT, &m_scan, nullptr) == SQLITE_OK &&
+           sqlite3_prepare_v3(m_db,
+                              "SELECT key FROM settings WHERE section=?1 AND key>=?2 AND key<?3",
+                              -1, SQLITE_PREPARE_PERSISTENT, &m_keyNames, nullptr) == SQLITE_OK &&
+           sqlite3_prepare_v3(m_db,
+                              "SELECT DISTINCT section FROM settings"
+                              " WHERE section>=?2 AND section<?3",
+                              -1, SQLITE_PREPARE_PERSISTENT, &m_sectionNames, nullptr) == SQLITE_OK;
 }
 
 void SqliteSettingsStore::FinalizeStatements() {
     sqlite3_finalize(m_read);
     sqlite3_finalize(m_write);
     sqlite3_finalize(m_scan);
-    m_read = m_write = m_scan = nullptr;
+    sqlite3_finalize(m_keyNames);
+    sqlite3_finalize(m_sectionNames);
+    m_read = m_write = m_scan = m_keyNames = m_sectionNames = nullptr;
 }
 
 bool SqliteSettingsStore::Exec(const char* sql) {
@@ -123,23 +156,11 @@ std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string&
                                                               const std::string& keyPrefix) const {
     std::lock_guard lock(m_mutex);
     SectionValues values;
-    // The keys from the prefix up to the first text past all its extensions. An
-    // empty bound is a blob, which sorts after every text: no upper limit.
-    std::string upper = keyPrefix;
-    while (!upper.empty() && static_cast<unsigned char>(upper.back()) == 0xFF) {
-        upper.pop_back();
-    }
-    if (!upper.empty()) {
-        ++upper.back();
-    }
+    // The keys from the prefix up to the first text past all its extensions.
     sqlite3_bind_text(m_scan, 1, section.data(), static_cast<int>(section.size()), SQLITE_STATIC);
     sqlite3_bind_text(m_scan, 2, keyPrefix.data(), static_cast<int>(keyPrefix.size()),
                       SQLITE_STATIC);
-    if (upper.empty()) {
-        sqlite3_bind_zeroblob(m_scan, 3, 0);
-    } else {
-        sqlite3_bind_text(m_scan, 3, upper.data(), static_cast<int>(upper.size()), SQLITE_STATIC);
-    }
+    BindUpper(m_scan, 3, UpperBound(keyPrefix));
     auto bytesOf = [this](int column) {
         const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_scan, column));
         return std::string_view(bytes != nullptr ? bytes : "",
@@ -166,6 +187,61 @@ std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string&
     return values;
 }
 
+int SqliteSettingsStore::HighestNumber(sqlite3_stmt* statement, const std::string* section,
+                                       const std::string& prefix, const std::string& suffix) const {
+    if (section != nullptr) {
+        sqlite3_bind_text(statement, 1, section->data(), static_cast<int>(section->size()),
+                          SQLITE_STATIC);
+    }
+    sqlite3_bind_text(statement, 2, prefix.data(), static_cast<int>(prefix.size()), SQLITE_STATIC);
+    BindUpper(statement, 3, UpperBound(prefix));
+    int highest = -1;
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, 0));
+        const std::string_view name(bytes != nullptr ? bytes : "",
+                                    static_cast<std::size_t>(sqlite3_column_bytes(statement, 0)));
+        if (auto number = NumberBetween(name, prefix, suffix); number && *number > highest) {
+            highest = *number;
+        }
+    }
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    return highest;
+}
+
+int SqliteSettingsStore::HighestKeyNumber(const std::string& section, const std::string& keyPrefix,
+                                          const std::string& keySuffix) const {
+    std::lock_guard lock(m_mutex);
+    return HighestNumber(m_keyNames, &section, keyPrefix, keySuffix);
+}
+
+int SqliteSettingsStore::HighestSectionNumber(const std::string& sectionPrefix) const {
+    std::lock_guard lock(m_mutex);
+    return HighestNumber(m_sectionNames, nullptr, sectionPrefix, {});
+}
+
+void SqliteSettingsStore::BeginTransaction() {
+    m_mutex.lock();  // held until the matching EndTransaction
+    if (m_depth++ == 0) {
+        m_transactionOk = Exec("BEGIN IMMEDIATE");
+    }
+}
+
+bool SqliteSettingsStore::EndTransaction() {
+    bool kept = m_transactionOk;
+    if (--m_depth == 0) {
+        if (m_transactionOk) {
+            kept = Exec("COMMIT");
+        }
+        if (!kept && !sqlite3_get_autocommit(m_db)) {
+            Exec("ROLLBACK");
+        }
+        m_transactionOk = true;
+    }
+    m_mutex.unlock();
+    return kept;
+}
+
 void SqliteSettingsStore::BindName(const std::string& section, const std::string& key, int kind) {
     sqlite3_bind_text(m_write, 1, section.data(), static_cast<int>(section.size()), SQLITE_STATIC);
     sqlite3_bind_text(m_write, 2, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
@@ -176,11 +252,17 @@ bool SqliteSettingsStore::StepWrite() {
     bool ok = sqlite3_step(m_write) == SQLITE_DONE;
     sqlite3_reset(m_write);
     sqlite3_clear_bindings(m_write);
+    if (!ok && m_depth > 0) {
+        m_transactionOk = false;
+    }
     return ok;
 }
 
 bool SqliteSettingsStore::WriteInt(const std::string& section, const std::string& key, int value) {
     std::lock_guard lock(m_mutex);
+    if (!WriteAllowed()) {
+        return false;
+    }
     BindName(section, key, kKindInt);
     sqlite3_bind_int(m_write, 4, value);
     return StepWrite();
@@ -189,6 +271,9 @@ bool SqliteSettingsStore::WriteInt(const std::string& section, const std::string
 bool SqliteSettingsStore::WriteString(const std::string& section, const std::string& key,
                                       const std::string& value) {
     std::lock_guard lock(m_mutex);
+    if (!WriteAllowed()) {
+        return false;
+    }
     BindName(section, key, kKindText);
     // A blob, so that any bytes (embedded NULs included) come back unchanged.
     sqlite3_bind_blob(m_write, 4, value.data(), static_cast<int>(value.size()), SQLITE_STATIC);

@@ -13,10 +13,11 @@ struct sqlite3_stmt;
 namespace varnolt {
 
 // The settings store as one SQLite database: one row per value (section, key,
-// kind, value), names compared exactly. WAL journal, every write its own
-// committed transaction. A database that is damaged or of another kind is
-// moved aside under a timestamped name, never overwritten; one that belongs to
-// another user is never touched; a read-only one is read (see OpenPrivateDatabase).
+// kind, value), names compared exactly. WAL journal; every write is its own
+// committed transaction unless a StoreTransaction groups several. A database
+// that is damaged or of another kind is moved aside under a timestamped name,
+// never overwritten; one that belongs to another user is never touched; a
+// read-only one is read (see OpenPrivateDatabase).
 class SqliteSettingsStore final : public SettingsStore {
 public:
     // Opens or creates the database at path (created mode 0600). Never throws:
@@ -39,14 +40,13 @@ public:
     std::optional<SectionValues> ReadSection(const std::string& section,
                                              const std::string& keyPrefix = {}) const override;
 
-    // Groups the writes of fn into one transaction (used for bulk writes).
-    template <typename Fn>
-    void Batch(Fn&& fn) {
-        std::lock_guard lock(m_mutex);
-        Exec("BEGIN IMMEDIATE");
-        fn();
-        Exec("COMMIT");
-    }
+    // BEGIN IMMEDIATE takes the database's write lock at once, so a read made
+    // inside (a count before an append) cannot be overtaken by another process.
+    void BeginTransaction() override;
+    bool EndTransaction() override;
+    int HighestKeyNumber(const std::string& section, const std::string& keyPrefix,
+                         const std::string& keySuffix) const override;
+    int HighestSectionNumber(const std::string& sectionPrefix) const override;
 
     bool IsPersistent() const { return m_persistent; }
     // Read from a file that cannot be written: every write fails.
@@ -60,14 +60,25 @@ private:
     int FindKind(const std::string& section, const std::string& key) const;
     void BindName(const std::string& section, const std::string& key, int kind);
     bool StepWrite();
+    // A write inside a transaction that has already failed is refused: SQLite
+    // may have rolled the transaction back, and later writes must not commit
+    // on their own.
+    bool WriteAllowed() const { return m_depth == 0 || m_transactionOk; }
+    // The highest number over the names the statement yields for the range.
+    int HighestNumber(sqlite3_stmt* statement, const std::string* section,
+                      const std::string& prefix, const std::string& suffix) const;
 
     mutable std::recursive_mutex m_mutex;
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_read = nullptr;
     sqlite3_stmt* m_write = nullptr;
     sqlite3_stmt* m_scan = nullptr;
+    sqlite3_stmt* m_keyNames = nullptr;
+    sqlite3_stmt* m_sectionNames = nullptr;
     bool m_persistent = false;
     bool m_readOnly = false;
+    int m_depth = 0;  // open transactions of the thread that holds m_mutex
+    bool m_transactionOk = true;
 };
 
 // The store of the program whose executable is exePath: named after the file
