@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "MeteredCall.h"
+#include "app/LocalTime.h"
+#include "app/NumberText.h"
 #include "app/SheetMessages.h"
 #include "connection/PhonebookTreeBuilder.h"
 #include "tariff/CScaleStore.h"
@@ -172,6 +176,17 @@ INSTANTIATE_TEST_SUITE_P(Accounting, EndOfCallTotals,
                                            },
                                            "7.00", "7.00"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CallAccountingTest, TotalsStayFiniteAmounts) {
+    call.store.WriteString("Office", "Total costs", "3e38");
+    call.store.WriteString("All entries", "Total costs", "inf");
+    const LocalDateTime connect = MakeLocal(2026, 12, 8, 10, 0, 0);
+    call.accounting.AccountCall({"Office", "", connect, 1e38f});
+    EXPECT_EQ(Total("Office"), FormatAmount(std::numeric_limits<float>::max()));
+    EXPECT_EQ(Total("All entries"), FormatAmount(1e38f));  // "inf" read as no total
+    call.accounting.AccountCall({"Office", "", connect, std::nanf("")});
+    EXPECT_EQ(call.log.Read(2).costs, "0.00 DM");
+}
 
 TEST_F(CallAccountingTest, WithoutFileloggingNothingIsAccounted) {
     call.store.WriteInt("All entries", "Filelogging", 0);

@@ -3,6 +3,7 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "app/NumberText.h"
@@ -41,6 +42,22 @@ TEST_P(NumberText, ScanFloatReadsLikePercentF) {
     EXPECT_TRUE(std::isnan(ScanFloat("nan")));
 }
 
+TEST_P(NumberText, ScanWholeFloatTakesOnlyATextThatIsOneNumber) {
+    const std::pair<const char*, float> numbers[] = {
+        {"0.12", 0.12f}, {" 90 ", 90.0f}, {"-0.5", -0.5f}, {"+.5", 0.5f},
+        {"21.", 21.0f},  {"1e2", 100.0f}, {"2E-1", 0.2f},  {"\t7\n", 7.0f},
+    };
+    for (const auto& [text, value] : numbers) {
+        const std::optional<float> read = ScanWholeFloat(text);
+        ASSERT_TRUE(read.has_value()) << text;
+        EXPECT_FLOAT_EQ(*read, value) << text;
+    }
+    for (const char* other : {"", "  ", "0,12", "12abc", "abc", ".", "-", "1e", "1e+", "0x10",
+                              "inf", "nan", "1e99", "1 2", "1.2.3"}) {
+        EXPECT_FALSE(ScanWholeFloat(other).has_value()) << other;
+    }
+}
+
 TEST_P(NumberText, ScanLeadingIntStopsAtTheFirstNonDigit) {
     int v = 99;
     EXPECT_TRUE(ScanLeadingInt("  12abc", v));
@@ -66,6 +83,14 @@ TEST_P(NumberText, FormatsWithAPointAndFixedDigits) {
     EXPECT_EQ(FormatAmount(1234567.891), "1234567.89");
     EXPECT_EQ(FormatAmount(-0.5), "-0.50");
     EXPECT_EQ(FormatAmount(2.675), "2.67");  // the binary value lies below 2.675, as printf says
+    // Never "inf" or "nan"; the largest amount reads back as itself.
+    const std::string largest = FormatAmount(std::numeric_limits<float>::max());
+    EXPECT_EQ(largest, "340282346638528859811704183484516925440.00");
+    EXPECT_EQ(ScanFloat(largest), std::numeric_limits<float>::max());
+    EXPECT_EQ(FormatAmount(HUGE_VAL), largest);
+    EXPECT_EQ(FormatAmount(1e300), largest);
+    EXPECT_EQ(FormatAmount(-HUGE_VAL), "-" + largest);
+    EXPECT_EQ(FormatAmount(std::nan("")), "0.00");
     EXPECT_EQ(FormatTwoDigits(0), "00");
     EXPECT_EQ(FormatTwoDigits(7), "07");
     EXPECT_EQ(FormatTwoDigits(59), "59");

@@ -16,8 +16,4 @@ inline constexpr const char* kUnknownTotal = "<unknown>";
 // is a hand-edited text that reads as no finite number.
 float ReadTotalCosts(const SettingsStore& store, const std::string& section);
 
-// A sum of amounts that stays a finite amount: beyond the float range it
-// stays at the largest one, so no total is ever stored as "inf".
-float AddAmounts(float total, float amount);
-
 }  // namespace varnolt
