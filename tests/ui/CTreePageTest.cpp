@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -16,7 +18,11 @@
 #include "MemorySettingsStore.h"
 #include "RecordingSheetHost.h"
 #include "ScriptedDialer.h"
+#include "ScriptedPrompts.h"
+#include "WhenModal.h"
 #include "app/CRASSheet.h"
+#include "connection/CAutolaunchDlg.h"
+#include "connection/CLoginSettingsDlg.h"
 #include "connection/CTreePage.h"
 #include "connection/TreeCommands.h"
 
@@ -27,6 +33,7 @@ using test::FixedLocale;
 using test::MemorySettingsStore;
 using test::RecordingSheetHost;
 using test::ScriptedDialer;
+using test::ScriptedPrompts;
 using Sent = RecordingSheetHost::Sent;
 
 std::string DescribeMenu(const QMenu& menu) {
@@ -70,7 +77,7 @@ protected:
     }
 
     void Open() {
-        page = std::make_unique<CTreePage>(store, dialer, locale, host);
+        page = std::make_unique<CTreePage>(store, dialer, locale, prompts, host);
         page->resize(560, 480);
         page->SetMenuPresenter([this](QMenu& menu, const QPoint&) -> QAction* {
             menus.push_back(DescribeMenu(menu));
@@ -155,6 +162,7 @@ protected:
     ScriptedDialer dialer;
     FixedLocale locale{"EUR"};
     RecordingSheetHost host;
+    ScriptedPrompts prompts;
     std::unique_ptr<CTreePage> page;
     QTreeWidget* tree = nullptr;
     std::vector<std::string> menus;
@@ -279,7 +287,7 @@ TEST_F(CTreePageTest, ReloadRebuildsFromThePhonebookAndTheStore) {
 }
 
 TEST_F(CTreePageTest, ReloadBeforeSetUpWaitsForIt) {
-    CTreePage early(store, dialer, locale, host);
+    CTreePage early(store, dialer, locale, prompts, host);
     early.OnReloadPhonebook();
     EXPECT_EQ(early.Tree(), nullptr);
     dialer.AddEntry("Mobile");
@@ -300,12 +308,12 @@ TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
         {{"Varnolt", "Overall call-fee indicator", "Costs: 0 EUR"}, none},
         {{"Varnolt", "Phonebook"}, "&New entry...=1002"},
         {{"Varnolt", "Phonebook", "Office"}, "&Dial entry=1005(off), -, &Edit entry...=1003"},
-        {{"Varnolt", "Phonebook", "Office", "Login settings"}, "&Edit login settings...=1016(off)"},
+        {{"Varnolt", "Phonebook", "Office", "Login settings"}, "&Edit login settings...=1016"},
         {{"Varnolt", "Phonebook", "Office", "Login settings", "Password: *****"},
-         "&Edit login settings...=1016(off)"},
-        {{"Varnolt", "Phonebook", "Office", "Autolaunch"}, "&Insert application...=1006(off)"},
+         "&Edit login settings...=1016"},
+        {{"Varnolt", "Phonebook", "Office", "Autolaunch"}, "&Insert application...=1006"},
         {{"Varnolt", "Phonebook", "Office", "Autolaunch", "Mail"},
-         "&Edit application...=1010(off), -, &Delete application...=1011(off)"},
+         "&Edit application...=1010, -, &Delete application...=1011"},
         {{"Varnolt", "Phonebook", "Office", "Call-fee indicator"}, none},
         {{"Varnolt", "Phonebook", "Home", "Call-fee indicator", "Costs: 0 EUR"},
          "Scale: Deutsche Telekom City=1072, Scale: Deutsche Telekom Region 50=1073, "
@@ -396,6 +404,9 @@ TEST_F(CTreePageTest, EditEntryLeavesTheTreeAlone) {
 
 TEST_F(CTreePageTest, GreyedItemsRunNothingUntilTheirHandlerArrives) {
     ASSERT_NO_FATAL_FAILURE(Open());
+    for (int command : {kCmdEditApplication, kCmdDeleteApplication}) {
+        page->InstallCommandHandler(command, nullptr);
+    }
     std::vector<std::string> ran;
     choose = "&Delete application...";
     QTreeWidgetItem* mail = Item({"Varnolt", "Phonebook", "Office", "Autolaunch", "Mail"});
@@ -483,14 +494,72 @@ TEST_F(CTreePageTest, AnEntryNamedLikeAFixedItemIsStillAnEntry) {
     QTreeWidgetItem* entry = Item({"Varnolt", "Phonebook", "Phonebook"});
     EXPECT_EQ(MenuOf(entry), "&Dial entry=1005(off), -, &Edit entry...=1003");
     EXPECT_EQ(MenuOf(Item({"Varnolt", "Phonebook", "Phonebook", "Login settings"})),
-              "&Edit login settings...=1016(off)");
+              "&Edit login settings...=1016");
     Press(entry, Qt::Key_Insert);  // not the "Phonebook" item
     EXPECT_EQ(dialer.createDialogCount, 0);
 }
 
+// Fills line edits of a dialog by object name and presses OK.
+void FillAndOk(QDialog& dialog, std::initializer_list<std::pair<const char*, const char*>> fields) {
+    for (const auto& [name, text] : fields) {
+        dialog.findChild<QLineEdit*>(name)->setText(text);
+    }
+    dialog.findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok)->click();
+}
+
+TEST_F(CTreePageTest, EditLoginSettingsShowsWhatWasStoredUnderTheLoginItem) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    test::WhenModal<CLoginSettingsDlg>(*page, [](CLoginSettingsDlg& dialog) {
+        FillAndOk(dialog, {{"userEdit", "joe"}, {"passwordEdit", ""}});
+    });
+    choose = "&Edit login settings...";
+    QTreeWidgetItem* login = Item({"Varnolt", "Phonebook", "Office", "Login settings"});
+    MenuOf(login);
+    ASSERT_EQ(login->childCount(), 3);
+    EXPECT_EQ(login->child(0)->text(0), "User: joe");
+    EXPECT_EQ(login->child(1)->text(0), "Password: <no password defined>");
+    EXPECT_EQ(login->child(2)->text(0), "Redial after 10 secs");
+    EXPECT_EQ(store.ReadInt("Office", "Redial after", 0), 10);
+}
+
+TEST_F(CTreePageTest, AutolaunchItemsFollowInsertEditAndDelete) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    QTreeWidgetItem* autolaunch = Item({"Varnolt", "Phonebook", "Office", "Autolaunch"});
+    auto children = [autolaunch] {
+        QStringList texts;
+        for (int i = 0; i < autolaunch->childCount(); ++i) {
+            texts << autolaunch->child(i)->text(0);
+        }
+        return texts;
+    };
+
+    test::WhenModal<CAutolaunchDlg>(*page, [](CAutolaunchDlg& dialog) {
+        FillAndOk(dialog, {{"pathEdit", "/usr/bin/mutt"}, {"descriptionEdit", "Mutt"}});
+    });
+    Press(autolaunch, Qt::Key_Insert);
+    EXPECT_EQ(children(), (QStringList{"Mail", "Mutt"}));
+    EXPECT_EQ(store.ReadString("Office Autolaunch #2", "Path", ""), "/usr/bin/mutt");
+
+    QString opened;
+    test::WhenModal<CAutolaunchDlg>(*page, [&opened](CAutolaunchDlg& dialog) {
+        opened = dialog.findChild<QLineEdit*>("pathEdit")->text();
+        FillAndOk(dialog, {{"descriptionEdit", "Post"}});
+    });
+    DoubleClick(autolaunch->child(1));
+    EXPECT_EQ(opened, "/usr/bin/mutt");
+    EXPECT_EQ(children(), (QStringList{"Mail", "Post"}));
+
+    prompts.Answer(PromptAnswer::Yes);
+    Press(autolaunch->child(0), Qt::Key_Delete);
+    EXPECT_EQ(children(), (QStringList{"Post"}));
+    EXPECT_EQ(store.ReadInt("Office", "Autolaunch", 0), 1);
+    EXPECT_EQ(store.ReadString("Office Autolaunch #1", "Description", ""), "Post");
+    EXPECT_EQ(prompts.unscripted(), 0);
+}
+
 TEST_F(CTreePageTest, InTheSheetItIsThePhonebookTabAndSwitchesPages) {
     CRASSheet sheet(false);
-    auto* phonebook = new CTreePage(store, dialer, locale, sheet);
+    auto* phonebook = new CTreePage(store, dialer, locale, prompts, sheet);
     auto* logView = new CSheetPage;
     sheet.AddPage(kPagePhonebook, phonebook);
     sheet.AddPage(kPageLogView, logView);

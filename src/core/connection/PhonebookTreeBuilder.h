@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "connection/TreeNode.h"
 
 namespace varnolt {
@@ -7,6 +10,11 @@ namespace varnolt {
 class Locale;
 class RemoteAccess;
 class SettingsStore;
+
+// The texts of an entry's user, password and redial items, from what the
+// service and the store hold now.
+std::array<std::string, 3> LoginItemTexts(RemoteAccess& dialer, const SettingsStore& store,
+                                          const std::string& entryName);
 
 // Builds the Phonebook tree from the remote-access phonebook and the settings
 // store: the root with the overall indicator, "Phonebook" with every entry and

@@ -14,6 +14,12 @@ public:
     // Rewrites the text of the child at `position` (from 0) of the selected
     // item's parent; items carry no data, so others find them by position.
     virtual void SetSelectedSiblingText(int position, const std::string& text) = 0;
+    // Rewrites the text of the selected item's child at `position`.
+    virtual void SetSelectedChildText(int position, const std::string& text) = 0;
+    // Adds a child after the selected item's last one.
+    virtual void AddSelectedChild(const std::string& text, ImageRole image) = 0;
+    // Deletes the child at `position` of the selected item's parent.
+    virtual void DeleteSelectedSibling(int position) = 0;
 };
 
 }  // namespace varnolt
