@@ -3,17 +3,10 @@
 #include <climits>
 #include <ostream>
 
-#include "FixedLocale.h"
-#include "RecordingSettingsStore.h"
-#include "RecordingSheetHost.h"
+#include "PhonebookTreeHarness.h"
 #include "RecordingShell.h"
-#include "RecordingTreeView.h"
-#include "ScriptedDialer.h"
-#include "ScriptedDialogs.h"
-#include "ScriptedPrompts.h"
 #include "connection/AutolaunchCommands.h"
 #include "connection/Launch.h"
-#include "connection/PhonebookTreeLogic.h"
 #include "connection/TreeCommands.h"
 
 namespace varnolt {
@@ -47,7 +40,7 @@ void Seed(SettingsStore& store, const std::string& entry,
     }
 }
 
-class AutolaunchCommandsTest : public ::testing::Test {
+class AutolaunchCommandsTest : public ::testing::Test, protected test::PhonebookTreeHarness {
 protected:
     AutolaunchCommandsTest() { commands.InstallInto(tree); }
 
@@ -68,14 +61,6 @@ protected:
     }
     int Count() const { return store.memory.ReadInt("Office", "Autolaunch", -99); }
 
-    test::RecordingSettingsStore store;
-    test::ScriptedPrompts prompts;
-    test::ScriptedDialogs dialogs;
-    test::RecordingTreeView view;
-    test::ScriptedDialer dialer;
-    test::FixedLocale locale;
-    test::RecordingSheetHost host;
-    PhonebookTreeLogic tree{store, dialer, locale, host, view};
     AutolaunchCommands commands{store, prompts, dialogs, view};
 };
 

@@ -1,14 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "FixedLocale.h"
-#include "MemorySettingsStore.h"
-#include "RecordingSheetHost.h"
-#include "RecordingTreeView.h"
-#include "ScriptedDialer.h"
-#include "ScriptedDialogs.h"
-#include "ScriptedPrompts.h"
+#include "PhonebookTreeHarness.h"
 #include "connection/LoginSettingsCommand.h"
-#include "connection/PhonebookTreeLogic.h"
 #include "connection/TreeCommands.h"
 
 namespace varnolt {
@@ -71,7 +64,7 @@ TEST(LoginForms, ARedialFieldWithoutANumberReadsAsTen) {
     }
 }
 
-class LoginSettingsCommandTest : public ::testing::Test {
+class LoginSettingsCommandTest : public ::testing::Test, protected test::PhonebookTreeHarness {
 protected:
     LoginSettingsCommandTest() {
         command.InstallInto(tree);
@@ -87,13 +80,6 @@ protected:
         return params.userName + "/" + params.password + (stored ? " stored" : " not stored");
     }
 
-    test::MemorySettingsStore store;
-    test::ScriptedDialer dialer;
-    test::ScriptedDialogs dialogs;
-    test::RecordingTreeView view;
-    test::FixedLocale locale;
-    test::RecordingSheetHost host;
-    PhonebookTreeLogic tree{store, dialer, locale, host, view};
     LoginSettingsCommand command{store, dialer, dialogs, view};
 };
 
@@ -119,10 +105,10 @@ TEST_F(LoginSettingsCommandTest, DoubleClickOnAChildRewritesItAndItsSiblings) {
 }
 
 TEST_F(LoginSettingsCommandTest, CancelChangesNothing) {
-    const int writes = store.WriteCount();
+    store.writes.clear();
     tree.RunCommand(kCmdEditLoginSettings, LoginChild("Office", "User: jane"));
     EXPECT_EQ(dialogs.loginOpened.size(), 1u);
-    EXPECT_EQ(store.WriteCount(), writes);
+    EXPECT_TRUE(store.writes.empty());
     EXPECT_EQ(Credentials("Office"), "jane/secret stored");
     EXPECT_TRUE(view.log.empty());
 }

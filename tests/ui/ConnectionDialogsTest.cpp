@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "DialogTesting.h"
 #include "ScriptedPrompts.h"
 #include "connection/CAutolaunchDlg.h"
 #include "connection/CDialDlg.h"
@@ -19,14 +20,7 @@
 namespace varnolt {
 namespace {
 
-template <typename T>
-T* Child(QWidget& dialog, const char* name) {
-    auto* child = dialog.findChild<T*>(name);
-    if (child == nullptr) {
-        ADD_FAILURE() << "no widget " << name;
-    }
-    return child;
-}
+using test::Child;
 
 QString Text(QWidget& dialog, const char* name) {
     return Child<QLineEdit>(dialog, name)->text();

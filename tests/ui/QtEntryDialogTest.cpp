@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "DialogTesting.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "qt/QtEntryDialog.h"
@@ -23,14 +24,7 @@
 namespace varnolt {
 namespace {
 
-template <typename T>
-T* Child(QWidget& dialog, const char* name) {
-    auto* child = dialog.findChild<T*>(name);
-    if (child == nullptr) {
-        ADD_FAILURE() << "no widget " << name;
-    }
-    return child;
-}
+using test::Child;
 
 void Press(QWidget& dialog, QDialogButtonBox::StandardButton which) {
     Child<QDialogButtonBox>(dialog, "buttons")->button(which)->click();

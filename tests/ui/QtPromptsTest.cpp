@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <fstream>
 
+#include "DialogTesting.h"
 #include "TempDir.h"
-#include "WhenModal.h"
 #include "qt/QtPrompts.h"
 
 namespace varnolt {

@@ -1,13 +1,13 @@
 #include "CAutolaunchDlg.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <limits>
+
+#include "app/DialogParts.h"
 
 namespace varnolt {
 
@@ -21,15 +21,12 @@ CAutolaunchDlg::CAutolaunchDlg(const AutolaunchApplication& initial, Prompts& pr
     choose->setObjectName("applicationButton");
     choose->setAutoDefault(false);
     connect(choose, &QPushButton::clicked, this, &CAutolaunchDlg::OnChooseFile);
-    m_path = new QLineEdit(QString::fromStdString(initial.path), this);
-    m_path->setObjectName("pathEdit");
-    m_path->setMaxLength(std::numeric_limits<int>::max());
+    m_path = FreeTextEdit(this, "pathEdit", QString::fromStdString(initial.path));
 
     auto* descriptionLabel = new QLabel(tr("Description:"), this);
     descriptionLabel->setObjectName("descriptionLabel");
-    m_description = new QLineEdit(QString::fromStdString(initial.description), this);
-    m_description->setObjectName("descriptionEdit");
-    m_description->setMaxLength(std::numeric_limits<int>::max());
+    m_description =
+        FreeTextEdit(this, "descriptionEdit", QString::fromStdString(initial.description));
     descriptionLabel->setBuddy(m_description);
 
     auto* startupLabel = new QLabel(tr("Startup:"), this);
@@ -52,14 +49,9 @@ CAutolaunchDlg::CAutolaunchDlg(const AutolaunchApplication& initial, Prompts& pr
     fields->addWidget(m_startup, 2, 1);
     fields->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 40);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName("buttons");
-    connect(buttons, &QDialogButtonBox::accepted, this, &CAutolaunchDlg::OnOk);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(buttons);
+    layout->addWidget(OkCancelButtons(*this, [this] { OnOk(); }));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

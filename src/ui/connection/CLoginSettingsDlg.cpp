@@ -1,12 +1,11 @@
 #include "CLoginSettingsDlg.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <limits>
+
+#include "app/DialogParts.h"
 
 namespace varnolt {
 
@@ -19,13 +18,6 @@ public:
     explicit StepOnlySpinBox(QWidget* parent) : QSpinBox(parent) { lineEdit()->setReadOnly(true); }
 };
 
-QLineEdit* TextEdit(QWidget* parent, const char* name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setMaxLength(std::numeric_limits<int>::max());
-    return edit;
-}
-
 }  // namespace
 
 CLoginSettingsDlg::CLoginSettingsDlg(const LoginSettings& initial, Prompts& prompts,
@@ -34,11 +26,9 @@ CLoginSettingsDlg::CLoginSettingsDlg(const LoginSettings& initial, Prompts& prom
     setObjectName("CLoginSettingsDlg");
     setWindowTitle(tr("Edit login settings"));
 
-    m_user = TextEdit(this, "userEdit");
-    m_user->setText(QString::fromStdString(initial.userName));
-    m_password = TextEdit(this, "passwordEdit");
+    m_user = FreeTextEdit(this, "userEdit", QString::fromStdString(initial.userName));
+    m_password = FreeTextEdit(this, "passwordEdit", QString::fromStdString(initial.password));
     m_password->setEchoMode(QLineEdit::Password);
-    m_password->setText(QString::fromStdString(initial.password));
     m_redial = new StepOnlySpinBox(this);
     m_redial->setObjectName("redialSpin");
     m_redial->setAlignment(Qt::AlignRight);
@@ -49,24 +39,13 @@ CLoginSettingsDlg::CLoginSettingsDlg(const LoginSettings& initial, Prompts& prom
     m_redial->setValue(initial.redialDelay);  // a stored value outside the range shows clamped
 
     auto* fields = new QFormLayout;
-    auto addRow = [this, fields](const QString& text, const char* name, QWidget* field) {
-        auto* label = new QLabel(text, this);
-        label->setObjectName(name);
-        label->setBuddy(field);
-        fields->addRow(label, field);
-    };
-    addRow(tr("Username:"), "userLabel", m_user);
-    addRow(tr("Password:"), "passwordLabel", m_password);
-    addRow(tr("Redial after, in secs:"), "redialLabel", m_redial);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName("buttons");
-    connect(buttons, &QDialogButtonBox::accepted, this, &CLoginSettingsDlg::OnOk);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    AddLabelledRow(*fields, tr("Username:"), "userLabel", m_user);
+    AddLabelledRow(*fields, tr("Password:"), "passwordLabel", m_password);
+    AddLabelledRow(*fields, tr("Redial after, in secs:"), "redialLabel", m_redial);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(buttons);
+    layout->addWidget(OkCancelButtons(*this, [this] { OnOk(); }));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
