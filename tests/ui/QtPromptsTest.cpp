@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QRegularExpression>
-#include <QWidget>
 #include <fstream>
 
 #include "DialogTesting.h"
@@ -12,25 +11,6 @@
 
 namespace varnolt {
 namespace {
-
-// What the chooser showed, read from inside it.
-struct Seen {
-    QString title;
-    QStringList filters;
-    QStringList shownTypes;
-    QString suffix;
-};
-
-void Look(QFileDialog& dialog, Seen& seen) {
-    seen.title = dialog.windowTitle();
-    seen.filters = dialog.nameFilters();
-    seen.suffix = dialog.defaultSuffix();
-    if (auto* types = dialog.findChild<QComboBox*>("fileTypeCombo")) {
-        for (int i = 0; i < types->count(); ++i) {
-            seen.shownTypes << types->itemText(i);
-        }
-    }
-}
 
 TEST(QtPromptsUi, TheOpenFileChooserShowsTheRequestAndHandsBackThePick) {
     test::TempDir dir;
@@ -43,25 +23,29 @@ TEST(QtPromptsUi, TheOpenFileChooserShowsTheRequestAndHandsBackThePick) {
                                   "*.WAV",
                                   "WAV"};
 
-    Seen seen;
+    QString title, suffix;
+    QStringList filters, shownTypes;
     test::WhenModal<QFileDialog>(owner, [&](QFileDialog& dialog) {
-        Look(dialog, seen);
+        title = dialog.windowTitle();
+        suffix = dialog.defaultSuffix();
+        filters = dialog.nameFilters();
+        auto* types = test::Child<QComboBox>(dialog, "fileTypeCombo");
+        for (int i = 0; types != nullptr && i < types->count(); ++i) {
+            shownTypes << types->itemText(i);
+        }
         dialog.selectFile(QString::fromStdString(picked));
-        static_cast<QDialog&>(dialog).accept();  // as the Open button does
+        static_cast<QDialog&>(dialog).accept();  // as its Open button does
     });
     EXPECT_EQ(prompts.ChooseOpenFile(request), picked);
-
-    EXPECT_EQ(seen.title, "Select sound file ...");
-    EXPECT_EQ(seen.suffix, "WAV");
-    EXPECT_EQ(seen.shownTypes, (QStringList{"Wave files (*.WAV)", "All files"}));
-    // "*.WAV" matches the name in either case, on a file system that tells them apart.
-    ASSERT_EQ(seen.filters.size(), 2);
-    const QString& wave = seen.filters[0];
-    const QString pattern = wave.mid(wave.lastIndexOf('(') + 1).chopped(1);
+    EXPECT_EQ(title, "Select sound file ...");
+    EXPECT_EQ(suffix, "WAV");
+    EXPECT_EQ(shownTypes, (QStringList{"Wave files (*.WAV)", "All files"}));
+    // "*.WAV" matches in either case, on a file system that tells them apart.
+    ASSERT_EQ(filters.size(), 2);
+    const QString pattern = filters[0].mid(filters[0].lastIndexOf('(') + 1).chopped(1);
+    const auto wave = QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive);
     for (const char* name : {"ring.wav", "RING.WAV", "Ring.Wav"}) {
-        EXPECT_TRUE(
-            QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive).match(name).hasMatch())
-            << pattern.toStdString() << " " << name;
+        EXPECT_TRUE(wave.match(name).hasMatch()) << pattern.toStdString() << " " << name;
     }
 
     test::WhenModal<QFileDialog>(owner, [](QFileDialog& dialog) { dialog.reject(); });

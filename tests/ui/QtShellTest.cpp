@@ -35,6 +35,15 @@ std::string ReadFile(const fs::path& path) {
     return text.str();
 }
 
+std::vector<std::string> FilesUnder(const fs::path& root) {
+    std::vector<std::string> files;
+    for (const auto& file : fs::recursive_directory_iterator(root)) {
+        files.push_back(fs::relative(file.path(), root).string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
 class QtShellTest : public ::testing::Test {
 protected:
     QtShellTest() : m_oldCurrent(QDir::currentPath()) {
@@ -45,15 +54,6 @@ protected:
     ~QtShellTest() override {
         QDir::setCurrent(m_oldCurrent);
         QDesktopServices::unsetUrlHandler("file");
-    }
-
-    std::vector<std::string> FilesUnder(const fs::path& root) const {
-        std::vector<std::string> files;
-        for (const auto& file : fs::recursive_directory_iterator(root)) {
-            files.push_back(fs::relative(file.path(), root).string());
-        }
-        std::sort(files.begin(), files.end());
-        return files;
     }
 
     test::TempDir dir;
