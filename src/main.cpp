@@ -14,6 +14,7 @@
 #include "sim/PhonebookDatabase.h"
 #include "sim/SimulatedService.h"
 #include "sqlite/SqliteSettingsStore.h"
+#include "tariff/CCostPage.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
     sheet.AddPage(varnolt::kPagePhonebook,
                   new varnolt::CTreePage(store, dialer, locale, prompts, sheet));
+    sheet.AddPage(varnolt::kPageScaleManager, new varnolt::CCostPage(store, locale, prompts));
     sheet.AddPage(varnolt::kPageHolidayDatabase, new varnolt::CHoliday(store, clock, prompts));
     sheet.exec();
     return 0;

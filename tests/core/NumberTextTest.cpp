@@ -41,6 +41,22 @@ TEST_P(NumberText, ScanFloatReadsLikePercentF) {
     EXPECT_TRUE(std::isnan(ScanFloat("nan")));
 }
 
+TEST_P(NumberText, ScanWholeFloatTakesOnlyATextThatIsOneNumber) {
+    const std::pair<const char*, float> numbers[] = {
+        {"0.12", 0.12f}, {" 90 ", 90.0f}, {"-0.5", -0.5f}, {"+.5", 0.5f},
+        {"21.", 21.0f},  {"1e2", 100.0f}, {"2E-1", 0.2f},  {"\t7\n", 7.0f},
+    };
+    for (const auto& [text, value] : numbers) {
+        const std::optional<float> read = ScanWholeFloat(text);
+        ASSERT_TRUE(read.has_value()) << text;
+        EXPECT_FLOAT_EQ(*read, value) << text;
+    }
+    for (const char* other : {"", "  ", "0,12", "12abc", "abc", ".", "-", "1e", "1e+", "0x10",
+                              "inf", "nan", "1e99", "1 2", "1.2.3"}) {
+        EXPECT_FALSE(ScanWholeFloat(other).has_value()) << other;
+    }
+}
+
 TEST_P(NumberText, ScanLeadingIntStopsAtTheFirstNonDigit) {
     int v = 99;
     EXPECT_TRUE(ScanLeadingInt("  12abc", v));

@@ -14,12 +14,12 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include "DialogTesting.h"
 #include "FixedLocale.h"
 #include "MemorySettingsStore.h"
 #include "RecordingSheetHost.h"
 #include "ScriptedDialer.h"
 #include "ScriptedPrompts.h"
+#include "WhenModal.h"
 #include "app/CRASSheet.h"
 #include "connection/CAutolaunchDlg.h"
 #include "connection/CLoginSettingsDlg.h"

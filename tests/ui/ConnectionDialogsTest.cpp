@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "DialogTesting.h"
 #include "ScriptedPrompts.h"
+#include "WidgetLookup.h"
 #include "connection/CAutolaunchDlg.h"
 #include "connection/CDialDlg.h"
 #include "connection/CLoginSettingsDlg.h"
@@ -21,11 +21,11 @@ namespace {
 using test::Child;
 
 QLineEdit* Edit(QWidget& dialog, const char* name) {
-    return Child<QLineEdit>(dialog, name);
+    return Child<QLineEdit>(&dialog, name);
 }
 
 void PressOk(QDialog& dialog) {
-    Child<QDialogButtonBox>(dialog, "buttons")->button(QDialogButtonBox::Ok)->click();
+    Child<QDialogButtonBox>(&dialog, "buttons")->button(QDialogButtonBox::Ok)->click();
 }
 
 void Type(QWidget* widget, Qt::Key key, const QString& text = {}) {
@@ -46,7 +46,7 @@ TEST(LoginSettingsDialogUi, TheDelayStepsOnlyWithTheArrowsAndAUserNameIsRequired
     CLoginSettingsDlg dialog({"", "secret", 25}, prompts);
     dialog.show();
     EXPECT_EQ(Edit(dialog, "passwordEdit")->echoMode(), QLineEdit::Password);
-    auto* redial = Child<QSpinBox>(dialog, "redialSpin");
+    auto* redial = Child<QSpinBox>(&dialog, "redialSpin");
     redial->setFocus();
     Type(redial, Qt::Key_7, "7");
     Type(redial, Qt::Key_Up);
@@ -79,7 +79,7 @@ TEST(DialDialogUi, TakesAnEmptyUserButRefusesToRememberAnEmptyPassword) {
     ExpectStillOpen(dialog, prompts, "An empty password can't be remembered !");
 
     Edit(dialog, "userEdit")->clear();
-    Child<QCheckBox>(dialog, "rememberCheck")->setChecked(false);
+    Child<QCheckBox>(&dialog, "rememberCheck")->setChecked(false);
     PressOk(dialog);
     EXPECT_EQ(dialog.Credentials(), (DialCredentials{"", "", false}));
 }
@@ -88,7 +88,7 @@ TEST(AutolaunchDialogUi, TheChooserFillsPathAndDescriptionAndBothAreRequired) {
     test::ScriptedPrompts prompts;
     CAutolaunchDlg dialog({"", "typed before", 3}, prompts);
     dialog.show();
-    auto* startup = Child<QComboBox>(dialog, "startupList");
+    auto* startup = Child<QComboBox>(&dialog, "startupList");
     EXPECT_EQ(startup->count(), 6);
     EXPECT_EQ(startup->currentText(), "EXPLORE maximized");
     PressOk(dialog);
@@ -96,7 +96,7 @@ TEST(AutolaunchDialogUi, TheChooserFillsPathAndDescriptionAndBothAreRequired) {
     EXPECT_EQ(Edit(dialog, "descriptionEdit")->text(), "typed before");
 
     prompts.ChooseFile("/usr/lib/thunderbird/thunderbird.sh");
-    Child<QPushButton>(dialog, "applicationButton")->click();
+    Child<QPushButton>(&dialog, "applicationButton")->click();
     // Programs here have no extension: none is added, and every file can be chosen.
     ASSERT_EQ(prompts.choosers().size(), 1u);
     EXPECT_EQ(prompts.choosers()[0],
@@ -111,7 +111,7 @@ TEST(AutolaunchDialogUi, TheChooserFillsPathAndDescriptionAndBothAreRequired) {
 
     // A stored mode outside the list selects nothing, and stays as it was.
     CAutolaunchDlg odd({"/x", "X", 6}, prompts);
-    EXPECT_EQ(Child<QComboBox>(odd, "startupList")->currentIndex(), -1);
+    EXPECT_EQ(Child<QComboBox>(&odd, "startupList")->currentIndex(), -1);
     PressOk(odd);
     EXPECT_EQ(odd.Application().startup, 6);
 }

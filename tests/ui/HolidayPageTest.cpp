@@ -12,6 +12,7 @@
 #include "FakeClock.h"
 #include "MemorySettingsStore.h"
 #include "ScriptedPrompts.h"
+#include "WidgetLookup.h"
 #include "app/CRASSheet.h"
 #include "holiday/CHoliday.h"
 #include "holiday/CHolidayDatabase.h"
@@ -20,22 +21,10 @@
 namespace varnolt {
 namespace {
 
+using test::Child;
+using test::RowTexts;
+
 constexpr const char* kSection = "Holiday database";
-
-QStringList RowTexts(const QTreeWidget* list, int row) {
-    QStringList texts;
-    for (int column = 0; column < list->columnCount(); ++column) {
-        texts << list->topLevelItem(row)->text(column);
-    }
-    return texts;
-}
-
-template <typename T>
-T* Child(const QObject* parent, const char* name) {
-    T* child = parent->findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
 
 class HolidayPageUi : public ::testing::Test {
 protected:

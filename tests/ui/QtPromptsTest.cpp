@@ -5,8 +5,9 @@
 #include <QRegularExpression>
 #include <fstream>
 
-#include "DialogTesting.h"
 #include "TempDir.h"
+#include "WhenModal.h"
+#include "WidgetLookup.h"
 #include "qt/QtPrompts.h"
 
 namespace varnolt {
@@ -29,7 +30,7 @@ TEST(QtPromptsUi, TheOpenFileChooserShowsTheRequestAndHandsBackThePick) {
         title = dialog.windowTitle();
         suffix = dialog.defaultSuffix();
         filters = dialog.nameFilters();
-        auto* types = test::Child<QComboBox>(dialog, "fileTypeCombo");
+        auto* types = test::Child<QComboBox>(&dialog, "fileTypeCombo");
         for (int i = 0; types != nullptr && i < types->count(); ++i) {
             shownTypes << types->itemText(i);
         }

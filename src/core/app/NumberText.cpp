@@ -3,10 +3,28 @@
 #include <locale.h>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 namespace varnolt {
 namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Moves i past a run of digits; whether there was one.
+bool SkipDigits(std::string_view text, std::size_t& i) {
+    const std::size_t start = i;
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+    }
+    return i > start;
+}
 
 locale_t CLocale() {
     static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
@@ -21,9 +39,45 @@ float ScanFloat(std::string_view text) {
     return strtof_l(copy.c_str(), nullptr, CLocale());
 }
 
+std::optional<float> ScanWholeFloat(std::string_view text) {
+    // Checked by hand: strtof alone would also take hexadecimal, "inf" and "nan".
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) {
+        ++i;
+    }
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    bool digits = SkipDigits(text, i);
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        digits = SkipDigits(text, i) || digits;
+    }
+    if (!digits) {
+        return std::nullopt;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            ++i;
+        }
+        if (!SkipDigits(text, i)) {
+            return std::nullopt;
+        }
+    }
+    while (i < text.size() && IsBlank(text[i])) {
+        ++i;
+    }
+    const float value = ScanFloat(text);
+    if (i != text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 bool ScanLeadingInt(std::string_view text, int& value) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {
+    while (i < text.size() && IsBlank(text[i])) {
         ++i;
     }
     bool negative = false;
@@ -31,11 +85,11 @@ bool ScanLeadingInt(std::string_view text, int& value) {
         negative = text[i] == '-';
         ++i;
     }
-    if (i >= text.size() || text[i] < '0' || text[i] > '9') {
+    if (i >= text.size() || !IsDigit(text[i])) {
         return false;
     }
     long long magnitude = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
         if (magnitude <= static_cast<long long>(INT_MAX) + 1) {
             magnitude = magnitude * 10 + (text[i] - '0');
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,12 @@ namespace varnolt {
 // sign, digits with an optional point and exponent; reading stops at the first
 // character that does not belong to the number. No number reads as 0.
 float ScanFloat(std::string_view text);
+
+// The value of a text that is wholly one finite decimal number as ScanFloat
+// reads it (blanks around it allowed): optional sign, digits with an optional
+// point, an optional exponent. None for anything else: empty, a comma, trailing
+// letters, hexadecimal, "inf", "nan", a value beyond float.
+std::optional<float> ScanWholeFloat(std::string_view text);
 
 // Reads a leading decimal integer: blanks skipped, optional sign, digits, the
 // rest ignored. Returns false (and leaves value alone) when there is none.

@@ -14,4 +14,11 @@ QPixmap RenderSvg(const QString& resource, int size) {
     return pixmap;
 }
 
+QIcon SvgIcon(const QString& resource) {
+    QIcon icon;
+    icon.addPixmap(RenderSvg(resource, 16));
+    icon.addPixmap(RenderSvg(resource, 32));
+    return icon;
+}
+
 }  // namespace varnolt

@@ -79,11 +79,7 @@ CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& l
 CTreePage::~CTreePage() = default;
 
 QIcon CTreePage::RoleIcon(ImageRole role) {
-    const QString file = QStringLiteral(":/icons/tree/%1.svg").arg(IconFile(role));
-    QIcon icon;
-    icon.addPixmap(RenderSvg(file, 16));
-    icon.addPixmap(RenderSvg(file, 32));  // for screens with twice the pixels
-    return icon;
+    return SvgIcon(QStringLiteral(":/icons/tree/%1.svg").arg(IconFile(role)));
 }
 
 void CTreePage::OnInitPage() {

@@ -1,11 +1,11 @@
 #include "CHoliday.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/ReportList.h"
 #include "holiday/CInsertHolidayDlg.h"
 
 namespace varnolt {
@@ -18,23 +18,7 @@ CHoliday::CHoliday(SettingsStore& store, const Clock& clock, Prompts& prompts, Q
 CHoliday::~CHoliday() = default;
 
 void CHoliday::OnInitPage() {
-    m_list = new QTreeWidget(this);
-    m_list->setObjectName("holidayList");
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setAllColumnsShowFocus(true);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setSortingEnabled(false);
-    m_list->header()->setSectionsClickable(false);
-    m_list->header()->setSectionsMovable(false);
-    // The columns keep their share of the page; the rest stays blank.
-    m_list->header()->setStretchLastSection(false);
-    m_list->header()->setMinimumSectionSize(1);
-    QStringList headings;
-    for (const char* heading : kHolidayColumnHeadings) {
-        headings << QString::fromUtf8(heading);
-    }
-    m_list->setHeaderLabels(headings);
+    m_list = MakeReportList(this, "holidayList", kHolidayColumnHeadings);
 
     auto* deleteDatabase = new QPushButton(tr("Delete database..."), this);
     deleteDatabase->setObjectName("deleteDatabaseButton");
@@ -80,11 +64,7 @@ void CHoliday::ClearRows() {
 }
 
 void CHoliday::AppendRow(const HolidayRow& row) {
-    QStringList texts;
-    for (const std::string& text : row) {
-        texts << QString::fromStdString(text);
-    }
-    m_list->addTopLevelItem(new QTreeWidgetItem(texts));
+    AppendReportRow(m_list, row);
 }
 
 void CHoliday::DeleteRow(int row) {
@@ -96,12 +76,7 @@ int CHoliday::RowCount() const {
 }
 
 int CHoliday::FirstSelectedRow() const {
-    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
-        if (m_list->topLevelItem(row)->isSelected()) {
-            return row;
-        }
-    }
-    return -1;
+    return varnolt::FirstSelectedRow(m_list);
 }
 
 std::string CHoliday::RowDescription(int row) const {

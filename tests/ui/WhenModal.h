@@ -5,20 +5,9 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 
 namespace varnolt::test {
-
-// The child widget of that type and object name; a failure when there is none.
-template <typename T>
-T* Child(QWidget& parent, const char* name) {
-    auto* child = parent.findChild<T*>(name);
-    if (child == nullptr) {
-        ADD_FAILURE() << "no widget " << name;
-    }
-    return child;
-}
 
 // Acts on the next modal dialog of type T from inside its event loop, once it
 // is up. The watch belongs to `owner` and ends with it, so a dialog that never

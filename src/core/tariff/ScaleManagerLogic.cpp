@@ -1,0 +1,268 @@
+#include "tariff/ScaleManagerLogic.h"
+
+#include <algorithm>
+
+#include "app/NumberText.h"
+#include "tariff/FeeMeter.h"
+
+namespace varnolt {
+namespace {
+
+constexpr const char* kRootText = "Scales";
+constexpr const char* kCycleMessage = "You have to define a valid cycle for this period !";
+constexpr const char* kUnitMessage = "You have to define a valid unit for this period !";
+constexpr const char* kPeriodMessage = "This period isn't valid!";
+
+const std::vector<std::string> kCycleChoices{"11.5", "12", "12.5", "13.5", "20",
+                                             "21.5", "25", "26",   "30",   "45",
+                                             "60",   "90", "120",  "150",  "240"};
+constexpr int kDefaultCycleChoice = 14;  // "240"
+const std::vector<std::string> kUnitChoices{"0.12"};
+
+constexpr int kTimeFieldCount = 4;
+
+constexpr std::size_t Cell(ScaleField field) {
+    return static_cast<std::size_t>(field);
+}
+
+PeriodList OtherList(PeriodList list) {
+    return list == PeriodList::Weekday ? PeriodList::Holiday : PeriodList::Weekday;
+}
+
+// Why "&Add" refuses the field texts, or nullptr with the four times read.
+const char* AddRefusal(const PeriodRow& texts, std::array<int, kTimeFieldCount>& times) {
+    // A cycle the charge timer cannot run on ("abc", "0") would charge the
+    // first unit of the period and never another.
+    const std::string& cycle = texts[Cell(ScaleField::Cycle)];
+    if (!ScanWholeFloat(cycle) || !CycleMs(cycle)) {
+        return kCycleMessage;
+    }
+    // The meter would read "0,12" as 0: every unit of the period free.
+    if (!ScanWholeFloat(texts[Cell(ScaleField::Unit)])) {
+        return kUnitMessage;
+    }
+    // From hour, From minute, To hour, To minute.
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        const int limit = i % 2 == 0 ? kMaxHour : kMaxMinute;
+        if (!ScanLeadingInt(texts[i], times[i]) || times[i] < 0 || times[i] > limit) {
+            return kPeriodMessage;
+        }
+    }
+    return nullptr;
+}
+
+// A time cell as a number; a cell that holds none counts as 0.
+int TimeCell(const std::string& text) {
+    int value = 0;
+    ScanLeadingInt(text, value);
+    return value;
+}
+
+}  // namespace
+
+int PeriodColumnWidth(int clientWidth) {
+    return std::max(0, (clientWidth - 15) / kScaleFieldCount);
+}
+
+PeriodRow PeriodRowTexts(const TariffPeriod& period) {
+    return {FormatTwoDigits(period.fromHour),
+            FormatTwoDigits(period.fromMinute),
+            FormatTwoDigits(period.toHour),
+            FormatTwoDigits(period.toMinute),
+            period.cycle,
+            period.unit};
+}
+
+void ScaleManagerLogic::OnInitPage() {
+    m_view.ChooseList(PeriodList::Weekday);
+    m_view.SetUnitCaption("Unit in " + m_locale.CurrencySymbol() + ":");
+    m_view.SetChoices(ScaleField::Cycle, kCycleChoices, kDefaultCycleChoice);
+    m_view.SetChoices(ScaleField::Unit, kUnitChoices, 0);
+
+    std::vector<ScaleTreeItem> scales;
+    for (ScaleId id : kAllScales) {
+        scales.push_back(
+            {ScaleLabel(id), IsBuiltin(id) ? ScaleIcon::Builtin : ScaleIcon::UserDefined});
+    }
+    m_view.FillTree({kRootText, ScaleIcon::Root}, scales);
+    m_view.SelectTreeItem(ScaleLabel(kAllScales.front()));
+}
+
+std::optional<ScaleId> ScaleManagerLogic::SelectedScale() const {
+    const std::string text = m_view.SelectedTreeText();
+    for (ScaleId id : kAllScales) {
+        if (ScaleLabel(id) == text) {
+            return id;
+        }
+    }
+    return std::nullopt;
+}
+
+void ScaleManagerLogic::OnSelectionChanged() {
+    const std::optional<ScaleId> id = SelectedScale();
+    if (!id) {
+        ShowNothing();
+    } else if (IsBuiltin(*id)) {
+        ShowBuiltin(*id);
+    } else {
+        ShowUserDefined(*id);
+    }
+}
+
+void ScaleManagerLogic::EnableControls(std::initializer_list<ScaleControl> controls, bool enable) {
+    for (ScaleControl control : controls) {
+        m_view.EnableControl(control, enable);
+    }
+}
+
+void ScaleManagerLogic::ClearLists() {
+    m_view.ClearRows(PeriodList::Weekday);
+    m_view.ClearRows(PeriodList::Holiday);
+}
+
+void ScaleManagerLogic::CheckDays(const std::array<bool, 7>& flags) {
+    for (std::size_t day = 0; day < flags.size(); ++day) {
+        m_view.CheckDay(static_cast<int>(day), flags[day]);
+    }
+}
+
+void ScaleManagerLogic::ShowNothing() {
+    ClearLists();
+    EnableControls(
+        {ScaleControl::WeekdayList, ScaleControl::HolidayList, ScaleControl::TimeFields,
+         ScaleControl::Cycle, ScaleControl::Unit, ScaleControl::Add, ScaleControl::Delete,
+         ScaleControl::Save, ScaleControl::ListChoice, ScaleControl::DayBoxes},
+        false);
+    CheckDays({});  // all unchecked
+}
+
+void ScaleManagerLogic::ShowBuiltin(ScaleId id) {
+    EnableControls({ScaleControl::TimeFields, ScaleControl::Save}, false);
+    ClearLists();
+    // The lists stay enabled, for looking only.
+    EnableControls({ScaleControl::WeekdayList, ScaleControl::HolidayList}, true);
+    EnableControls(
+        {ScaleControl::Add, ScaleControl::Delete, ScaleControl::Unit, ScaleControl::Cycle}, false);
+
+    const TariffScale scale = m_scales.LoadScale(id);
+    CheckDays(scale.dayFlags);
+    EnableControls({ScaleControl::ListChoice, ScaleControl::DayBoxes}, false);
+
+    FillList(PeriodList::Weekday, scale.weekdayPeriods);
+    FillList(PeriodList::Holiday, scale.holidayPeriods);
+}
+
+void ScaleManagerLogic::ShowUserDefined(ScaleId id) {
+    m_view.EnableControl(ScaleControl::TimeFields, true);
+    ClearLists();
+    EnableChosenList();
+    EnableControls(
+        {ScaleControl::Add, ScaleControl::Delete, ScaleControl::Unit, ScaleControl::Cycle}, true);
+
+    const TariffScale scale = m_scales.LoadScale(id);
+    // A scale without periods has nothing to save until one is added.
+    m_view.EnableControl(ScaleControl::Save,
+                         !scale.weekdayPeriods.empty() || !scale.holidayPeriods.empty());
+    CheckDays(scale.dayFlags);
+    EnableControls({ScaleControl::ListChoice, ScaleControl::DayBoxes}, true);
+
+    FillList(PeriodList::Holiday, scale.holidayPeriods);
+    FillList(PeriodList::Weekday, scale.weekdayPeriods);
+
+    // The Unit box offers the unit last entered; time fields and Cycle keep theirs.
+    std::string unit;
+    if (!scale.weekdayPeriods.empty()) {
+        unit = scale.weekdayPeriods.back().unit;
+    } else if (!scale.holidayPeriods.empty()) {
+        unit = scale.holidayPeriods.back().unit;
+    }
+    m_view.SetFieldText(ScaleField::Unit, unit);
+}
+
+void ScaleManagerLogic::FillList(PeriodList list, const std::vector<TariffPeriod>& periods) {
+    for (const TariffPeriod& period : periods) {
+        m_view.AppendRow(list, PeriodRowTexts(period));
+    }
+}
+
+void ScaleManagerLogic::EnableChosenList() {
+    const bool weekday = m_view.ChosenList() == PeriodList::Weekday;
+    m_view.EnableControl(ScaleControl::WeekdayList, weekday);
+    m_view.EnableControl(ScaleControl::HolidayList, !weekday);
+}
+
+void ScaleManagerLogic::OnListChoice() {
+    EnableChosenList();
+}
+
+void ScaleManagerLogic::OnListClicked(PeriodList list) {
+    const int row = m_view.SelectedRow(list);
+    if (row < 0) {
+        return;
+    }
+    const PeriodRow cells = m_view.Row(list, row);
+    for (int field = 0; field < kScaleFieldCount; ++field) {
+        m_view.SetFieldText(static_cast<ScaleField>(field), cells[static_cast<std::size_t>(field)]);
+    }
+}
+
+void ScaleManagerLogic::OnAdd() {
+    m_view.EnableControl(ScaleControl::Save, true);
+    PeriodRow texts;
+    for (int field = 0; field < kScaleFieldCount; ++field) {
+        texts[static_cast<std::size_t>(field)] = m_view.FieldText(static_cast<ScaleField>(field));
+    }
+    const PeriodList target = m_view.ChosenList();
+
+    std::array<int, kTimeFieldCount> times{};
+    if (const char* refusal = AddRefusal(texts, times)) {
+        m_prompts.MessageBox(refusal, "Error...", PromptIcon::Stop, PromptButtons::Ok);
+        if (m_view.RowCount(target) == 0 && m_view.RowCount(OtherList(target)) == 0) {
+            m_view.EnableControl(ScaleControl::Save, false);
+        }
+        return;
+    }
+    PeriodRow row = texts;
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        row[i] = FormatTwoDigits(times[i]);
+    }
+    m_view.AppendRow(target, row);
+}
+
+void ScaleManagerLogic::OnDelete() {
+    const PeriodList target = m_view.ChosenList();
+    const int row = m_view.SelectedRow(target);
+    if (row >= 0) {
+        m_view.DeleteRow(target, row);
+    }
+}
+
+std::vector<TariffPeriod> ScaleManagerLogic::PeriodsOf(PeriodList list) const {
+    std::vector<TariffPeriod> periods;
+    const int count = m_view.RowCount(list);
+    for (int i = 0; i < count; ++i) {
+        const PeriodRow cells = m_view.Row(list, i);
+        periods.push_back({TimeCell(cells[Cell(ScaleField::FromHour)]),
+                           TimeCell(cells[Cell(ScaleField::FromMinute)]),
+                           TimeCell(cells[Cell(ScaleField::ToHour)]),
+                           TimeCell(cells[Cell(ScaleField::ToMinute)]),
+                           cells[Cell(ScaleField::Cycle)], cells[Cell(ScaleField::Unit)]});
+    }
+    return periods;
+}
+
+void ScaleManagerLogic::OnSave() {
+    const std::optional<ScaleId> id = SelectedScale();
+    if (!id || IsBuiltin(*id)) {
+        return;
+    }
+    TariffScale scale{.id = *id};
+    for (std::size_t day = 0; day < scale.dayFlags.size(); ++day) {
+        scale.dayFlags[day] = m_view.IsDayChecked(static_cast<int>(day));
+    }
+    scale.weekdayPeriods = PeriodsOf(PeriodList::Weekday);
+    scale.holidayPeriods = PeriodsOf(PeriodList::Holiday);
+    m_scales.SaveScale(scale);
+}
+
+}  // namespace varnolt

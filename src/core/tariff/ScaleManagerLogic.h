@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <initializer_list>
+#include <optional>
+
+#include "platform/Locale.h"
+#include "platform/Prompts.h"
+#include "tariff/CScaleStore.h"
+#include "tariff/ScaleManagerView.h"
+
+namespace varnolt {
+
+// The up-down ranges of the time fields; "&Add" accepts the same.
+inline constexpr int kMaxHour = 24;
+inline constexpr int kMaxMinute = 60;
+
+inline constexpr const char* kPeriodColumnHeadings[kScaleFieldCount] = {
+    "From (hour)", "From (min.)", "To (hour)", "To (min.)", "Cycle (sec.)", "Unit"};
+
+// Every column of both lists is this wide for the Sunday/holiday list's client
+// width; never negative.
+int PeriodColumnWidth(int clientWidth);
+
+// The texts a period shows in a list row: times as two digits, cycle and unit
+// as they are.
+PeriodRow PeriodRowTexts(const TariffPeriod& period);
+
+// What the Scale manager page does: shows the seven scales, builds the period
+// lists of a user-defined one row by row in the controls, and saves it. The
+// controls are the only working copy; nothing is kept here between actions.
+class ScaleManagerLogic {
+public:
+    ScaleManagerLogic(SettingsStore& store, const Locale& locale, Prompts& prompts,
+                      ScaleManagerView& view)
+        : m_scales(store), m_locale(locale), m_prompts(prompts), m_view(view) {}
+
+    // First display: sets the controls up and selects "Deutsche Telekom City".
+    void OnInitPage();
+    // The tree selection changed.
+    void OnSelectionChanged();
+    // Either radio button was clicked.
+    void OnListChoice();
+    // A click into a list: the first selected row goes into the fields.
+    void OnListClicked(PeriodList list);
+    void OnAdd();
+    void OnDelete();
+    void OnSave();
+
+private:
+    std::optional<ScaleId> SelectedScale() const;
+    void EnableControls(std::initializer_list<ScaleControl> controls, bool enable);
+    void ClearLists();
+    void CheckDays(const std::array<bool, 7>& flags);
+    void ShowNothing();
+    void ShowBuiltin(ScaleId id);
+    void ShowUserDefined(ScaleId id);
+    void EnableChosenList();
+    void FillList(PeriodList list, const std::vector<TariffPeriod>& periods);
+    std::vector<TariffPeriod> PeriodsOf(PeriodList list) const;
+
+    CScaleStore m_scales;
+    const Locale& m_locale;
+    Prompts& m_prompts;
+    ScaleManagerView& m_view;
+};
+
+}  // namespace varnolt

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QStringList>
+#include <QTreeWidget>
+#include <cstddef>
+#include <string>
+
+namespace varnolt {
+
+// A list in report style as the pages show them: rows without a tree, single
+// selection, headings that neither sort nor move, columns sized by the page.
+QTreeWidget* MakeReportList(QWidget* parent, const char* objectName, const QStringList& headings);
+
+template <std::size_t N>
+QTreeWidget* MakeReportList(QWidget* parent, const char* objectName,
+                            const char* const (&headings)[N]) {
+    QStringList texts;
+    for (const char* heading : headings) {
+        texts << QString::fromUtf8(heading);
+    }
+    return MakeReportList(parent, objectName, texts);
+}
+
+// Appends a row of texts, one a column.
+template <typename Texts>
+void AppendReportRow(QTreeWidget* list, const Texts& texts) {
+    QStringList row;
+    for (const std::string& text : texts) {
+        row << QString::fromStdString(text);
+    }
+    list->addTopLevelItem(new QTreeWidgetItem(row));
+}
+
+// The first selected row, or -1 when none is selected.
+int FirstSelectedRow(const QTreeWidget* list);
+
+}  // namespace varnolt

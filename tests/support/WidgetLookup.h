@@ -1,0 +1,27 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTreeWidget>
+
+namespace varnolt::test {
+
+// The named child widget; a test failure when there is none.
+template <typename T>
+T* Child(const QObject* parent, const char* name) {
+    T* child = parent->findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+// The texts of one row of a list, column by column.
+inline QStringList RowTexts(const QTreeWidget* list, int row) {
+    QStringList texts;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        texts << list->topLevelItem(row)->text(column);
+    }
+    return texts;
+}
+
+}  // namespace varnolt::test
