@@ -73,9 +73,10 @@ TEST_F(HolidayPage, FillListShowsTheStoredHolidaysInNumberOrder) {
     }
     m_view.rows.push_back({"stale", "", "", ""});
     m_page.FillList();
-    EXPECT_EQ(m_view.rows, (std::vector<HolidayRow>{{"Christmas", "25", "12", "every year"},
-                                                    {"hand-edited", "ERROR", "ERROR", "ERROR"},
-                                                    {"Easter", "5", "4", "2026"}}));
+    EXPECT_EQ(m_view.rows,
+              (std::vector<HolidayRow>{{"Christmas", "25", "12", "every year"},
+                                       {"hand-edited", "ERROR", "ERROR", "ERROR"},
+                                       {"Easter", "5", "4", "2026"}}));
 
     m_store.WriteInt(kSection, "Anzahl", INT_MAX);
     m_page.FillList();

@@ -33,10 +33,9 @@ void Type(QWidget* widget, Qt::Key key, const QString& text = {}) {
     QApplication::sendEvent(widget, &press);
 }
 
-// A failed check leaves the dialog open with what was entered.
-void ExpectStillOpen(QDialog& dialog, const test::ScriptedPrompts& prompts, const char* message) {
-    ASSERT_EQ(prompts.shown().size(), 1u);
-    EXPECT_EQ(prompts.shown()[0].text, message);
+// A failed check says so once and leaves the dialog open with what was entered.
+void ExpectStillOpen(QDialog& dialog, const test::ScriptedPrompts& prompts) {
+    EXPECT_EQ(prompts.shown().size(), 1u);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_NE(dialog.result(), QDialog::Accepted);
 }
@@ -55,7 +54,7 @@ TEST(LoginSettingsDialogUi, TheDelayStepsOnlyWithTheArrowsAndAUserNameIsRequired
     EXPECT_EQ(redial->text(), "3600");  // plain digits whatever the locale
 
     PressOk(dialog);
-    ExpectStillOpen(dialog, prompts, "You will have to define a username first !");
+    ExpectStillOpen(dialog, prompts);
     EXPECT_EQ(Edit(dialog, "passwordEdit")->text(), "secret");
     Edit(dialog, "userEdit")->setText("joe");
     PressOk(dialog);
@@ -76,7 +75,7 @@ TEST(DialDialogUi, TakesAnEmptyUserButRefusesToRememberAnEmptyPassword) {
     EXPECT_EQ(dialog.windowTitle(), "Connect to Office");
     EXPECT_EQ(Edit(dialog, "passwordEdit")->echoMode(), QLineEdit::Password);
     PressOk(dialog);
-    ExpectStillOpen(dialog, prompts, "An empty password can't be remembered !");
+    ExpectStillOpen(dialog, prompts);
 
     Edit(dialog, "userEdit")->clear();
     Child<QCheckBox>(&dialog, "rememberCheck")->setChecked(false);
@@ -92,7 +91,7 @@ TEST(AutolaunchDialogUi, TheChooserFillsPathAndDescriptionAndBothAreRequired) {
     EXPECT_EQ(startup->count(), 6);
     EXPECT_EQ(startup->currentText(), "EXPLORE maximized");
     PressOk(dialog);
-    ExpectStillOpen(dialog, prompts, "Application path or description misssing!");
+    ExpectStillOpen(dialog, prompts);
     EXPECT_EQ(Edit(dialog, "descriptionEdit")->text(), "typed before");
 
     prompts.ChooseFile("/usr/lib/thunderbird/thunderbird.sh");

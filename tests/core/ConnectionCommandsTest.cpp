@@ -3,10 +3,18 @@
 #include <climits>
 #include <ostream>
 
-#include "PhonebookTreeHarness.h"
+#include "FixedLocale.h"
+#include "RecordingSettingsStore.h"
+#include "RecordingSheetHost.h"
 #include "RecordingShell.h"
+#include "RecordingTreeView.h"
+#include "ScriptedDialer.h"
+#include "ScriptedDialogs.h"
+#include "ScriptedPrompts.h"
 #include "connection/AutolaunchCommands.h"
 #include "connection/Launch.h"
+#include "connection/LoginSettingsCommand.h"
+#include "connection/PhonebookTreeLogic.h"
 #include "connection/TreeCommands.h"
 
 namespace varnolt {
@@ -21,12 +29,14 @@ namespace {
 using Strings = std::vector<std::string>;
 const AutolaunchApplication kEmptySlot{"<none>", "<none>", 0};
 
-TreeItemContext AutolaunchItem(const std::string& entry) {
-    return {"Autolaunch", entry, "Phonebook", "Varnolt", RootChild::None};
+// Items under an entry: one of its own items ("Login settings", "Autolaunch"),
+// or a child of one.
+TreeItemContext EntryItem(const std::string& entry, const std::string& text) {
+    return {text, entry, "Phonebook", "Varnolt", RootChild::None};
 }
-
-TreeItemContext ApplicationItem(const std::string& entry, const std::string& description) {
-    return {description, "Autolaunch", entry, "Phonebook", RootChild::None};
+TreeItemContext ItemUnder(const std::string& entry, const std::string& parent,
+                          const std::string& text) {
+    return {text, parent, entry, "Phonebook", RootChild::None};
 }
 
 void Seed(SettingsStore& store, const std::string& entry,
@@ -40,12 +50,77 @@ void Seed(SettingsStore& store, const std::string& entry,
     }
 }
 
-class AutolaunchCommandsTest : public ::testing::Test, protected test::PhonebookTreeHarness {
+TEST(ConnectionForms, EachDialogChecksItsFieldsAndSaysWhatIsMissing) {
+    const struct {
+        std::function<bool(Prompts&)> check;
+        const char* message;  // nullptr: accepted
+    } cases[] = {
+        {[](Prompts& p) {
+             return AcceptLoginSettings({"jane", "", 10}, p);
+         },
+         nullptr},
+        {[](Prompts& p) {
+             return AcceptLoginSettings({"", "pw", 10}, p);
+         },
+         "You will have to define a username first !"},
+        {[](Prompts& p) {
+             return AcceptDialCredentials({"", "", false}, p);
+         },
+         nullptr},
+        {[](Prompts& p) {
+             return AcceptDialCredentials({"", "pw", true}, p);
+         },
+         nullptr},
+        {[](Prompts& p) {
+             return AcceptDialCredentials({"jane", "", true}, p);
+         },
+         "An empty password can't be remembered !"},
+        {[](Prompts& p) {
+             return AcceptAutolaunchApplication({"/bin/x", "X", 0}, p);
+         },
+         nullptr},
+        {[](Prompts& p) {
+             return AcceptAutolaunchApplication({"", "X", 0}, p);
+         },
+         "Application path or description misssing!"},
+        {[](Prompts& p) {
+             return AcceptAutolaunchApplication({"/bin/x", "", 0}, p);
+         },
+         "Application path or description misssing!"},
+    };
+    for (const auto& c : cases) {
+        test::ScriptedPrompts prompts;
+        EXPECT_EQ(c.check(prompts), c.message == nullptr) << (c.message ? c.message : "accepted");
+        if (c.message != nullptr) {
+            ASSERT_EQ(prompts.shown().size(), 1u);
+            EXPECT_EQ(prompts.shown()[0].text, c.message);
+            EXPECT_EQ(prompts.shown()[0].title, "Error...");
+            EXPECT_EQ(prompts.shown()[0].icon, PromptIcon::Stop);
+        } else {
+            EXPECT_TRUE(prompts.shown().empty());
+        }
+    }
+}
+
+TEST(ConnectionForms, ARedialFieldWithoutANumberReadsAsTen) {
+    const std::pair<const char*, int> cases[] = {{"25", 25}, {"3600", 3600}, {"", 10}, {"abc", 10}};
+    for (const auto& [text, delay] : cases) {
+        EXPECT_EQ(ReadRedialDelay(text), delay) << '"' << text << '"';
+    }
+}
+
+class ConnectionCommandsTest : public ::testing::Test {
 protected:
-    AutolaunchCommandsTest() { commands.InstallInto(tree); }
+    ConnectionCommandsTest() {
+        login.InstallInto(tree);
+        autolaunch.InstallInto(tree);
+        dialer.AddEntry("Office", "jane", "secret", true);
+        store.WriteInt("Office", "Redial after", 25);
+    }
 
     void Seed(const std::vector<AutolaunchApplication>& applications, int count) {
         varnolt::Seed(store.memory, "Office", applications, count);
+        store.writes.clear();
     }
     // Slots 1 to n as stored, missing values as their defaults.
     std::vector<AutolaunchApplication> Slots(int n) const {
@@ -59,11 +134,61 @@ protected:
         return slots;
     }
     int Count() const { return store.memory.ReadInt("Office", "Autolaunch", -99); }
+    // What the service holds for an entry: user, password, whether stored.
+    std::string Credentials(const std::string& entry) {
+        RasDialParams params;
+        bool stored = false;
+        dialer.GetEntryDialParams(entry, params, stored);
+        return params.userName + "/" + params.password + (stored ? " stored" : " not stored");
+    }
 
-    AutolaunchCommands commands{store, prompts, dialogs, view};
+    test::RecordingSettingsStore store;
+    test::ScriptedDialer dialer;
+    test::ScriptedPrompts prompts;
+    test::ScriptedDialogs dialogs;
+    test::RecordingTreeView view;
+    test::FixedLocale locale;
+    test::RecordingSheetHost host;
+    PhonebookTreeLogic tree{store, dialer, locale, host, view};
+    LoginSettingsCommand login{store, dialer, dialogs, view};
+    AutolaunchCommands autolaunch{store, prompts, dialogs, view};
 };
 
-TEST_F(AutolaunchCommandsTest, InsertAppendsAfterTheLastShownApplicationInOneTransaction) {
+TEST_F(ConnectionCommandsTest, LoginSettingsAreStoredThenTheLoginItemsShowThem) {
+    dialogs.loginResults.push_back(LoginSettings{"joe", "", 40});
+    tree.RunCommand(kCmdEditLoginSettings, EntryItem("Office", "Login settings"));
+    EXPECT_EQ(dialogs.loginOpened, (std::vector<LoginSettings>{{"jane", "secret", 25}}));
+    EXPECT_EQ(store.ReadInt("Office", "Redial after", 0), 40);
+    // An empty password is stored all the same, yet shown as none.
+    EXPECT_EQ(Credentials("Office"), "joe/ stored");
+    EXPECT_EQ(view.log, (Strings{"child 0: User: joe", "child 1: Password: <no password defined>",
+                                 "child 2: Redial after 40 secs"}));
+
+    // From a child of the login item the siblings change; Cancel changes nothing.
+    view.log.clear();
+    dialogs.loginResults.push_back(LoginSettings{"joe", "pw", 3600});
+    tree.OnDoubleClick(ItemUnder("Office", "Login settings", "User: joe"));
+    EXPECT_EQ(view.log, (Strings{"sibling 0: User: joe", "sibling 1: Password: *****",
+                                 "sibling 2: Redial after 3600 secs"}));
+    store.writes.clear();
+    view.log.clear();
+    tree.OnDoubleClick(ItemUnder("Office", "Login settings", "User: joe"));
+    EXPECT_EQ(Credentials("Office"), "joe/pw stored");
+    EXPECT_TRUE(store.writes.empty());
+    EXPECT_TRUE(view.log.empty());
+}
+
+TEST_F(ConnectionCommandsTest, TheLoginItemsShowWhatTheServiceKeptNotWhatWasTyped) {
+    // Renamed while the dialog is open: the service keeps nothing under the old name.
+    dialogs.whileOpen = [this] { dialer.RenameEntry("Office", "Work"); };
+    dialogs.loginResults.push_back(LoginSettings{"joe", "pw", 40});
+    tree.RunCommand(kCmdEditLoginSettings, EntryItem("Office", "Login settings"));
+    EXPECT_EQ(Credentials("Work"), "jane/secret stored");
+    EXPECT_EQ(view.log, (Strings{"child 0: User: ", "child 1: Password: <no password defined>",
+                                 "child 2: Redial after 40 secs"}));
+}
+
+TEST_F(ConnectionCommandsTest, InsertAppendsAfterTheLastShownApplicationInOneTransaction) {
     const struct {
         int count;
         int stored;
@@ -78,7 +203,7 @@ TEST_F(AutolaunchCommandsTest, InsertAppendsAfterTheLastShownApplicationInOneTra
         dialogs.autolaunchOpened.clear();
         dialogs.autolaunchResults.push_back(AutolaunchApplication{"/usr/bin/mutt", "Mutt", 4});
 
-        tree.OnInsertKey(AutolaunchItem(entry));
+        tree.OnInsertKey(EntryItem(entry, "Autolaunch"));
 
         const std::string section = entry + " Autolaunch #" + std::to_string(c.number);
         EXPECT_EQ(dialogs.autolaunchOpened, (std::vector<AutolaunchApplication>{{"", "", 0}}));
@@ -92,16 +217,15 @@ TEST_F(AutolaunchCommandsTest, InsertAppendsAfterTheLastShownApplicationInOneTra
     // Cancel writes nothing.
     store.writes.clear();
     view.log.clear();
-    tree.RunCommand(kCmdInsertApplication, AutolaunchItem("Office"));
+    tree.RunCommand(kCmdInsertApplication, EntryItem("Office", "Autolaunch"));
     EXPECT_TRUE(store.writes.empty());
     EXPECT_TRUE(view.log.empty());
 }
 
-TEST_F(AutolaunchCommandsTest, EditActsOnTheHighestNumberWithTheItemsDescription) {
+TEST_F(ConnectionCommandsTest, EditActsOnTheHighestNumberWithTheItemsDescription) {
     Seed({{"/a", "Mail", 0}, {"/b", "News", 1}, {"/c", "Mail", 2}}, 3);
-    store.writes.clear();
     dialogs.autolaunchResults.push_back(AutolaunchApplication{"/d", "Post", 5});
-    tree.OnDoubleClick(ApplicationItem("Office", "Mail"));
+    tree.OnDoubleClick(ItemUnder("Office", "Autolaunch", "Mail"));
     EXPECT_EQ(dialogs.autolaunchOpened, (std::vector<AutolaunchApplication>{{"/c", "Mail", 2}}));
     EXPECT_EQ(store.writes, (Strings{"BEGIN", "Office Autolaunch #3|Path='/d'",
                                      "Office Autolaunch #3|Description='Post'",
@@ -112,19 +236,18 @@ TEST_F(AutolaunchCommandsTest, EditActsOnTheHighestNumberWithTheItemsDescription
     // Cancelled, or no application of that description: nothing changes.
     store.writes.clear();
     view.log.clear();
-    tree.RunCommand(kCmdEditApplication, ApplicationItem("Office", "News"));
-    tree.RunCommand(kCmdEditApplication, ApplicationItem("Office", "Gone"));
+    tree.RunCommand(kCmdEditApplication, ItemUnder("Office", "Autolaunch", "News"));
+    tree.RunCommand(kCmdEditApplication, ItemUnder("Office", "Autolaunch", "Gone"));
     EXPECT_EQ(dialogs.autolaunchOpened.size(), 2u);
     EXPECT_TRUE(store.writes.empty());
     EXPECT_TRUE(view.log.empty());
 }
 
-TEST_F(AutolaunchCommandsTest, DeletingTheFirstOfThreeShiftsTheOthersDownInOneTransaction) {
+TEST_F(ConnectionCommandsTest, DeletingTheFirstOfThreeShiftsTheOthersDownInOneTransaction) {
     // The count is hand-edited far beyond the three stored.
     Seed({{"/a", "Mail", 0}, {"/b", "News", 1}, {"/c", "Chat", 2}}, INT_MAX);
-    store.writes.clear();
     prompts.Answer(PromptAnswer::Yes);
-    tree.OnDeleteKey(ApplicationItem("Office", "Mail"));
+    tree.OnDeleteKey(ItemUnder("Office", "Autolaunch", "Mail"));
 
     ASSERT_EQ(prompts.shown().size(), 1u);
     EXPECT_EQ(prompts.shown()[0].text, "Delete application 'Mail' from autolaunch-group ?");
@@ -138,15 +261,14 @@ TEST_F(AutolaunchCommandsTest, DeletingTheFirstOfThreeShiftsTheOthersDownInOneTr
     EXPECT_EQ(view.log, Strings{"delete sibling 0"});
 }
 
-TEST_F(AutolaunchCommandsTest, DeleteAsksFirstAndTakesTheHigherOfTwoAlike) {
+TEST_F(ConnectionCommandsTest, DeleteAsksFirstAndTakesTheHigherOfTwoAlike) {
     Seed({{"/a", "Mail", 0}, {"/b", "News", 1}, {"/c", "Mail", 2}}, 3);
-    store.writes.clear();
     prompts.Answer(PromptAnswer::No);
-    tree.RunCommand(kCmdDeleteApplication, ApplicationItem("Office", "Mail"));
+    tree.RunCommand(kCmdDeleteApplication, ItemUnder("Office", "Autolaunch", "Mail"));
     EXPECT_TRUE(store.writes.empty());
 
     prompts.Answer(PromptAnswer::Yes);
-    tree.RunCommand(kCmdDeleteApplication, ApplicationItem("Office", "Mail"));
+    tree.RunCommand(kCmdDeleteApplication, ItemUnder("Office", "Autolaunch", "Mail"));
     EXPECT_EQ(Slots(3), (std::vector<AutolaunchApplication>{
                             {"/a", "Mail", 0}, {"/b", "News", 1}, kEmptySlot}));
     EXPECT_EQ(view.log, Strings{"delete sibling 2"});
@@ -176,22 +298,6 @@ TEST(Launch, StartsEachUsableApplicationInNumberOrderWithItsModesVerbAndWindow) 
                                               {"/d", ShellVerb::Explore, ShowWindow::Maximized},
                                               {"/e", ShellVerb::Open, ShowWindow::Minimized},
                                               {"/f", ShellVerb::Explore, ShowWindow::Minimized}}));
-}
-
-TEST(AutolaunchForm, NeedsBothPathAndDescription) {
-    const std::pair<AutolaunchApplication, bool> cases[] = {
-        {{"/bin/x", "X", 0}, true}, {{"", "X", 0}, false}, {{"/bin/x", "", 0}, false}};
-    for (const auto& [application, accepted] : cases) {
-        test::ScriptedPrompts prompts;
-        EXPECT_EQ(AcceptAutolaunchApplication(application, prompts), accepted)
-            << testing::PrintToString(application);
-        EXPECT_EQ(prompts.shown().size(), accepted ? 0u : 1u);
-    }
-    test::ScriptedPrompts prompts;
-    AcceptAutolaunchApplication({}, prompts);
-    ASSERT_EQ(prompts.shown().size(), 1u);
-    EXPECT_EQ(prompts.shown()[0].title, "Error...");
-    EXPECT_EQ(prompts.shown()[0].icon, PromptIcon::Stop);
 }
 
 TEST(AutolaunchForm, DescriptionIsTheFileNameWithoutFolderAndLastExtension) {
