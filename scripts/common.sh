@@ -26,12 +26,21 @@ install_packages() {
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# build_tree DIR BUILD_TYPE [extra cmake args...]
-build_tree() {
+# configure_tree DIR BUILD_TYPE [extra cmake args...]
+configure_tree() {
   local dir=$1 type=$2
   shift 2
-  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" >/dev/null
-  cmake --build "$ROOT/$dir"
+  # ccache, when there is one, makes rebuilding the trees cheap; nothing needs it.
+  local launcher=
+  command -v ccache >/dev/null 2>&1 && launcher=ccache
+  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" \
+    -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" "$@" >/dev/null
+}
+
+# build_tree DIR BUILD_TYPE [extra cmake args...]
+build_tree() {
+  configure_tree "$@"
+  cmake --build "$ROOT/$1"
 }
 
 # The tests prove that numbers ignore the locale, so they need a German one.

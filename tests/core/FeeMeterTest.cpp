@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "MeteredCall.h"
 #include "app/LocalTime.h"
+#include "app/NumberText.h"
 #include "holiday/CHolidayDatabase.h"
 #include "tariff/CScaleStore.h"
 
@@ -199,6 +201,20 @@ TEST_F(FeeMeterTest, UnusableCyclesNeverBecomeATimerPeriod) {
     EXPECT_EQ(call.meter.RunningCycleMs(), 60000);
     EXPECT_EQ(OffsetsSeconds(), (std::vector<std::int64_t>{0, 61, 121}));
     EXPECT_EQ(Prices(), (std::vector<float>{0.10f, 0.50f, 0.50f}));  // priced by the period now
+}
+
+TEST_F(FeeMeterTest, AmountsStopAtTheLargestFiniteValue) {
+    constexpr float kLargest = std::numeric_limits<float>::max();
+    SetScale("Own", "Userdefined scale #2");
+    for (const char* price : {"3.4e38", "-3.4e38"}) {
+        SaveUser2({{0, 0, 24, 0, "1", price}}, {});
+        call.store.WriteString("Own", "Total costs", FormatAmount(3e38));
+        call.BeginAt("Own", 2026, 12, 8, 10, 0, 0);
+        call.RunFor(3000);
+        const float limit = price[0] == '-' ? -kLargest : kLargest;
+        EXPECT_EQ(call.meter.CallFee(), limit) << price;
+        EXPECT_EQ(call.meter.EntryTotal(), limit) << price;
+    }
 }
 
 TEST_F(FeeMeterTest, OverlappingPeriodsApplyOnlyTheFirst) {

@@ -3,6 +3,7 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "app/NumberText.h"
@@ -82,6 +83,14 @@ TEST_P(NumberText, FormatsWithAPointAndFixedDigits) {
     EXPECT_EQ(FormatAmount(1234567.891), "1234567.89");
     EXPECT_EQ(FormatAmount(-0.5), "-0.50");
     EXPECT_EQ(FormatAmount(2.675), "2.67");  // the binary value lies below 2.675, as printf says
+    // Never "inf" or "nan"; the largest amount reads back as itself.
+    const std::string largest = FormatAmount(std::numeric_limits<float>::max());
+    EXPECT_EQ(largest, "340282346638528859811704183484516925440.00");
+    EXPECT_EQ(ScanFloat(largest), std::numeric_limits<float>::max());
+    EXPECT_EQ(FormatAmount(HUGE_VAL), largest);
+    EXPECT_EQ(FormatAmount(1e300), largest);
+    EXPECT_EQ(FormatAmount(-HUGE_VAL), "-" + largest);
+    EXPECT_EQ(FormatAmount(std::nan("")), "0.00");
     EXPECT_EQ(FormatTwoDigits(0), "00");
     EXPECT_EQ(FormatTwoDigits(7), "07");
     EXPECT_EQ(FormatTwoDigits(59), "59");

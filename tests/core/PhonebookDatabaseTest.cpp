@@ -193,33 +193,56 @@ TEST_F(PhonebookDatabaseTest, FileIsPrivateAndHandEditedValuesStayInRange) {
     EXPECT_EQ(db.FindEntry("Typed")->connectSeconds, 0);
 }
 
-TEST_F(PhonebookDatabaseTest, AnUnreadableFileIsMovedAsideAndKept) {
-    { PhonebookDatabase(DbPath()).AddEntry(Named("Mine")); }
-    fs::permissions(DbPath(), fs::perms::none);
-    fs::permissions(m_dir.path(), fs::perms::all);
-    const auto original = fs::file_size(DbPath());
+TEST_F(PhonebookDatabaseTest, AReadOnlyPhonebookIsDialedButNeverChanged) {
+    {
+        PhonebookDatabase db(DbPath());
+        ASSERT_EQ(db.AddEntry(Named("Mine")), "");
+        ASSERT_EQ(db.StoreCredentials("Mine", {"anna", "secret", true}),
+                  PhonebookDatabase::StoreResult::Stored);
+    }
+    fs::permissions(DbPath(), fs::perms::owner_read, fs::perm_options::replace);
+    testing::internal::CaptureStderr();
+    {
+        PhonebookDatabase db(DbPath());
+        EXPECT_TRUE(db.IsReadOnly());
+        EXPECT_EQ(db.EntryNames(10), std::vector<std::string>{"Mine"});
+        EXPECT_EQ(db.FindCredentials("Mine")->password, "secret");
+        EXPECT_NE(db.AddEntry(Named("New")), "");
+        EXPECT_EQ(db.StoreCredentials("Mine", {}), PhonebookDatabase::StoreResult::WriteFailed);
+        EXPECT_EQ(db.EntryNames(10), std::vector<std::string>{"Mine"});
+    }
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err, "varnolt: " + DbPath() +
+                       " cannot be written; its entries can be dialed, but changes to the "
+                       "phonebook will not be kept\n");
+    EXPECT_TRUE(MovedAside().empty());
+}
+
+TEST_F(PhonebookDatabaseTest, TwoInstancesSaveEntriesAtOnce) {
+    PhonebookDatabase mine(DbPath());
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        // Root reads any file, so play a user who does not own this one.
-        if (::geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(2);
-        std::freopen("/dev/null", "w", stderr);
-        PhonebookDatabase db(DbPath());
-        const bool ok = db.IsPersistent() && db.EntryNames(10).empty() &&
-                        db.AddEntry(Named("New")).empty() && db.FindEntry("New");
+        PhonebookDatabase other(DbPath());
+        bool ok = true;
+        for (int i = 0; i < 100; ++i) {
+            ok = other.AddEntry(Named("Child " + std::to_string(i))).empty() && ok;
+            ok = other.StoreCredentials("Child " + std::to_string(i), {"c", "p", true}) ==
+                     PhonebookDatabase::StoreResult::Stored &&
+                 ok;
+        }
         _exit(ok ? 0 : 1);
+    }
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_EQ(mine.AddEntry(Named("Parent " + std::to_string(i))), "");
+        EXPECT_EQ(mine.StoreCredentials("Parent " + std::to_string(i), {"p", "p", true}),
+                  PhonebookDatabase::StoreResult::Stored);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    const auto moved = MovedAside();
-    ASSERT_EQ(moved.size(), 1u);
-    EXPECT_EQ(fs::file_size(moved[0]), original);
-    fs::permissions(moved[0], fs::perms::owner_read);
-    EXPECT_EQ(PhonebookDatabase(moved[0].string()).EntryNames(10),
-              std::vector<std::string>{"Mine"});
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other instance failed";
+    EXPECT_EQ(mine.EntryNames(1000).size(), 200u);
+    EXPECT_EQ(mine.FindCredentials("Child 99")->userName, "c");
 }
 
 struct Damage {
@@ -244,7 +267,9 @@ TEST_P(PhonebookRecovery, UnusableFileIsMovedAsideAndThePhonebookStartsEmpty) {
 
     const auto moved = MovedAside();
     ASSERT_EQ(moved.size(), 1u) << err;
-    EXPECT_NE(err.find(moved[0].string()), std::string::npos) << err;
+    EXPECT_NE(err.find(moved[0].string() + ", a new, empty phonebook takes its place"),
+              std::string::npos)
+        << err;
     EXPECT_EQ(fs::file_size(moved[0]), original);
     EXPECT_TRUE(db.IsPersistent());
     EXPECT_TRUE(db.EntryNames(500).empty());

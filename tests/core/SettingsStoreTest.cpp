@@ -388,6 +388,7 @@ TEST_F(SqliteStoreTest, TwoProcessesCountAndAppendInTransactionsWithoutLosingOne
 struct Damage {
     const char* name;
     std::function<void(const std::string& path)> apply;
+    const char* reason;  // as stderr gives it
 };
 
 void PrintTo(const Damage& d, std::ostream* os) {
@@ -398,8 +399,8 @@ class SqliteStoreRecovery : public SqliteStoreTest, public ::testing::WithParamI
 
 TEST_P(SqliteStoreRecovery, UnusableFileIsMovedAsideAndTheStoreStartsOnDefaults) {
     GetParam().apply(DbPath());
-    const bool wasDirectory = fs::is_directory(DbPath());
-    const auto original = wasDirectory ? 0 : fs::file_size(DbPath());
+    const fs::file_type type = fs::symlink_status(DbPath()).type();
+    const auto original = type == fs::file_type::regular ? fs::file_size(DbPath()) : 0;
 
     testing::internal::CaptureStderr();
     SqliteSettingsStore store(DbPath());
@@ -407,13 +408,15 @@ TEST_P(SqliteStoreRecovery, UnusableFileIsMovedAsideAndTheStoreStartsOnDefaults)
 
     auto moved = MovedAside();
     ASSERT_EQ(moved.size(), 1u) << err;
-    // One line that names both paths.
+    // One line that names both paths and the real reason.
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_NE(err.find(DbPath()), std::string::npos) << err;
-    EXPECT_NE(err.find(moved[0].string()), std::string::npos) << err;
+    EXPECT_NE(err.find(DbPath() + " " + GetParam().reason + "; moved aside to " +
+                       moved[0].string() + ", the settings start from their defaults"),
+              std::string::npos)
+        << err;
     // The user's data is kept, untouched.
-    EXPECT_EQ(fs::is_directory(moved[0]), wasDirectory);
-    if (!wasDirectory) {
+    EXPECT_EQ(fs::symlink_status(moved[0]).type(), type);
+    if (type == fs::file_type::regular) {
         EXPECT_EQ(fs::file_size(moved[0]), original);
     }
     // A fresh, working store in its place.
@@ -424,9 +427,13 @@ TEST_P(SqliteStoreRecovery, UnusableFileIsMovedAsideAndTheStoreStartsOnDefaults)
 }
 
 void WriteGarbage(const std::string& path) {
-    std::ofstream out(path, std::ios::binary);
-    for (int i = 0; i < 8192; ++i)
-        out.put(static_cast<char>((i * 7919) % 251));
+    {
+        std::ofstream out(path, std::ios::binary);
+        for (int i = 0; i < 8192; ++i)
+            out.put(static_cast<char>((i * 7919) % 251));
+    }
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write,
+                    fs::perm_options::replace);
 }
 
 void WriteTruncated(const std::string& path) {
@@ -452,18 +459,32 @@ void WriteForeignDatabase(const std::string& path) {
     sqlite3_exec(db, "CREATE TABLE notes(text); INSERT INTO notes VALUES('mine')", nullptr, nullptr,
                  nullptr);
     sqlite3_close(db);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write,
+                    fs::perm_options::replace);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Damages, SqliteStoreRecovery,
-    ::testing::Values(Damage{"Garbage", WriteGarbage}, Damage{"Truncated", WriteTruncated},
+    ::testing::Values(Damage{"Garbage", WriteGarbage,
+                             "is not a database but a file of another kind"},
+                      Damage{"Truncated", WriteTruncated, "is damaged"},
                       // A sound database of another program, moved aside as it was.
-                      Damage{"ForeignLayout", WriteForeignDatabase},
+                      Damage{"ForeignLayout", WriteForeignDatabase, "holds data of another kind"},
+                      Damage{"Unreadable",
+                             [](const std::string& path) {
+                                 WriteForeignDatabase(path);
+                                 fs::permissions(path, fs::perms::owner_write,
+                                                 fs::perm_options::replace);
+                             },
+                             "cannot be read"},
                       Damage{"Directory",
                              [](const std::string& path) {
                                  fs::create_directory(path);
                                  std::ofstream(path + "/keep.txt") << "mine";
-                             }}),
+                             },
+                             "is a folder"},
+                      Damage{"Fifo", [](const std::string& path) { ::mkfifo(path.c_str(), 0600); },
+                             "is a named pipe (FIFO)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StorePath, EachExecutableNameHasItsOwnStore) {

@@ -235,10 +235,13 @@ TEST_F(CTreePageTest, TreeShowsEverythingWithOnlyTheRootExpanded) {
 
     // Every item has its role's picture.
     const QImage root = tree->topLevelItem(0)->icon(0).pixmap(16, 16).toImage();
-    const QImage phonebook = Item({"Varnolt", "Phonebook"})->icon(0).pixmap(16, 16).toImage();
+    QTreeWidgetItem* phonebook = Item({"Varnolt", "Phonebook"});
+    QTreeWidgetItem* member = Item({"Varnolt", "Provider", "City Net", "Home"});
+    ASSERT_TRUE(phonebook != nullptr && member != nullptr);
     EXPECT_EQ(root, CTreePage::RoleIcon(ImageRole::Program).pixmap(16, 16).toImage());
-    EXPECT_EQ(phonebook, CTreePage::RoleIcon(ImageRole::Phonebook).pixmap(16, 16).toImage());
-    EXPECT_EQ(Item({"Varnolt", "Provider", "City Net", "Home"})->icon(0).pixmap(16, 16).toImage(),
+    EXPECT_EQ(phonebook->icon(0).pixmap(16, 16).toImage(),
+              CTreePage::RoleIcon(ImageRole::Phonebook).pixmap(16, 16).toImage());
+    EXPECT_EQ(member->icon(0).pixmap(16, 16).toImage(),
               CTreePage::RoleIcon(ImageRole::Entry).pixmap(16, 16).toImage());
 }
 
@@ -246,14 +249,16 @@ TEST_F(CTreePageTest, LongTextsScrollSidewaysInsteadOfBeingCut) {
     const std::string name(120, 'W');
     dialer.AddEntry(name);
     ASSERT_NO_FATAL_FAILURE(Open());
-    Item({"Varnolt", "Phonebook"})->setExpanded(true);
+    QTreeWidgetItem* phonebook = Item({"Varnolt", "Phonebook"});
+    ASSERT_NE(phonebook, nullptr);
+    phonebook->setExpanded(true);
     QApplication::processEvents();
     QTreeWidgetItem* entry = Item({"Varnolt", "Phonebook", name.c_str()});
     const QRect rect = tree->visualItemRect(entry);
     EXPECT_GE(rect.width(), tree->fontMetrics().horizontalAdvance(QString::fromStdString(name)));
     EXPECT_GT(tree->horizontalScrollBar()->maximum(), 0);
     // Short texts still take the whole width, so the highlight spans the view.
-    Item({"Varnolt", "Phonebook"})->setExpanded(false);
+    phonebook->setExpanded(false);
     QApplication::processEvents();
     EXPECT_GE(tree->header()->sectionSize(0), tree->viewport()->width());
 }
@@ -283,7 +288,9 @@ TEST_F(CTreePageTest, ReloadRebuildsFromThePhonebookAndTheStore) {
     EXPECT_NE(Item({"Varnolt", "Overall call-fee indicator", "Costs: 7.20 EUR"}), nullptr);
     EXPECT_TRUE(tree->selectedItems().isEmpty());
     EXPECT_TRUE(tree->topLevelItem(0)->isExpanded());
-    EXPECT_FALSE(Item({"Varnolt", "Phonebook"})->isExpanded());
+    QTreeWidgetItem* phonebook = Item({"Varnolt", "Phonebook"});
+    ASSERT_NE(phonebook, nullptr);
+    EXPECT_FALSE(phonebook->isExpanded());
 }
 
 TEST_F(CTreePageTest, ReloadBeforeSetUpWaitsForIt) {
@@ -293,7 +300,9 @@ TEST_F(CTreePageTest, ReloadBeforeSetUpWaitsForIt) {
     dialer.AddEntry("Mobile");
     early.EnsureInitialised();
     ASSERT_NE(early.Tree(), nullptr);
-    EXPECT_EQ(early.Tree()->topLevelItem(0)->child(1)->childCount(), 3);
+    const QTreeWidgetItem* root = early.Tree()->topLevelItem(0);
+    ASSERT_TRUE(root != nullptr && root->childCount() == 3);
+    EXPECT_EQ(root->child(1)->childCount(), 3);
 }
 
 TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
@@ -341,13 +350,34 @@ TEST_F(CTreePageTest, TheScaleMenuSetsTheEntrysScale) {
     EXPECT_EQ(store.ReadString("Home", "Scale", ""), "Deutsche Telekom Fern");
     // The first child of the call-fee indicator shows the new scale; the rest stays.
     QTreeWidgetItem* fees = Item({"Varnolt", "Phonebook", "Home", "Call-fee indicator"});
-    ASSERT_NE(fees, nullptr);
+    QTreeWidgetItem* officeFees = Item({"Varnolt", "Phonebook", "Office", "Call-fee indicator"});
+    ASSERT_TRUE(fees != nullptr && fees->childCount() == 3);
+    ASSERT_TRUE(officeFees != nullptr && officeFees->childCount() == 3);
     EXPECT_EQ(fees->child(0)->text(0), "Scale: Deutsche Telekom Fern");
     EXPECT_EQ(fees->child(2)->text(0), "Last connect: <unknown>");
-    EXPECT_EQ(Item({"Varnolt", "Phonebook", "Office", "Call-fee indicator"})->child(0)->text(0),
-              "Scale: Deutsche Telekom City");
+    EXPECT_EQ(officeFees->child(0)->text(0), "Scale: Deutsche Telekom City");
     choose.clear();
     EXPECT_NE(MenuOf(fees->child(0)).find("Scale: Deutsche Telekom Fern=1075(x)"),
+              std::string::npos);
+}
+
+TEST_F(CTreePageTest, CommandsNameAnEntryByItsExactBytes) {
+    const std::string name = "B\xfcro \xff";  // hand-edited, not UTF-8
+    dialer.AddEntry(name);
+    ASSERT_NO_FATAL_FAILURE(Open());
+    choose = "&Edit entry...";
+    MenuOf(Item({"Varnolt", "Phonebook", name.c_str()}));
+    choose = "Scale: Deutsche Telekom Fern";
+    MenuOf(Item({"Varnolt", "Phonebook", name.c_str(), "Call-fee indicator", "Costs: 0 EUR"}));
+    EXPECT_EQ(dialer.editDialogNames, std::vector<std::string>{name});
+    EXPECT_EQ(store.ReadString(name, "Scale", ""), "Deutsche Telekom Fern");
+    const std::string shown = QString::fromStdString(name).toStdString();
+    EXPECT_FALSE(store.HasValue(shown, "Scale"));
+    // The menu marks the scale stored under the exact name.
+    choose.clear();
+    EXPECT_NE(MenuOf(Item({"Varnolt", "Phonebook", name.c_str(), "Call-fee indicator",
+                           "Scale: Deutsche Telekom Fern"}))
+                  .find("Fern=1075(x)"),
               std::string::npos);
 }
 
@@ -360,23 +390,28 @@ TEST_F(CTreePageTest, RightClickOnEmptySpaceKeepsTheSelection) {
 
     QTreeWidgetItem* phonebook = Item({"Varnolt", "Phonebook"});
     EXPECT_EQ(MenuOf(phonebook), "&New entry...=1002");
+    menus.clear();
     RightClickAt(below);
     EXPECT_EQ(tree->selectedItems(), QList<QTreeWidgetItem*>{phonebook});
-    EXPECT_EQ(menus.back(), "&New entry...=1002");
+    EXPECT_EQ(menus, std::vector<std::string>{"&New entry...=1002"});
 }
 
 TEST_F(CTreePageTest, NewEntryRebuildsThenReloadsAutoconnect) {
     ASSERT_NO_FATAL_FAILURE(Open());
     int itemsDuringDialog = -1;
     dialer.onCreateEntryDialog = [&] {
-        itemsDuringDialog = Item({"Varnolt", "Phonebook"})->childCount();
+        if (QTreeWidgetItem* phonebook = Item({"Varnolt", "Phonebook"})) {
+            itemsDuringDialog = phonebook->childCount();
+        }
         dialer.AddEntry("Mobile");
     };
     choose = "&New entry...";
     MenuOf(Item({"Varnolt", "Phonebook"}));
     EXPECT_EQ(dialer.createDialogCount, 1);
     EXPECT_EQ(itemsDuringDialog, 2);
-    EXPECT_EQ(Item({"Varnolt", "Phonebook"})->childCount(), 3);
+    QTreeWidgetItem* phonebook = Item({"Varnolt", "Phonebook"});
+    ASSERT_NE(phonebook, nullptr);
+    EXPECT_EQ(phonebook->childCount(), 3);
     EXPECT_NE(Item({"Varnolt", "Phonebook", "Mobile", "Login settings", "Redial after 10 secs"}),
               nullptr);
     EXPECT_EQ(host.sent, (std::vector<Sent>{{WM_RELOAD_AUTOCONNECT, 0}}));
@@ -399,7 +434,9 @@ TEST_F(CTreePageTest, EditEntryLeavesTheTreeAlone) {
     EXPECT_EQ(Item({"Varnolt", "Phonebook", "Office"}), office);  // same item, old name
     EXPECT_TRUE(host.sent.empty());
     page->OnReloadPhonebook();
-    EXPECT_EQ(Item({"Varnolt", "Phonebook"})->child(0)->text(0), "Work");
+    QTreeWidgetItem* phonebook = Item({"Varnolt", "Phonebook"});
+    ASSERT_TRUE(phonebook != nullptr && phonebook->childCount() > 0);
+    EXPECT_EQ(phonebook->child(0)->text(0), "Work");
 }
 
 TEST_F(CTreePageTest, GreyedItemsRunNothingUntilTheirHandlerArrives) {
@@ -483,8 +520,8 @@ TEST_F(CTreePageTest, DialFollowsTheSelection) {
     EXPECT_EQ(dialed, (std::vector<std::string>{"Office", "City Net"}));
     // The entry menu now offers dialing as well.
     choose = "&Dial entry";
-    MenuOf(Item({"Varnolt", "Phonebook", "Home"}));
-    EXPECT_EQ(menus.back(), "&Dial entry=1005, -, &Edit entry...=1003");
+    EXPECT_EQ(MenuOf(Item({"Varnolt", "Phonebook", "Home"})),
+              "&Dial entry=1005, -, &Edit entry...=1003");
     EXPECT_EQ(dialed.back(), "Home");
 }
 

@@ -1,10 +1,12 @@
 #include "NumberText.h"
 
 #include <locale.h>
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace varnolt {
 namespace {
@@ -105,9 +107,17 @@ bool ScanLeadingInt(std::string_view text, int& value) {
 }
 
 std::string FormatAmount(double amount) {
-    char buf[512];
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    amount = std::isnan(amount) ? 0.0 : std::clamp(amount, -kLargest, kLargest);
+    char buf[64];
     auto result = std::to_chars(buf, buf + sizeof buf, amount, std::chars_format::fixed, 2);
     return std::string(buf, result.ptr);
+}
+
+float AddAmounts(float total, float amount) {
+    constexpr float kLargest = std::numeric_limits<float>::max();
+    const float sum = total + amount;
+    return std::isnan(sum) ? 0.0f : std::clamp(sum, -kLargest, kLargest);
 }
 
 std::string FormatTwoDigits(int value) {

@@ -25,8 +25,13 @@ std::optional<float> ScanWholeFloat(std::string_view text);
 // Values beyond the int range are clamped to it.
 bool ScanLeadingInt(std::string_view text, int& value);
 
-// "%.2f": two decimals, a point, no grouping.
+// "%.2f": two decimals, a point, no grouping. Amounts are single precision,
+// so no total is ever written as "inf" or "nan": beyond the largest finite
+// single-precision value an amount shows as that value, and not-a-number as 0.
 std::string FormatAmount(double amount);
+// total + amount, stopping at the largest finite single-precision value (of
+// either sign) instead of overflowing to infinity.
+float AddAmounts(float total, float amount);
 // "%.2i": at least two digits, zero-padded.
 std::string FormatTwoDigits(int value);
 // "%i": plain decimal.

@@ -31,6 +31,8 @@ enum class RootChild { None, OverallIndicator, Phonebook, Provider };
 
 // An item as classification sees it: its text, the texts of up to three
 // ancestors (absent above the root) and its identity among the root's children.
+// Texts are the exact bytes of the tree's items, so commands name the entry
+// exactly as the service does.
 struct TreeItemContext {
     std::string text;
     std::optional<std::string> parent;

@@ -28,6 +28,8 @@ constexpr int kImageRoleCount = static_cast<int>(ImageRole::Provider) + 1;
 // One item of the Phonebook tree as plain data. Items carry nothing but their
 // text and picture: other code finds them by text and position.
 struct TreeNode {
+    // The exact bytes the service or the store gave (an entry name need not be
+    // valid UTF-8). A page shows them as best it can and hands these bytes back.
     std::string text;
     ImageRole image = ImageRole::Program;
     std::vector<TreeNode> children;

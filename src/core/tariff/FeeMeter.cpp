@@ -165,8 +165,8 @@ void FeeMeter::Charge(float unitPrice) {
         m_callFee = 0.0f;
         m_entryTotal = 0.0f;
     } else {
-        m_callFee += unitPrice;
-        m_entryTotal += unitPrice;
+        m_callFee = AddAmounts(m_callFee, unitPrice);
+        m_entryTotal = AddAmounts(m_entryTotal, unitPrice);
     }
     if (m_chargeListener) {
         m_chargeListener(unitPrice);

@@ -98,10 +98,14 @@ void BindEntry(Statement& st, const PhonebookEntry& entry) {
 PhonebookDatabase::PhonebookDatabase(const std::string& path) {
     std::lock_guard lock(m_mutex);
     PrivateDatabase opened = OpenPrivateDatabase(
-        path, "the phonebook is kept in memory for this run only",
+        path,
+        {"the phonebook is kept in memory for this run only",
+         "a new, empty phonebook takes its place",
+         "its entries can be dialed, but changes to the phonebook will not be kept"},
         [this](sqlite3* db) { return SetUp(db); }, [] {});
     m_db = opened.db;
     m_persistent = opened.persistent;
+    m_readOnly = opened.readOnly;
 }
 
 PhonebookDatabase::~PhonebookDatabase() {

@@ -27,8 +27,9 @@ struct StoredCredentials {
 // Every call reads the file afresh, so entries another process adds appear.
 class PhonebookDatabase {
 public:
-    // Opens or creates the database (mode 0600). An unreadable or corrupt file
-    // is moved aside and the phonebook starts empty. Never throws.
+    // Opens or creates the database (mode 0600), by the rules of
+    // OpenPrivateDatabase: a damaged file is moved aside and the phonebook
+    // starts empty; a read-only one is read. Never throws.
     explicit PhonebookDatabase(const std::string& path);
     ~PhonebookDatabase();
 
@@ -36,6 +37,8 @@ public:
     PhonebookDatabase& operator=(const PhonebookDatabase&) = delete;
 
     bool IsPersistent() const { return m_persistent; }
+    // Read from a file that cannot be written: every change fails with a message.
+    bool IsReadOnly() const { return m_readOnly; }
 
     // Entry names in creation order, at most limit of them.
     std::vector<std::string> EntryNames(std::size_t limit) const;
@@ -65,6 +68,7 @@ private:
     mutable std::mutex m_mutex;
     sqlite3* m_db = nullptr;
     bool m_persistent = false;
+    bool m_readOnly = false;
 };
 
 }  // namespace varnolt

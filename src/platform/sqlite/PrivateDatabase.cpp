@@ -1,29 +1,44 @@
 #include "PrivateDatabase.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sqlite3.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace varnolt {
 namespace {
 
-// Creates the file with mode 0600 before SQLite sees it, so the database (and
-// the -wal and -shm files SQLite derives from its mode) is never world-readable.
-bool EnsurePrivateFile(const std::string& path) {
-    int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-        ::close(fd);
-        return true;
-    }
-    return errno == EEXIST;
+namespace fs = std::filesystem;
+
+constexpr mode_t kFileMode = 0600;
+constexpr mode_t kFolderMode = 0700;
+constexpr int kBusyTimeoutMs = 5000;
+
+void Say(const std::string& line) {
+    std::cerr << "varnolt: " + line + "\n";
+}
+
+std::string ErrorText(int error) {
+    return std::error_code(error, std::generic_category()).message();
+}
+
+bool Exec(sqlite3* db, const char* sql) {
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 std::string Timestamp() {
@@ -35,111 +50,495 @@ std::string Timestamp() {
     return buf;
 }
 
-bool Exec(sqlite3* db, const char* sql) {
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-}
+// What stands at a path, as far as trusting it goes.
+enum class Kind { Missing, File, Folder, Pipe, Device, Socket, DanglingLink, Unknown };
 
-bool OpenFile(const std::string& path, sqlite3*& db) {
-    if (std::filesystem::is_directory(path) || !EnsurePrivateFile(path)) {
-        return false;
+struct Found {
+    Kind kind = Kind::Missing;
+    struct stat st {};  // of what a link leads to
+    bool ours = true;   // the entry, and what a link leads to, belong to the user
+    int error = 0;      // why it could not be looked at
+};
+
+Found Look(const std::string& path) {
+    Found found;
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0) {
+        found.error = errno;
+        found.kind = errno == ENOENT ? Kind::Missing : Kind::Unknown;
+        return found;
     }
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-        return false;
+    found.st = link;
+    found.ours = link.st_uid == ::geteuid();
+    if (S_ISLNK(link.st_mode)) {
+        if (::stat(path.c_str(), &found.st) != 0) {
+            found.kind = Kind::DanglingLink;
+            return found;
+        }
+        found.ours = found.ours && found.st.st_uid == ::geteuid();
     }
-    sqlite3_busy_timeout(db, 5000);
-    sqlite3_stmt* check = nullptr;
-    bool healthy =
-        sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK &&
-        sqlite3_step(check) == SQLITE_ROW &&
-        std::strcmp(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok") == 0;
-    sqlite3_finalize(check);
-    return healthy;
-}
-
-// The journal mode is switched only once setUp has found the file to be ours:
-// another program's database is moved aside exactly as it was.
-bool OpenAndSetUp(const std::string& path, sqlite3*& db,
-                  const std::function<bool(sqlite3*)>& setUp) {
-    // Durable against a killed process once a write returns; only a power
-    // failure can lose the last writes, which keeps a write in microseconds.
-    return OpenFile(path, db) && setUp(db) && Exec(db, "PRAGMA journal_mode=WAL") &&
-           Exec(db, "PRAGMA synchronous=NORMAL");
-}
-
-void CloseFile(sqlite3*& db, const std::function<void()>& tearDown) {
-    tearDown();
-    if (db != nullptr) {
-        sqlite3_close_v2(db);
-        db = nullptr;
+    switch (found.st.st_mode & S_IFMT) {
+        case S_IFREG:
+            found.kind = Kind::File;
+            break;
+        case S_IFDIR:
+            found.kind = Kind::Folder;
+            break;
+        case S_IFIFO:
+            found.kind = Kind::Pipe;
+            break;
+        case S_IFCHR:
+        case S_IFBLK:
+            found.kind = Kind::Device;
+            break;
+        case S_IFSOCK:
+            found.kind = Kind::Socket;
+            break;
+        default:
+            found.kind = Kind::Unknown;
+            break;
     }
+    return found;
 }
 
-// Troubles that say nothing about the file itself; moving it aside for them
-// would throw away a healthy database (and another process's later writes).
-bool IsPassingTrouble(int extendedCode) {
+// Why something that is no database file stands at the path; empty for a file.
+std::string KindReason(Kind kind) {
+    switch (kind) {
+        case Kind::Folder:
+            return "is a folder";
+        case Kind::Pipe:
+            return "is a named pipe (FIFO)";
+        case Kind::Device:
+            return "is a device";
+        case Kind::Socket:
+            return "is a socket";
+        case Kind::DanglingLink:
+            return "is a link that leads nowhere";
+        case Kind::Missing:
+        case Kind::File:
+        case Kind::Unknown:
+            break;
+    }
+    return {};
+}
+
+// Judged by the owner's bits as well as by access(), so that root, whom
+// access() lets write anything, still treats a file made read-only as such.
+bool OwnerMay(const Found& found, mode_t ownerBit, int how, const std::string& path) {
+    return (found.st.st_mode & ownerBit) != 0 &&
+           ::faccessat(AT_FDCWD, path.c_str(), how, AT_EACCESS) == 0;
+}
+
+// Why an SQLite code condemns the file itself; none for a passing trouble
+// (busy past the timeout, a full disk, no memory, no permission), which says
+// nothing about the file: moving it aside would throw a healthy database away.
+std::optional<std::string> DamageReason(int extendedCode) {
     if (extendedCode == SQLITE_IOERR_SHORT_READ) {
-        return false;  // a truncated file
+        return "is damaged (cut short)";
     }
     switch (extendedCode & 0xFF) {
+        case SQLITE_CORRUPT:
+            return "is damaged";
+        case SQLITE_NOTADB:
+            return "is not a database but a file of another kind";
         case SQLITE_BUSY:
         case SQLITE_LOCKED:
         case SQLITE_NOMEM:
         case SQLITE_FULL:
         case SQLITE_IOERR:
         case SQLITE_INTERRUPT:
-            return true;
+        case SQLITE_READONLY:
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+        case SQLITE_NOLFS:
+        case SQLITE_PROTOCOL:
+            return std::nullopt;
         default:
-            return false;
+            return "holds data of another kind";
+    }
+}
+
+// A file name as an SQLite URI that opens it immutable: on a read-only medium
+// without a -shm file, the only way to read a WAL database.
+std::string ImmutableUri(const std::string& path) {
+    static const char* const kHex = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0 || std::strchr("/-._~", c) != nullptr) {
+            uri += c;
+        } else {
+            uri.append({'%', kHex[byte >> 4], kHex[byte & 0xF]});
+        }
+    }
+    return uri + "?immutable=1";
+}
+
+// Switching to WAL needs every other connection out of the way, and SQLite
+// reports busy at once instead of waiting (two first starts at one moment):
+// retry for a while. A database left in its rollback journal still works,
+// only slower, and the next start switches it.
+void SwitchToWal(sqlite3* db) {
+    for (int tries = 0; tries < 100; ++tries) {
+        if (Exec(db, "PRAGMA journal_mode=WAL") || (sqlite3_errcode(db) & 0xFF) != SQLITE_BUSY) {
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10 + ::getpid() % 10));
+    }
+}
+
+enum class Check { Healthy, Damaged, Failed };
+
+Check QuickCheck(sqlite3* db) {
+    sqlite3_stmt* check = nullptr;
+    Check result = Check::Failed;
+    if (sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK &&
+        sqlite3_step(check) == SQLITE_ROW) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(check, 0));
+        result = text != nullptr && std::strcmp(text, "ok") == 0 ? Check::Healthy : Check::Damaged;
+    }
+    sqlite3_finalize(check);
+    return result;
+}
+
+// One opening of one database, with what it has to say on stderr.
+class Opener {
+public:
+    Opener(const std::string& path, const DatabaseNotes& notes,
+           const std::function<bool(sqlite3*)>& setUp, const std::function<void()>& tearDown)
+        : m_path(path), m_notes(notes), m_setUp(setUp), m_tearDown(tearDown) {}
+
+    PrivateDatabase Open();
+
+private:
+    // The outcome of trying the file: a reason when the file itself is bad.
+    struct Attempt {
+        bool ok = false;
+        std::optional<std::string> damage;
+        std::string error;
+    };
+
+    bool Trusted();
+    void Narrow(const std::string& path, const Found& found, mode_t allowed);
+    bool Create();
+    PrivateDatabase Use(const Found& file);
+    Attempt Try(bool readOnly, bool immutable);
+    PrivateDatabase MoveAsideAndStartAfresh(const std::string& reason);
+    void Close();
+    PrivateDatabase InMemory();
+
+    const std::string& m_path;
+    const DatabaseNotes& m_notes;
+    const std::function<bool(sqlite3*)>& m_setUp;
+    const std::function<void()>& m_tearDown;
+    sqlite3* m_db = nullptr;
+    bool m_folderWritable = false;
+    std::vector<std::string> m_narrowed;
+};
+
+PrivateDatabase Opener::Open() {
+    if (m_path.empty()) {
+        Say("no home folder is known (HOME is unset and the user database names none), so "
+            "nothing is kept on disk: " +
+            m_notes.inMemory);
+        return InMemory();
+    }
+    if (!Trusted()) {
+        return InMemory();
+    }
+    Found file = Look(m_path);
+    if (file.kind == Kind::Missing) {
+        if (!Create()) {
+            return InMemory();
+        }
+        file = Look(m_path);
+    }
+    if (file.kind == Kind::Unknown) {
+        Say(m_path + " cannot be looked at (" + ErrorText(file.error) +
+            "); it is left as it is and " + m_notes.inMemory);
+        return InMemory();
+    }
+    if (file.kind != Kind::File) {
+        return MoveAsideAndStartAfresh(KindReason(file.kind));
+    }
+    if (!OwnerMay(file, S_IRUSR, R_OK, m_path)) {
+        return MoveAsideAndStartAfresh("cannot be read");
+    }
+    return Use(file);
+}
+
+// The folder and the files must be the user's own; what others could reach is
+// narrowed. False, after saying why, when they must not be used at all.
+bool Opener::Trusted() {
+    const std::string folder = fs::path(m_path).parent_path().empty()
+                                   ? std::string(".")
+                                   : fs::path(m_path).parent_path().string();
+    const Found dir = Look(folder);
+    bool trusted = true;
+    if (dir.kind != Kind::Folder) {
+        Say("the folder " + folder + " cannot be used (" +
+            (dir.kind == Kind::Missing || dir.kind == Kind::Unknown ? ErrorText(dir.error)
+                                                                    : "it is not a folder") +
+            "); " + m_notes.inMemory);
+        return false;
+    }
+    if (!dir.ours) {
+        Say("the folder " + folder + " belongs to another user, so it is not used; " +
+            m_notes.inMemory);
+        return false;
+    }
+    Narrow(folder, dir, kFolderMode);
+    m_folderWritable = OwnerMay(dir, S_IWUSR, W_OK | X_OK, folder);
+    for (const std::string& path : {m_path, m_path + "-wal", m_path + "-shm"}) {
+        const Found found = Look(path);
+        if (found.kind == Kind::Missing) {
+            continue;
+        }
+        if (!found.ours) {
+            Say(path + " belongs to another user, so it is not used; " + m_notes.inMemory);
+            trusted = false;
+            break;
+        }
+        if (found.kind == Kind::File) {
+            Narrow(path, found, kFileMode);
+        }
+    }
+    if (!m_narrowed.empty()) {
+        std::string list;
+        for (const std::string& path : m_narrowed) {
+            list += (list.empty() ? "" : ", ") + path;
+        }
+        Say("other users could reach " + list + "; narrowed to the user alone");
+    }
+    return trusted;
+}
+
+// Takes away every permission beyond allowed, keeping the owner's own bits
+// (a read-only file stays read-only).
+void Opener::Narrow(const std::string& path, const Found& found, mode_t allowed) {
+    const mode_t mode = found.st.st_mode & 07777;
+    if ((mode & ~allowed) == 0) {
+        return;
+    }
+    if (::chmod(path.c_str(), mode & allowed) == 0) {
+        m_narrowed.push_back(path);
+    } else {
+        Say("other users can reach " + path + " and it cannot be narrowed (" + ErrorText(errno) +
+            ")");
+    }
+}
+
+// A new file, private before SQLite sees it (the -wal and -shm files take
+// their mode from it).
+bool Opener::Create() {
+    if (!m_folderWritable) {
+        Say("cannot create " + m_path + " (its folder cannot be written); " + m_notes.inMemory);
+        return false;
+    }
+    const int fd =
+        ::open(m_path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, kFileMode);
+    if (fd >= 0) {
+        ::fchmod(fd, kFileMode);  // a umask may have taken the owner's bits
+        ::close(fd);
+        return true;
+    }
+    if (errno == EEXIST) {
+        return true;  // another process created it at the same moment
+    }
+    Say("cannot create " + m_path + " (" + ErrorText(errno) + "); " + m_notes.inMemory);
+    return false;
+}
+
+PrivateDatabase Opener::Use(const Found& file) {
+    const bool readOnly = !OwnerMay(file, S_IWUSR, W_OK, m_path) || !m_folderWritable;
+    // Without a -shm file, a read-only WAL database can be read only as
+    // immutable; that also leaves no files behind. A journal without one
+    // (a crash) is read when the folder lets SQLite create the -shm.
+    const bool immutable = readOnly && Look(m_path + "-shm").kind == Kind::Missing &&
+                           (!m_folderWritable || Look(m_path + "-wal").kind == Kind::Missing);
+    const Attempt attempt = Try(readOnly, immutable);
+    if (attempt.ok) {
+        if (readOnly) {
+            Say(m_path + " cannot be written; " + m_notes.readOnly);
+        }
+        return {m_db, true, readOnly};
+    }
+    if (attempt.damage) {
+        return MoveAsideAndStartAfresh(*attempt.damage);
+    }
+    Say(m_path + " cannot be used now (" + attempt.error + "); it is left as it is and " +
+        m_notes.inMemory);
+    return InMemory();
+}
+
+Opener::Attempt Opener::Try(bool readOnly, bool immutable) {
+    Attempt attempt;
+    const std::string name = immutable ? ImmutableUri(m_path) : m_path;
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
+                      SQLITE_OPEN_NOMUTEX | (immutable ? SQLITE_OPEN_URI : 0);
+    bool ok = sqlite3_open_v2(name.c_str(), &m_db, flags, nullptr) == SQLITE_OK;
+    if (ok) {
+        // Until the file is found healthy, closing it must not fold its
+        // journal into it: a damaged file is moved aside exactly as it was.
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+        const Check check = QuickCheck(m_db);
+        if (check == Check::Damaged) {
+            attempt.damage = "is damaged";
+        }
+        ok = check == Check::Healthy && m_setUp(m_db);
+    }
+    // Durable against a killed process once a write returns; only a power
+    // failure can lose the last writes, which keeps a write in microseconds.
+    // The journal mode changes only once the file has been found to be ours:
+    // another program's database is moved aside exactly as it was.
+    if (ok && !readOnly) {
+        SwitchToWal(m_db);
+        ok = Exec(m_db, "PRAGMA synchronous=NORMAL");
+    }
+    if (ok) {
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+        attempt.ok = true;
+        return attempt;
+    }
+    const int code = m_db != nullptr ? sqlite3_extended_errcode(m_db) : SQLITE_NOMEM;
+    if (!attempt.damage) {
+        attempt.damage = DamageReason(code);
+    }
+    attempt.error = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
+    Close();
+    return attempt;
+}
+
+// Moves the file aside as "<path>.broken-<timestamp>", its -wal and -shm
+// beside it, and starts a fresh one.
+PrivateDatabase Opener::MoveAsideAndStartAfresh(const std::string& reason) {
+    if (!m_folderWritable) {
+        Say(m_path + " " + reason +
+            " and cannot be moved aside (its folder cannot be written); it is left in place and " +
+            m_notes.inMemory);
+        return InMemory();
+    }
+    // Never onto an existing name: two processes recovering the same file in
+    // the same second must not replace each other's moved-aside copy.
+    const std::string stamp = m_path + ".broken-" + Timestamp();
+    std::string target = stamp;
+    int result = 0;
+    for (int n = 2; (result = ::renameat2(AT_FDCWD, m_path.c_str(), AT_FDCWD, target.c_str(),
+                                          RENAME_NOREPLACE)) != 0 &&
+                    errno == EEXIST;
+         ++n) {
+        target = stamp + "-" + std::to_string(n);
+    }
+    if (result != 0) {
+        Say(m_path + " " + reason + " and could not be moved aside (" + ErrorText(errno) +
+            "); it is left in place and " + m_notes.inMemory);
+        return InMemory();
+    }
+    // A journal left behind would be replayed into the fresh database.
+    for (const char* suffix : {"-wal", "-shm"}) {
+        const std::string companion = m_path + suffix;
+        if (Look(companion).kind != Kind::Missing &&
+            ::renameat2(AT_FDCWD, companion.c_str(), AT_FDCWD, (target + suffix).c_str(),
+                        RENAME_NOREPLACE) != 0) {
+            Say(m_path + " " + reason + "; moved aside to " + target + ", but " + companion +
+                " could not follow (" + ErrorText(errno) + "); " + m_notes.inMemory);
+            return InMemory();
+        }
+    }
+    Say(m_path + " " + reason + "; moved aside to " + target + ", " + m_notes.fresh);
+    if (!Create()) {
+        return InMemory();
+    }
+    const Attempt attempt = Try(false, false);
+    if (attempt.ok) {
+        return {m_db, true, false};
+    }
+    Say("a new " + m_path + " cannot be used either (" + attempt.error + "); " + m_notes.inMemory);
+    return InMemory();
+}
+
+void Opener::Close() {
+    m_tearDown();
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+}
+
+PrivateDatabase Opener::InMemory() {
+    if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+            SQLITE_OK ||
+        !m_setUp(m_db)) {
+        Say("cannot create an in-memory database");
+        std::abort();
+    }
+    return {m_db, false, false};
+}
+
+// The number of tables and such in the schema; -1 when it cannot be read.
+int SchemaSize(sqlite3* db) {
+    sqlite3_stmt* st = nullptr;
+    int size = -1;
+    if (sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &st, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW) {
+        size = sqlite3_column_int(st, 0);
+    }
+    sqlite3_finalize(st);
+    return size;
+}
+
+// HOME when it names a folder by an absolute path, else the user database's.
+std::string HomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/') {
+        return home;
+    }
+    const long hint = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(hint > 0 ? static_cast<std::size_t>(hint) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    while (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE) {
+        buffer.resize(buffer.size() * 2);
+    }
+    return found != nullptr && found->pw_dir != nullptr && found->pw_dir[0] == '/' ? found->pw_dir
+                                                                                   : "";
+}
+
+// Creates each missing folder of the path with mode 0700, whatever the umask.
+void CreateFolders(const fs::path& folder) {
+    fs::path partial;
+    for (const fs::path& part : folder) {
+        partial /= part;
+        if (::mkdir(partial.c_str(), kFolderMode) == 0) {
+            ::chmod(partial.c_str(), kFolderMode);  // a umask may have taken the owner's bits
+        } else if (errno != EEXIST) {
+            return;  // opening the file says what is wrong
+        }
     }
 }
 
 }  // namespace
 
-PrivateDatabase OpenPrivateDatabase(const std::string& path, const std::string& inMemoryNote,
+PrivateDatabase OpenPrivateDatabase(const std::string& path, const DatabaseNotes& notes,
                                     const std::function<bool(sqlite3*)>& setUp,
                                     const std::function<void()>& tearDown) {
-    sqlite3* db = nullptr;
-    if (OpenAndSetUp(path, db, setUp)) {
-        return {db, true};
-    }
-    const int code = db != nullptr ? sqlite3_extended_errcode(db) : SQLITE_CANTOPEN;
-    std::string reason = db == nullptr       ? "cannot open"
-                         : code == SQLITE_OK ? "holds data of another kind"
-                                             : sqlite3_errmsg(db);
-    if (std::filesystem::is_directory(path)) {
-        reason = "a directory stands in its place";
-    }
-    CloseFile(db, tearDown);
-    if (IsPassingTrouble(code)) {
-        std::cerr << "varnolt: " << path << " cannot be used now (" << reason
-                  << "); left as it is\n";
-    } else if (MoveAsideDatabase(path, reason) && OpenAndSetUp(path, db, setUp)) {
-        return {db, true};
-    }
-    CloseFile(db, tearDown);
-    std::cerr << "varnolt: " << inMemoryNote << "\n";
-    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
-            SQLITE_OK ||
-        !setUp(db)) {
-        std::cerr << "varnolt: cannot create an in-memory database\n";
-        std::abort();
-    }
-    return {db, false};
+    return Opener(path, notes, setUp, tearDown).Open();
 }
 
 bool CreateSchemaIfNew(sqlite3* db, std::initializer_list<const char*> statements) {
+    const int existing = SchemaSize(db);
+    if (existing != 0) {
+        return existing > 0;
+    }
     if (!Exec(db, "BEGIN IMMEDIATE")) {
         return false;
     }
-    sqlite3_stmt* st = nullptr;
-    bool ok = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &st, nullptr) ==
-                  SQLITE_OK &&
-              sqlite3_step(st) == SQLITE_ROW;
-    const bool empty = ok && sqlite3_column_int(st, 0) == 0;
-    sqlite3_finalize(st);
+    // Another process may have created the tables while this one waited.
+    const int size = SchemaSize(db);
+    bool ok = size >= 0;
     for (const char* sql : statements) {
-        ok = ok && (!empty || Exec(db, sql));
+        ok = ok && (size > 0 || Exec(db, sql));
     }
     if (ok && Exec(db, "COMMIT")) {
         return true;
@@ -148,56 +547,22 @@ bool CreateSchemaIfNew(sqlite3* db, std::initializer_list<const char*> statement
     return false;
 }
 
-std::string ConfigFilePath(const std::string& company, const std::string& fileName) {
-    namespace fs = std::filesystem;
-    fs::path base;
+std::string ConfigFolder(const std::string& company) {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg != nullptr && xdg[0] == '/') {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = fs::path(home != nullptr && home[0] != '\0' ? home : "/tmp") / ".config";
+        return (fs::path(xdg) / company).string();
     }
-    fs::path dir = base / company;
-    std::error_code ec;
-    if (!fs::exists(dir, ec)) {
-        fs::create_directories(dir, ec);
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace, ec);
-    }
-    return (dir / fileName).string();
+    const std::string home = HomeFolder();
+    return home.empty() ? std::string() : (fs::path(home) / ".config" / company).string();
 }
 
-bool MoveAsideDatabase(const std::string& path, const std::string& reason) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    // Never onto an existing name: two processes recovering the same file in
-    // the same second must not replace each other's moved-aside copy.
-    const std::string stamp = path + ".broken-" + Timestamp();
-    std::string target = stamp;
-    int result = 0;
-    for (int n = 2; (result = ::renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, target.c_str(),
-                                          RENAME_NOREPLACE)) != 0 &&
-                    errno == EEXIST;
-         ++n) {
-        target = stamp + "-" + std::to_string(n);
+std::string ConfigFilePath(const std::string& company, const std::string& fileName) {
+    const std::string folder = ConfigFolder(company);
+    if (folder.empty()) {
+        return {};
     }
-    if (result != 0) {
-        ec = std::error_code(errno, std::generic_category());
-        std::cerr << "varnolt: " << path << " is unusable (" << reason
-                  << ") and could not be moved aside (" << ec.message()
-                  << "); left in place, running without it\n";
-        return false;
-    }
-    // A stale journal must not be replayed into the fresh database.
-    for (const char* suffix : {"-wal", "-shm"}) {
-        if (fs::exists(path + suffix, ec)) {
-            ::renameat2(AT_FDCWD, (path + suffix).c_str(), AT_FDCWD, (target + suffix).c_str(),
-                        RENAME_NOREPLACE);
-        }
-    }
-    std::cerr << "varnolt: " << path << " is unusable (" << reason << "); moved aside to " << target
-              << ", starting on defaults\n";
-    return true;
+    CreateFolders(folder);
+    return (fs::path(folder) / fileName).string();
 }
 
 }  // namespace varnolt

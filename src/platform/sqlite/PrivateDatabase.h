@@ -12,33 +12,46 @@ namespace varnolt {
 struct PrivateDatabase {
     sqlite3* db = nullptr;
     bool persistent = false;  // false: the file could not be used, this run keeps it in memory
+    bool readOnly = false;    // the file is shown, but writes fail and nothing is kept
+};
+
+// What a database's owner tells the user, completing the lines on stderr.
+struct DatabaseNotes {
+    std::string inMemory;  // "settings are kept in memory for this run only"
+    std::string fresh;     // after moving a file aside: "the settings start from their defaults"
+    std::string readOnly;  // "settings are read from it, but changes will not be kept"
 };
 
 // Opens the database at path and runs setUp on it (schema, prepared statements);
-// setUp returns false when the file does not fit. A file that is damaged, not a
-// database, of another layout or a directory is moved aside, never
-// overwritten, and a fresh one takes its place. A passing trouble (busy past
-// the timeout, a full disk, no memory) leaves the file alone. Either way, when
-// no file can be used the data lives in memory for this run and stderr says
-// so with inMemoryNote. tearDown releases
-// what a failed setUp left behind before its connection is closed. Never throws.
-PrivateDatabase OpenPrivateDatabase(const std::string& path, const std::string& inMemoryNote,
+// setUp returns false when the file does not fit. Only what belongs to the
+// user is trusted: a folder or file (with its -wal and -shm) of another user
+// is neither written nor moved, and a mode open to others is narrowed. A file
+// that can be read but not written is used read-only. A file that is damaged,
+// not a database, of another layout, unreadable, a folder or a special file is
+// moved aside with its -wal and -shm, exactly as it was, and a fresh one takes
+// its place. A passing trouble (busy past the timeout, a full disk, no memory)
+// leaves the file alone. When no file can be used, or path is empty (no home
+// folder), the data lives in memory for this run. Each case is one line on
+// stderr. tearDown releases what a failed setUp left behind before its
+// connection is closed. Never throws.
+PrivateDatabase OpenPrivateDatabase(const std::string& path, const DatabaseNotes& notes,
                                     const std::function<bool(sqlite3*)>& setUp,
                                     const std::function<void()>& tearDown);
 
 // For setUp: creates the tables of a new database, in one transaction so that
 // a second process starting at the same moment never sees half a schema. A
-// database that already has tables is left as it is (a file of another
-// program is never changed, just found not to fit). False when it failed.
+// database that already has tables is left as it is without taking the write
+// lock (a file of another program is never changed, just found not to fit; a
+// read-only or busy store still opens). False when it failed.
 bool CreateSchemaIfNew(sqlite3* db, std::initializer_list<const char*> statements);
 
-// $XDG_CONFIG_HOME/<company>/<file>, falling back to ~/.config; creates the
-// folder (mode 0700) when missing.
-std::string ConfigFilePath(const std::string& company, const std::string& fileName);
+// $XDG_CONFIG_HOME/<company>, else <home>/.config/<company>, the home folder
+// taken from HOME or else from the user database; never a shared temporary
+// folder. Empty when no home folder is known. Creates nothing.
+std::string ConfigFolder(const std::string& company);
 
-// Moves a database that cannot be used aside as "<path>.broken-<timestamp>",
-// together with its -wal and -shm companions, and says so on stderr.
-// Returns false when the move failed.
-bool MoveAsideDatabase(const std::string& path, const std::string& reason);
+// ConfigFolder(company)/fileName, creating each missing folder with mode 0700.
+// Empty when there is no config folder: such data cannot be kept on disk.
+std::string ConfigFilePath(const std::string& company, const std::string& fileName);
 
 }  // namespace varnolt

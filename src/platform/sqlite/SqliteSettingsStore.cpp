@@ -56,7 +56,9 @@ std::string StorePathForExecutable(const std::string& exePath) {
 SqliteSettingsStore::SqliteSettingsStore(const std::string& path) {
     std::lock_guard lock(m_mutex);
     PrivateDatabase opened = OpenPrivateDatabase(
-        path, "settings are kept in memory for this run only",
+        path,
+        {"settings are kept in memory for this run only", "the settings start from their defaults",
+         "settings are read from it, but changes will not be kept"},
         [this](sqlite3* db) {
             m_db = db;
             return Prepare();
@@ -64,6 +66,7 @@ SqliteSettingsStore::SqliteSettingsStore(const std::string& path) {
         [this] { FinalizeStatements(); });
     m_db = opened.db;
     m_persistent = opened.persistent;
+    m_readOnly = opened.readOnly;
 }
 
 SqliteSettingsStore::~SqliteSettingsStore() {

@@ -14,13 +14,15 @@ namespace varnolt {
 
 // The settings store as one SQLite database: one row per value (section, key,
 // kind, value), names compared exactly. WAL journal; every write is its own
-// committed transaction unless a StoreTransaction groups several. A database that cannot be opened
-// or fails its integrity check is moved aside under a timestamped name, never overwritten.
+// committed transaction unless a StoreTransaction groups several. A database
+// that is damaged or of another kind is moved aside under a timestamped name,
+// never overwritten; one that belongs to another user is never touched; a
+// read-only one is read (see OpenPrivateDatabase).
 class SqliteSettingsStore final : public SettingsStore {
 public:
     // Opens or creates the database at path (created mode 0600). Never throws:
-    // when the file cannot be used even after moving it aside, the store runs
-    // in memory and says so on stderr.
+    // when the file cannot be used even after moving it aside, or path is
+    // empty, the store runs in memory and says so on stderr.
     explicit SqliteSettingsStore(const std::string& path);
     ~SqliteSettingsStore() override;
 
@@ -47,6 +49,8 @@ public:
     int HighestSectionNumber(const std::string& sectionPrefix) const override;
 
     bool IsPersistent() const { return m_persistent; }
+    // Read from a file that cannot be written: every write fails.
+    bool IsReadOnly() const { return m_readOnly; }
 
 private:
     void FinalizeStatements();
@@ -72,6 +76,7 @@ private:
     sqlite3_stmt* m_keyNames = nullptr;
     sqlite3_stmt* m_sectionNames = nullptr;
     bool m_persistent = false;
+    bool m_readOnly = false;
     int m_depth = 0;  // open transactions of the thread that holds m_mutex
     bool m_transactionOk = true;
 };

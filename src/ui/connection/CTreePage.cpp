@@ -60,6 +60,20 @@ const char* IconFile(ImageRole role) {
 
 constexpr int kProgressMaximum = 10;
 
+// An item's text as the exact bytes it was built from. The shown text replaces
+// bytes that are not UTF-8 (a hand-edited entry name), so every command reads
+// these instead: its section in the store is named by the exact bytes.
+constexpr int kExactTextRole = Qt::UserRole;
+
+void SetItemText(QTreeWidgetItem* item, const std::string& text) {
+    item->setText(0, QString::fromStdString(text));
+    item->setData(0, kExactTextRole, QByteArray::fromStdString(text));
+}
+
+std::string ExactText(const QTreeWidgetItem* item) {
+    return item->data(0, kExactTextRole).toByteArray().toStdString();
+}
+
 }  // namespace
 
 CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& locale,
@@ -167,7 +181,8 @@ void CTreePage::SetMenuPresenter(MenuPresenter presenter) {
 }
 
 QTreeWidgetItem* CTreePage::MakeItem(const TreeNode& node) const {
-    auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(node.text)});
+    auto* item = new QTreeWidgetItem;
+    SetItemText(item, node.text);
     item->setIcon(0, m_images[static_cast<int>(node.image)]);
     if (!node.children.empty()) {
         QList<QTreeWidgetItem*> children;
@@ -206,7 +221,7 @@ void CTreePage::SetSelectedSiblingText(int position, const std::string& text) {
     QTreeWidgetItem* selected = SelectedItem();
     QTreeWidgetItem* parent = selected != nullptr ? selected->parent() : nullptr;
     if (parent != nullptr && position >= 0 && position < parent->childCount()) {
-        parent->child(position)->setText(0, QString::fromStdString(text));
+        SetItemText(parent->child(position), text);
     }
 }
 
@@ -256,12 +271,12 @@ QTreeWidgetItem* CTreePage::SelectedItem() const {
 
 TreeItemContext CTreePage::ContextOf(const QTreeWidgetItem* item) const {
     TreeItemContext context;
-    context.text = item->text(0).toStdString();
+    context.text = ExactText(item);
     const QTreeWidgetItem* parent = item->parent();
     if (parent == nullptr) {
         return context;
     }
-    context.parent = parent->text(0).toStdString();
+    context.parent = ExactText(parent);
     if (parent == m_tree->topLevelItem(0)) {
         switch (parent->indexOfChild(const_cast<QTreeWidgetItem*>(item))) {
             case 0:
@@ -278,9 +293,9 @@ TreeItemContext CTreePage::ContextOf(const QTreeWidgetItem* item) const {
         }
     }
     if (const QTreeWidgetItem* grandparent = parent->parent()) {
-        context.grandparent = grandparent->text(0).toStdString();
+        context.grandparent = ExactText(grandparent);
         if (const QTreeWidgetItem* greatGrandparent = grandparent->parent()) {
-            context.greatGrandparent = greatGrandparent->text(0).toStdString();
+            context.greatGrandparent = ExactText(greatGrandparent);
         }
     }
     return context;

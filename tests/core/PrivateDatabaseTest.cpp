@@ -1,0 +1,516 @@
+// The rules for the program's private files: where they live, whose they must
+// be, what mode they get, and how a read-only, damaged or busy one is treated.
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <thread>
+
+#include "TempDir.h"
+#include "platform/StoreTransaction.h"
+#include "sqlite/PrivateDatabase.h"
+#include "sqlite/SqliteSettingsStore.h"
+
+namespace varnolt {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScopedEnv;
+using test::TempDir;
+
+std::string Bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+mode_t ModeOf(const fs::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+int Lines(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// Everything in a folder (name, owner, mode, bytes), to prove nothing was touched.
+std::map<std::string, std::string> Snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::directory_iterator(folder)) {
+        struct stat st {};
+        ::lstat(e.path().c_str(), &st);
+        files[e.path().filename().string()] =
+            std::to_string(st.st_uid) + " " + std::to_string(st.st_mode) + " " + Bytes(e.path());
+    }
+    return files;
+}
+
+std::vector<fs::path> MovedAside(const fs::path& folder) {
+    std::vector<fs::path> found;
+    for (const auto& e : fs::directory_iterator(folder)) {
+        const std::string name = e.path().filename().string();
+        if (name.find(".broken-") != std::string::npos && !name.ends_with("-wal") &&
+            !name.ends_with("-shm")) {
+            found.push_back(e.path());
+        }
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+// A store whose writer was killed: its last values are committed frames in
+// the -wal, beside a -shm, as a crash leaves them.
+void WriteAndKill(const std::string& path, const std::string& section, int count) {
+    const pid_t child = fork();
+    if (child == 0) {
+        SqliteSettingsStore store(path);
+        for (int i = 0; i < count; ++i) {
+            store.WriteString(section, std::to_string(i), std::string(100, 'v'));
+        }
+        ::kill(::getpid(), SIGKILL);
+        _exit(3);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+}
+
+// Runs fn in a child process and returns its exit code (fn's result).
+int InChild(const std::function<int()>& fn) {
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(fn());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+uid_t Nobody() {
+    const passwd* nobody = ::getpwnam("nobody");
+    return nobody != nullptr ? nobody->pw_uid : 65534;
+}
+
+// ---------------------------------------------------------------- location
+
+TEST(ConfigLocation, IsTheUsersOwnNeverASharedFolder) {
+    TempDir dir;
+    const std::string xdg = (dir.path() / "xdg").string();
+    const std::string home = (dir.path() / "home").string();
+    const passwd* user = ::getpwuid(::geteuid());
+    ASSERT_NE(user, nullptr);
+    const std::string fromUserDatabase = std::string(user->pw_dir) + "/.config/Kessendral";
+    const struct {
+        const char* xdg;  // nullptr: unset
+        const char* home;
+        std::string expected;
+    } cases[] = {
+        {xdg.c_str(), home.c_str(), xdg + "/Kessendral"},
+        {"relative/xdg", home.c_str(), home + "/.config/Kessendral"},  // ignored, as XDG says
+        {nullptr, home.c_str(), home + "/.config/Kessendral"},
+        {nullptr, nullptr, fromUserDatabase},
+        {"", "", fromUserDatabase},
+        {nullptr, "relative", fromUserDatabase},
+    };
+    for (const auto& c : cases) {
+        ScopedEnv keepXdg("XDG_CONFIG_HOME", "");
+        ScopedEnv keepHome("HOME", "");
+        if (c.xdg == nullptr) {
+            ::unsetenv("XDG_CONFIG_HOME");
+        } else {
+            ::setenv("XDG_CONFIG_HOME", c.xdg, 1);
+        }
+        if (c.home == nullptr) {
+            ::unsetenv("HOME");
+        } else {
+            ::setenv("HOME", c.home, 1);
+        }
+        EXPECT_EQ(ConfigFolder("Kessendral"), c.expected)
+            << (c.xdg ? c.xdg : "-") << " / " << (c.home ? c.home : "-");
+    }
+}
+
+TEST(ConfigLocation, WithoutAHomeFolderNothingIsKeptOnDisk) {
+    constexpr uid_t kUnknownUser = 54321;
+    if (::geteuid() != 0 || ::getpwuid(kUnknownUser) != nullptr) {
+        GTEST_SKIP() << "needs root to become a user the user database does not know";
+    }
+    TempDir dir;
+    const std::string errFile = (dir.path() / "stderr").string();
+    const int result = InChild([&] {
+        if (std::freopen(errFile.c_str(), "w", stderr) == nullptr || ::setgid(kUnknownUser) != 0 ||
+            ::setuid(kUnknownUser) != 0) {
+            return 2;
+        }
+        ::unsetenv("HOME");
+        ::unsetenv("XDG_CONFIG_HOME");
+        const std::string path = StorePathForExecutable("/usr/bin/varnolt");
+        SqliteSettingsStore store(path);
+        return path.empty() && !store.IsPersistent() && store.WriteInt("S", "k", 1) &&
+                       store.ReadInt("S", "k", 0) == 1
+                   ? 0
+                   : 1;
+    });
+    EXPECT_EQ(result, 0);
+    const std::string err = Bytes(errFile);
+    EXPECT_EQ(Lines(err), 1) << err;
+    EXPECT_NE(err.find("no home folder"), std::string::npos) << err;
+    EXPECT_NE(err.find("in memory"), std::string::npos) << err;
+}
+
+TEST(ConfigLocation, EveryFolderItCreatesIsPrivateWhateverTheUmask) {
+    TempDir dir;
+    ScopedEnv xdg("XDG_CONFIG_HOME", (dir.path() / "a" / "b").string());
+    const mode_t old = ::umask(0);
+    const std::string path = StorePathForExecutable("/usr/bin/varnolt");
+    {
+        SqliteSettingsStore store(path);
+        store.WriteInt("S", "k", 1);
+        for (const std::string& file : {path, path + "-wal", path + "-shm"}) {
+            EXPECT_EQ(ModeOf(file), 0600u) << file;
+        }
+    }
+    ::umask(old);
+    for (const fs::path& folder :
+         {dir.path() / "a", dir.path() / "a" / "b", dir.path() / "a" / "b" / "Kessendral"}) {
+        EXPECT_EQ(ModeOf(folder), 0700u) << folder;
+    }
+    // A folder that was there already is the user's own business.
+    EXPECT_EQ(ModeOf(dir.path()), 0700u);
+}
+
+// ---------------------------------------------------------------- ownership and modes
+
+class PrivateFiles : public ::testing::Test {
+protected:
+    PrivateFiles() {
+        fs::create_directory(Folder());
+        ::chmod(Folder().c_str(), 0700);
+    }
+    fs::path Folder() const { return m_dir.path() / "Kessendral"; }
+    std::string DbPath() const { return (Folder() / "varnolt.db").string(); }
+    // Opens the store; returns its stderr.
+    std::string Open(std::unique_ptr<SqliteSettingsStore>& store) const {
+        testing::internal::CaptureStderr();
+        store = std::make_unique<SqliteSettingsStore>(DbPath());
+        return testing::internal::GetCapturedStderr();
+    }
+    TempDir m_dir;
+};
+
+class AnotherUsers : public PrivateFiles, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(AnotherUsers, FolderOrFileIsNeitherUsedNorTouched) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a file to another user";
+    }
+    {
+        SqliteSettingsStore store(DbPath());
+        store.WriteInt("S", "old", 1);
+    }
+    WriteAndKill(DbPath(), "Journal", 10);  // leaves a -wal and a -shm
+    const std::string suffix = GetParam();
+    const fs::path foreign = suffix == "folder" ? Folder() : fs::path(DbPath() + suffix);
+    ASSERT_TRUE(fs::exists(foreign));
+    ASSERT_EQ(::chown(foreign.c_str(), Nobody(), Nobody()), 0);
+    ::chmod(foreign.c_str(), fs::is_directory(foreign) ? 0777 : 0666);  // also open to all
+    const auto before = Snapshot(Folder());
+
+    std::unique_ptr<SqliteSettingsStore> store;
+    const std::string err = Open(store);
+    EXPECT_FALSE(store->IsPersistent());
+    EXPECT_EQ(store->ReadInt("S", "old", 0), 0);
+    EXPECT_TRUE(store->WriteInt("S", "new", 2));
+    store.reset();
+    EXPECT_EQ(Lines(err), 1) << err;
+    EXPECT_NE(err.find(foreign.string() + " belongs to another user"), std::string::npos) << err;
+    EXPECT_EQ(Snapshot(Folder()), before);  // nothing written, moved or narrowed
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, AnotherUsers, ::testing::Values("folder", "", "-wal", "-shm"),
+                         [](const auto& info) {
+                             const std::string name = info.param;
+                             return name.empty() ? std::string("store")
+                                                 : name.substr(name.find_first_not_of('-'));
+                         });
+
+TEST_F(PrivateFiles, WiderModesAreNarrowedOnceAndSaidSo) {
+    {
+        SqliteSettingsStore store(DbPath());
+        store.WriteInt("S", "k", 7);
+    }
+    WriteAndKill(DbPath(), "Journal", 10);
+    ::chmod(Folder().c_str(), 0755);
+    ::chmod(DbPath().c_str(), 0644);
+    ::chmod((DbPath() + "-wal").c_str(), 0666);
+    ::chmod((DbPath() + "-shm").c_str(), 0700);
+
+    std::unique_ptr<SqliteSettingsStore> store;
+    std::string err = Open(store);
+    EXPECT_EQ(Lines(err), 1) << err;
+    for (const std::string& narrowed : {Folder().string(), DbPath(), DbPath() + "-wal"}) {
+        EXPECT_NE(err.find(narrowed), std::string::npos) << err;
+    }
+    EXPECT_EQ(ModeOf(Folder()), 0700u);
+    for (const std::string& file : {DbPath(), DbPath() + "-wal", DbPath() + "-shm"}) {
+        EXPECT_EQ(ModeOf(file), 0600u) << file;
+    }
+    EXPECT_TRUE(store->IsPersistent());
+    EXPECT_EQ(store->ReadInt("S", "k", 0), 7);
+    EXPECT_EQ(store->ReadString("Journal", "9", ""), std::string(100, 'v'));
+    store.reset();
+    EXPECT_EQ(Open(store), "");  // said once
+
+    // Narrowing keeps the owner's own bits: a read-only file stays read-only.
+    store.reset();
+    ::chmod(DbPath().c_str(), 0444);
+    err = Open(store);
+    EXPECT_EQ(ModeOf(DbPath()), 0400u);
+    EXPECT_TRUE(store->IsReadOnly()) << err;
+}
+
+// ---------------------------------------------------------------- read-only
+
+TEST_F(PrivateFiles, AReadOnlyStoreIsReadAndNeverChanged) {
+    const struct {
+        const char* name;
+        mode_t file;
+        mode_t folder;
+    } cases[] = {
+        {"read-only file", 0400, 0700},
+        {"read-only folder (as on a read-only medium)", 0600, 0500},
+        {"both", 0400, 0500},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ::chmod(Folder().c_str(), 0700);
+        fs::remove_all(Folder());
+        fs::create_directory(Folder());
+        ::chmod(Folder().c_str(), 0700);
+        {
+            SqliteSettingsStore store(DbPath());
+            store.WriteInt("S", "k", 7);
+        }
+        ::chmod(DbPath().c_str(), c.file);
+        ::chmod(Folder().c_str(), c.folder);
+        const std::string bytes = Bytes(DbPath());
+
+        std::unique_ptr<SqliteSettingsStore> store;
+        const std::string err = Open(store);
+        EXPECT_EQ(Lines(err), 1) << err;
+        EXPECT_NE(err.find("changes will not be kept"), std::string::npos) << err;
+        EXPECT_TRUE(store->IsPersistent());
+        EXPECT_TRUE(store->IsReadOnly());
+        EXPECT_EQ(store->ReadInt("S", "k", 0), 7);
+        EXPECT_FALSE(store->WriteInt("S", "k", 8));
+        EXPECT_EQ(store->ReadInt("S", "k", 0), 7);
+        store.reset();
+        EXPECT_TRUE(Bytes(DbPath()) == bytes);
+        EXPECT_EQ(ModeOf(DbPath()), c.file);
+        EXPECT_EQ(Snapshot(Folder()).size(), 1u);  // nothing created, nothing moved aside
+    }
+}
+
+TEST_F(PrivateFiles, NoStoreInAReadOnlyFolderIsCreatedNorCalledUnusable) {
+    ::chmod(Folder().c_str(), 0500);
+    std::unique_ptr<SqliteSettingsStore> store;
+    const std::string err = Open(store);
+    EXPECT_FALSE(store->IsPersistent());
+    EXPECT_EQ(Lines(err), 1) << err;
+    EXPECT_NE(err.find("cannot create " + DbPath()), std::string::npos) << err;
+    EXPECT_EQ(err.find("unusable"), std::string::npos) << err;
+    EXPECT_TRUE(fs::is_empty(Folder()));
+    ::chmod(Folder().c_str(), 0700);
+}
+
+// ---------------------------------------------------------------- moving aside
+
+TEST_F(PrivateFiles, ADamagedStoreIsMovedAsideWithItsJournalExactlyAsFound) {
+    {
+        SqliteSettingsStore store(DbPath());
+        StoreTransaction transaction(store);
+        for (int i = 0; i < 2000; ++i) {
+            store.WriteString("Early", std::to_string(i), std::string(100, 'e'));
+        }
+    }
+    WriteAndKill(DbPath(), "Late", 200);
+    ASSERT_GT(fs::file_size(DbPath() + "-wal"), 0u);
+    // Damage a page of the early values, which the journal does not hold.
+    {
+        std::fstream file(DbPath(), std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(static_cast<std::streamoff>(fs::file_size(DbPath()) / 2 / 4096 * 4096));
+        for (int i = 0; i < 4096; ++i) {
+            file.put(static_cast<char>(i * 31));
+        }
+    }
+    const std::string main = Bytes(DbPath());
+    const std::string wal = Bytes(DbPath() + "-wal");
+
+    std::unique_ptr<SqliteSettingsStore> store;
+    const std::string err = Open(store);
+    const auto moved = MovedAside(Folder());
+    ASSERT_EQ(moved.size(), 1u) << err;
+    EXPECT_EQ(Lines(err), 1) << err;
+    EXPECT_NE(err.find(DbPath() + " is damaged; moved aside to " + moved[0].string()),
+              std::string::npos)
+        << err;
+    EXPECT_TRUE(Bytes(moved[0]) == main) << "the main file changed";
+    EXPECT_TRUE(Bytes(moved[0].string() + "-wal") == wal) << "the journal changed";
+    EXPECT_TRUE(store->IsPersistent());
+    EXPECT_EQ(store->ReadString("Late", "1", "none"), "none");
+}
+
+std::string StampIn(std::time_t seconds) {
+    std::tm tm{};
+    localtime_r(&seconds, &tm);
+    char buf[32];
+    std::strftime(buf, sizeof buf, "%Y%m%d-%H%M%S", &tm);
+    return buf;
+}
+
+TEST_F(PrivateFiles, RecoveriesInOneSecondNeverOverwriteAnEarlierCopy) {
+    // Earlier copies under every name the next seconds can give.
+    const std::time_t now = std::time(nullptr);
+    std::vector<std::string> earlier;
+    for (std::time_t t = now; t <= now + 3; ++t) {
+        for (const char* suffix : {"", "-2"}) {
+            earlier.push_back(DbPath() + ".broken-" + StampIn(t) + suffix);
+            std::ofstream(earlier.back()) << "earlier copy";
+        }
+    }
+    for (const char* garbage : {"first garbage", "second garbage"}) {
+        std::ofstream(DbPath()) << garbage;
+        ::chmod(DbPath().c_str(), 0600);
+        std::unique_ptr<SqliteSettingsStore> store;
+        Open(store);
+        EXPECT_TRUE(store->IsPersistent());
+    }
+    std::vector<std::string> contents;
+    for (const fs::path& file : MovedAside(Folder())) {
+        contents.push_back(Bytes(file));
+    }
+    std::sort(contents.begin(), contents.end());
+    std::vector<std::string> expected(earlier.size(), "earlier copy");
+    expected.insert(expected.begin(), {"first garbage", "second garbage"});
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(contents, expected);
+}
+
+// ---------------------------------------------------------------- several processes
+
+// A store holding 7, whose lock another process takes with sql and holds for
+// some seconds; returns that process once it holds the lock.
+pid_t LockedElsewhere(const std::string& path, const char* sql, int seconds) {
+    {
+        SqliteSettingsStore store(path);
+        store.WriteInt("S", "k", 7);
+    }
+    int ready[2];
+    if (::pipe(ready) != 0) {
+        return -1;
+    }
+    const pid_t holder = fork();
+    if (holder == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(path.c_str(), &db);
+        sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+        const char byte = 1;
+        (void)!::write(ready[1], &byte, 1);
+        std::this_thread::sleep_for(std::chrono::seconds(seconds));
+        sqlite3_close(db);
+        _exit(0);
+    }
+    char byte = 0;
+    const bool holds = ::read(ready[0], &byte, 1) == 1;
+    ::close(ready[0]);
+    ::close(ready[1]);
+    return holds ? holder : -1;
+}
+
+TEST_F(PrivateFiles, AStoreWhoseWriteLockIsHeldOpensAtOnceAndWaitsToWrite) {
+    const pid_t holder = LockedElsewhere(DbPath(), "BEGIN IMMEDIATE", 3);
+    ASSERT_GT(holder, 0);
+    const auto start = std::chrono::steady_clock::now();
+    std::unique_ptr<SqliteSettingsStore> store;
+    const std::string err = Open(store);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(err, "");
+    EXPECT_TRUE(store->IsPersistent());
+    EXPECT_EQ(store->ReadInt("S", "k", 0), 7);
+    EXPECT_TRUE(store->WriteInt("S", "k", 8));  // waits for the lock
+    int status = 0;
+    waitpid(holder, &status, 0);
+    EXPECT_TRUE(MovedAside(Folder()).empty());
+    EXPECT_EQ(SqliteSettingsStore(DbPath()).ReadInt("S", "k", 0), 8);
+}
+
+TEST_F(PrivateFiles, AStoreLockedPastTheTimeoutIsLeftInPlaceAndBackOnceFree) {
+    // An exclusive lock keeps even readers out, past the 5 s the store waits.
+    const pid_t holder =
+        LockedElsewhere(DbPath(), "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE", 6);
+    ASSERT_GT(holder, 0);
+    std::unique_ptr<SqliteSettingsStore> store;
+    const std::string err = Open(store);
+    EXPECT_FALSE(store->IsPersistent());
+    EXPECT_EQ(Lines(err), 1) << err;
+    EXPECT_NE(err.find("left as it is"), std::string::npos) << err;
+    int status = 0;
+    waitpid(holder, &status, 0);
+    EXPECT_TRUE(MovedAside(Folder()).empty());
+    EXPECT_EQ(Open(store), "");
+    EXPECT_TRUE(store->IsPersistent());
+    EXPECT_EQ(store->ReadInt("S", "k", 0), 7);
+}
+
+TEST_F(PrivateFiles, TwoFirstStartsAtOneMomentShareOneGoodDatabase) {
+    for (int round = 0; round < 8; ++round) {
+        SCOPED_TRACE(round);
+        const std::string path = (Folder() / ("round" + std::to_string(round) + ".db")).string();
+        int go[2];
+        ASSERT_EQ(::pipe(go), 0);
+        std::vector<pid_t> children;
+        for (int n = 0; n < 2; ++n) {
+            const std::string errFile = path + ".err" + std::to_string(n);
+            const pid_t child = fork();
+            if (child == 0) {
+                ::close(go[1]);
+                char byte = 0;
+                (void)!::read(go[0], &byte, 1);  // returns when the parent closes its end
+                if (std::freopen(errFile.c_str(), "w", stderr) == nullptr) {
+                    _exit(2);
+                }
+                SqliteSettingsStore store(path);
+                const bool ok =
+                    store.IsPersistent() && store.WriteInt("Start", std::to_string(n), n + 1);
+                _exit(ok ? 0 : 1);
+            }
+            children.push_back(child);
+        }
+        ::close(go[0]);
+        ::close(go[1]);
+        for (pid_t child : children) {
+            int status = 0;
+            waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        EXPECT_EQ(Bytes(path + ".err0") + Bytes(path + ".err1"), "");
+        SqliteSettingsStore store(path);
+        EXPECT_EQ(store.ReadInt("Start", "0", 0), 1);
+        EXPECT_EQ(store.ReadInt("Start", "1", 0), 2);
+    }
+    EXPECT_TRUE(MovedAside(Folder()).empty());
+}
+
+}  // namespace
+}  // namespace varnolt
