@@ -61,6 +61,14 @@ void Outline(const QTreeWidgetItem* item, int depth, std::string& out) {
     }
 }
 
+// Fills line edits of a dialog by object name and presses OK.
+void FillAndOk(QDialog& dialog, std::initializer_list<std::pair<const char*, const char*>> fields) {
+    for (const auto& [name, text] : fields) {
+        dialog.findChild<QLineEdit*>(name)->setText(text);
+    }
+    dialog.findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok)->click();
+}
+
 class CTreePageTest : public ::testing::Test {
 protected:
     CTreePageTest() {
@@ -379,6 +387,23 @@ TEST_F(CTreePageTest, CommandsNameAnEntryByItsExactBytes) {
                            "Scale: Deutsche Telekom Fern"}))
                   .find("Fern=1075(x)"),
               std::string::npos);
+
+    // Login settings and autolaunch applications go to the exact name as well.
+    test::WhenModal<CLoginSettingsDlg>(*page, [](CLoginSettingsDlg& dialog) {
+        FillAndOk(dialog, {{"userEdit", "joe"}});
+    });
+    choose = "&Edit login settings...";
+    MenuOf(Item({"Varnolt", "Phonebook", name.c_str(), "Login settings"}));
+    EXPECT_EQ(store.ReadInt(name, "Redial after", 0), 10);
+    test::WhenModal<CAutolaunchDlg>(*page, [](CAutolaunchDlg& dialog) {
+        FillAndOk(dialog, {{"pathEdit", "/bin/true"}, {"descriptionEdit", "True"}});
+    });
+    Press(Item({"Varnolt", "Phonebook", name.c_str(), "Autolaunch"}), Qt::Key_Insert);
+    EXPECT_EQ(store.ReadString(name + " Autolaunch #1", "Description", ""), "True");
+    RasDialParams params;
+    bool stored = false;
+    dialer.GetEntryDialParams(name, params, stored);
+    EXPECT_EQ(params.userName, "joe");
 }
 
 TEST_F(CTreePageTest, RightClickOnEmptySpaceKeepsTheSelection) {
@@ -534,14 +559,6 @@ TEST_F(CTreePageTest, AnEntryNamedLikeAFixedItemIsStillAnEntry) {
               "&Edit login settings...=1016");
     Press(entry, Qt::Key_Insert);  // not the "Phonebook" item
     EXPECT_EQ(dialer.createDialogCount, 0);
-}
-
-// Fills line edits of a dialog by object name and presses OK.
-void FillAndOk(QDialog& dialog, std::initializer_list<std::pair<const char*, const char*>> fields) {
-    for (const auto& [name, text] : fields) {
-        dialog.findChild<QLineEdit*>(name)->setText(text);
-    }
-    dialog.findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok)->click();
 }
 
 TEST_F(CTreePageTest, EditLoginSettingsShowsWhatWasStoredUnderTheLoginItem) {

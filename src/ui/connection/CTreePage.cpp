@@ -228,7 +228,7 @@ void CTreePage::SetSelectedSiblingText(int position, const std::string& text) {
 void CTreePage::SetSelectedChildText(int position, const std::string& text) {
     QTreeWidgetItem* selected = SelectedItem();
     if (selected != nullptr && position >= 0 && position < selected->childCount()) {
-        selected->child(position)->setText(0, QString::fromStdString(text));
+        SetItemText(selected->child(position), text);
     }
 }
 
