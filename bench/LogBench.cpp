@@ -11,7 +11,7 @@
 #include "RecordingSheetHost.h"
 #include "ScriptedDialer.h"
 #include "TempDir.h"
-#include "TreeNodeView.h"
+#include "RecordingTreeView.h"
 #include "app/LocalTime.h"
 #include "connection/PhonebookTreeBuilder.h"
 #include "log/CConnectionLog.h"
@@ -44,7 +44,7 @@ struct LoggedStore {
     test::FixedLocale locale{"DM"};
     test::ScriptedDialer dialer;
     test::RecordingSheetHost host;
-    test::TreeNodeView tree;
+    test::RecordingTreeView tree;
     CConnectionLog log;
     CallAccounting accounting;
 };

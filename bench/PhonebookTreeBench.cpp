@@ -12,6 +12,7 @@
 #include "FixedLocale.h"
 #include "RecordingSheetHost.h"
 #include "ScriptedDialer.h"
+#include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "connection/CTreePage.h"
 #include "connection/PhonebookTreeBuilder.h"
@@ -81,7 +82,9 @@ BENCHMARK(BM_CoreBuild)
 // Rebuild through the page, including the layout and paint that follow.
 void BM_PageRebuild(benchmark::State& state) {
     Phonebook phonebook(static_cast<int>(state.range(0)));
-    CTreePage page(phonebook.m_store, phonebook.m_dialer, phonebook.m_locale, phonebook.m_host);
+    test::ScriptedPrompts prompts;
+    CTreePage page(phonebook.m_store, phonebook.m_dialer, phonebook.m_locale, prompts,
+                   phonebook.m_host);
     page.resize(560, 480);
     page.show();
     QApplication::processEvents();

@@ -34,7 +34,8 @@ int main(int argc, char* argv[]) {
     varnolt::SimulatedService dialer(phonebook, entryDialogs);
 
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
-    sheet.AddPage(varnolt::kPagePhonebook, new varnolt::CTreePage(store, dialer, locale, sheet));
+    sheet.AddPage(varnolt::kPagePhonebook,
+                  new varnolt::CTreePage(store, dialer, locale, prompts, sheet));
     sheet.AddPage(varnolt::kPageScaleManager, new varnolt::CCostPage(store, locale, prompts));
     sheet.AddPage(varnolt::kPageHolidayDatabase, new varnolt::CHoliday(store, clock, prompts));
     sheet.AddPage(varnolt::kPageWindowStyles, new varnolt::CStylePage(store));

@@ -13,7 +13,7 @@
 #include "RecordingSheetHost.h"
 #include "ScriptedDialer.h"
 #include "TempDir.h"
-#include "TreeNodeView.h"
+#include "RecordingTreeView.h"
 #include "app/LocalTime.h"
 #include "log/CConnectionLog.h"
 #include "meter/CallAccounting.h"
@@ -34,7 +34,7 @@ struct Program {
     FixedLocale locale{"DM"};
     ScriptedDialer dialer;
     RecordingSheetHost host;
-    TreeNodeView tree;
+    RecordingTreeView tree;
     CConnectionLog log;
     CallAccounting accounting;
 };

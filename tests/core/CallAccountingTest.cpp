@@ -31,9 +31,9 @@ protected:
     std::string LastConnect(const std::string& section) const {
         return call.store.ReadString(section, "Last connect", "-");
     }
-    std::string Shown() const { return TreeNodeView::Outline(call.tree.tree); }
+    std::string Shown() const { return RecordingTreeView::Outline(call.tree.tree); }
     std::string Rebuilt() {
-        return TreeNodeView::Outline(
+        return RecordingTreeView::Outline(
             PhonebookTreeBuilder(call.dialer, call.store, call.locale).Build());
     }
     // The costs item of an entry (or of the overall indicator for "").

@@ -3,9 +3,9 @@
 #include "FixedLocale.h"
 #include "MemorySettingsStore.h"
 #include "RecordingSheetHost.h"
+#include "RecordingTreeView.h"
 #include "ScriptedDialer.h"
 #include "connection/PhonebookTreeLogic.h"
-#include "connection/PhonebookTreeView.h"
 #include "connection/TreeCommands.h"
 
 namespace varnolt {
@@ -14,28 +14,8 @@ namespace {
 using test::FixedLocale;
 using test::MemorySettingsStore;
 using test::RecordingSheetHost;
+using test::RecordingTreeView;
 using test::ScriptedDialer;
-
-// A view that keeps the last tree and logs what it was asked, in order.
-class FakeView final : public PhonebookTreeView {
-public:
-    void ShowTree(const TreeNode& root) override {
-        tree = root;
-        log.push_back("tree");
-    }
-    void EnableDialButton(bool enable) override { dialEnabled = enable; }
-    void SetSelectedSiblingText(int position, const std::string& text) override {
-        log.push_back("sibling " + std::to_string(position) + ": " + text);
-    }
-    void SetOverallTotals(const std::string&, const std::string&) override {}
-    bool SetEntryTotals(const std::string&, const std::string&, const std::string&) override {
-        return false;
-    }
-
-    TreeNode tree;
-    std::vector<std::string> log;
-    bool dialEnabled = true;
-};
 
 TreeItemContext EntryItem(const std::string& name) {
     TreeItemContext item;
@@ -83,7 +63,7 @@ protected:
     ScriptedDialer dialer;
     FixedLocale locale;
     RecordingSheetHost host;
-    FakeView view;
+    RecordingTreeView view;
     PhonebookTreeLogic logic{store, dialer, locale, host, view};
 };
 

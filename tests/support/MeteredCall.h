@@ -10,7 +10,7 @@
 #include "RecordingSettingsStore.h"
 #include "RecordingSheetHost.h"
 #include "ScriptedDialer.h"
-#include "TreeNodeView.h"
+#include "RecordingTreeView.h"
 #include "log/CConnectionLog.h"
 #include "meter/CallAccounting.h"
 #include "meter/CaptionMeter.h"
@@ -49,7 +49,7 @@ public:
     FixedLocale locale{"DM"};
     ScriptedDialer dialer;
     RecordingSheetHost host;
-    TreeNodeView tree;
+    RecordingTreeView tree;
     Captions captions;
     FeeMeter meter{store, clock, timers};
     CaptionMeter captionMeter{store, locale, meter, timers, captions};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,9 +9,10 @@
 
 namespace varnolt::test {
 
-// Answers message boxes from a script and records every box shown. A box with
-// no scripted answer gets the first button's answer (Ok or Yes) and is counted
-// as unexpected, so tests can assert that nothing surprising was asked.
+// Answers message boxes and file choosers from scripts and records every one
+// shown. A box with no scripted answer gets the first button's answer (Ok or
+// Yes), a chooser without one is cancelled; either is counted as unexpected,
+// so tests can assert that nothing surprising was asked.
 class ScriptedPrompts final : public Prompts {
 public:
     struct Shown {
@@ -34,13 +36,30 @@ public:
         return buttons == PromptButtons::YesNo ? PromptAnswer::Yes : PromptAnswer::Ok;
     }
 
+    // The next file chooser returns `path`, or is cancelled with nullopt.
+    void ChooseFile(std::optional<std::string> path) { m_files.push_back(std::move(path)); }
+
+    std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) override {
+        m_choosers.push_back(request);
+        if (m_files.empty()) {
+            ++m_unscripted;
+            return std::nullopt;
+        }
+        std::optional<std::string> path = m_files.front();
+        m_files.pop_front();
+        return path;
+    }
+
     const std::vector<Shown>& shown() const { return m_shown; }
+    const std::vector<OpenFileRequest>& choosers() const { return m_choosers; }
     int unscripted() const { return m_unscripted; }
-    bool AllAnswersUsed() const { return m_answers.empty(); }
+    bool AllAnswersUsed() const { return m_answers.empty() && m_files.empty(); }
 
 private:
     std::deque<PromptAnswer> m_answers;
+    std::deque<std::optional<std::string>> m_files;
     std::vector<Shown> m_shown;
+    std::vector<OpenFileRequest> m_choosers;
     int m_unscripted = 0;
 };
 

@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
@@ -19,8 +21,13 @@
 #include "MemorySettingsStore.h"
 #include "RecordingSheetHost.h"
 #include "ScriptedDialer.h"
+#include "ScriptedPrompts.h"
+#include "WhenModal.h"
+#include "WidgetLookup.h"
 #include "app/CRASSheet.h"
 #include "app/LocalTime.h"
+#include "connection/CAutolaunchDlg.h"
+#include "connection/CLoginSettingsDlg.h"
 #include "connection/CTreePage.h"
 #include "connection/TreeCommands.h"
 #include "log/CConnectionLog.h"
@@ -33,6 +40,7 @@ using test::FixedLocale;
 using test::MemorySettingsStore;
 using test::RecordingSheetHost;
 using test::ScriptedDialer;
+using test::ScriptedPrompts;
 using Sent = RecordingSheetHost::Sent;
 
 std::string DescribeMenu(const QMenu& menu) {
@@ -60,6 +68,18 @@ void Outline(const QTreeWidgetItem* item, int depth, std::string& out) {
     }
 }
 
+// Fills line edits of a dialog by object name and presses OK.
+void FillAndOk(QDialog& dialog, std::initializer_list<std::pair<const char*, const char*>> fields) {
+    for (const auto& [name, text] : fields) {
+        if (auto* edit = test::Child<QLineEdit>(&dialog, name)) {
+            edit->setText(text);
+        }
+    }
+    if (auto* buttons = test::Child<QDialogButtonBox>(&dialog, "buttons")) {
+        buttons->button(QDialogButtonBox::Ok)->click();
+    }
+}
+
 class CTreePageTest : public ::testing::Test {
 protected:
     CTreePageTest() {
@@ -76,7 +96,7 @@ protected:
     }
 
     void Open() {
-        page = std::make_unique<CTreePage>(store, dialer, locale, host);
+        page = std::make_unique<CTreePage>(store, dialer, locale, prompts, host);
         page->resize(560, 480);
         page->SetMenuPresenter([this](QMenu& menu, const QPoint&) -> QAction* {
             menus.push_back(DescribeMenu(menu));
@@ -161,6 +181,7 @@ protected:
     ScriptedDialer dialer;
     FixedLocale locale{"EUR"};
     RecordingSheetHost host;
+    ScriptedPrompts prompts;
     std::unique_ptr<CTreePage> page;
     QTreeWidget* tree = nullptr;
     std::vector<std::string> menus;
@@ -356,7 +377,7 @@ TEST_F(CTreePageTest, ReloadRebuildsFromThePhonebookAndTheStore) {
 }
 
 TEST_F(CTreePageTest, ReloadBeforeSetUpWaitsForIt) {
-    CTreePage early(store, dialer, locale, host);
+    CTreePage early(store, dialer, locale, prompts, host);
     early.OnReloadPhonebook();
     EXPECT_EQ(early.Tree(), nullptr);
     dialer.AddEntry("Mobile");
@@ -379,12 +400,12 @@ TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
         {{"Varnolt", "Overall call-fee indicator", "Costs: 0 EUR"}, none},
         {{"Varnolt", "Phonebook"}, "&New entry...=1002"},
         {{"Varnolt", "Phonebook", "Office"}, "&Dial entry=1005(off), -, &Edit entry...=1003"},
-        {{"Varnolt", "Phonebook", "Office", "Login settings"}, "&Edit login settings...=1016(off)"},
+        {{"Varnolt", "Phonebook", "Office", "Login settings"}, "&Edit login settings...=1016"},
         {{"Varnolt", "Phonebook", "Office", "Login settings", "Password: *****"},
-         "&Edit login settings...=1016(off)"},
-        {{"Varnolt", "Phonebook", "Office", "Autolaunch"}, "&Insert application...=1006(off)"},
+         "&Edit login settings...=1016"},
+        {{"Varnolt", "Phonebook", "Office", "Autolaunch"}, "&Insert application...=1006"},
         {{"Varnolt", "Phonebook", "Office", "Autolaunch", "Mail"},
-         "&Edit application...=1010(off), -, &Delete application...=1011(off)"},
+         "&Edit application...=1010, -, &Delete application...=1011"},
         {{"Varnolt", "Phonebook", "Office", "Call-fee indicator"}, none},
         {{"Varnolt", "Phonebook", "Home", "Call-fee indicator", "Costs: 0 EUR"},
          "Scale: Deutsche Telekom City=1072, Scale: Deutsche Telekom Region 50=1073, "
@@ -441,6 +462,28 @@ TEST_F(CTreePageTest, CommandsNameAnEntryByItsExactBytes) {
                            "Scale: Deutsche Telekom Fern"}))
                   .find("Fern=1075(x)"),
               std::string::npos);
+
+    // Login settings and autolaunch applications go to the exact name as well.
+    test::WhenModal<CLoginSettingsDlg>(*page, [](CLoginSettingsDlg& dialog) {
+        FillAndOk(dialog, {{"userEdit", "joe"}});
+    });
+    choose = "&Edit login settings...";
+    QTreeWidgetItem* login = Item({"Varnolt", "Phonebook", name.c_str(), "Login settings"});
+    ASSERT_NE(login, nullptr);
+    MenuOf(login);
+    EXPECT_EQ(store.ReadInt(name, "Redial after", 0), 10);
+    ASSERT_EQ(login->childCount(), 3);
+    EXPECT_EQ(login->child(0)->text(0), "User: joe");
+    EXPECT_EQ(login->child(1)->text(0), "Password: <no password defined>");
+    test::WhenModal<CAutolaunchDlg>(*page, [](CAutolaunchDlg& dialog) {
+        FillAndOk(dialog, {{"pathEdit", "/bin/true"}, {"descriptionEdit", "True"}});
+    });
+    Press(Item({"Varnolt", "Phonebook", name.c_str(), "Autolaunch"}), Qt::Key_Insert);
+    EXPECT_EQ(store.ReadString(name + " Autolaunch #1", "Description", ""), "True");
+    RasDialParams params;
+    bool stored = false;
+    dialer.GetEntryDialParams(name, params, stored);
+    EXPECT_EQ(params.userName, "joe");
 }
 
 TEST_F(CTreePageTest, RightClickOnEmptySpaceKeepsTheSelection) {
@@ -503,6 +546,9 @@ TEST_F(CTreePageTest, EditEntryLeavesTheTreeAlone) {
 
 TEST_F(CTreePageTest, GreyedItemsRunNothingUntilTheirHandlerArrives) {
     ASSERT_NO_FATAL_FAILURE(Open());
+    for (int command : {kCmdEditApplication, kCmdDeleteApplication}) {
+        page->InstallCommandHandler(command, nullptr);
+    }
     std::vector<std::string> ran;
     choose = "&Delete application...";
     QTreeWidgetItem* mail = Item({"Varnolt", "Phonebook", "Office", "Autolaunch", "Mail"});
@@ -590,14 +636,41 @@ TEST_F(CTreePageTest, AnEntryNamedLikeAFixedItemIsStillAnEntry) {
     QTreeWidgetItem* entry = Item({"Varnolt", "Phonebook", "Phonebook"});
     EXPECT_EQ(MenuOf(entry), "&Dial entry=1005(off), -, &Edit entry...=1003");
     EXPECT_EQ(MenuOf(Item({"Varnolt", "Phonebook", "Phonebook", "Login settings"})),
-              "&Edit login settings...=1016(off)");
+              "&Edit login settings...=1016");
     Press(entry, Qt::Key_Insert);  // not the "Phonebook" item
     EXPECT_EQ(dialer.createDialogCount, 0);
 }
 
+TEST_F(CTreePageTest, AutolaunchItemsFollowInsertAndDelete) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    QTreeWidgetItem* autolaunch = Item({"Varnolt", "Phonebook", "Office", "Autolaunch"});
+    ASSERT_NE(autolaunch, nullptr);
+    auto children = [autolaunch] {
+        QStringList texts;
+        for (int i = 0; i < autolaunch->childCount(); ++i) {
+            texts << autolaunch->child(i)->text(0);
+        }
+        return texts;
+    };
+
+    test::WhenModal<CAutolaunchDlg>(*page, [](CAutolaunchDlg& dialog) {
+        FillAndOk(dialog, {{"pathEdit", "/usr/bin/mutt"}, {"descriptionEdit", "Mutt"}});
+    });
+    Press(autolaunch, Qt::Key_Insert);
+    ASSERT_EQ(children(), (QStringList{"Mail", "Mutt"}));
+    EXPECT_EQ(store.ReadString("Office Autolaunch #2", "Path", ""), "/usr/bin/mutt");
+
+    prompts.Answer(PromptAnswer::Yes);
+    Press(autolaunch->child(0), Qt::Key_Delete);
+    EXPECT_EQ(children(), (QStringList{"Mutt"}));
+    EXPECT_EQ(store.ReadInt("Office", "Autolaunch", 0), 1);
+    EXPECT_EQ(store.ReadString("Office Autolaunch #1", "Description", ""), "Mutt");
+    EXPECT_EQ(prompts.unscripted(), 0);
+}
+
 TEST_F(CTreePageTest, InTheSheetItIsThePhonebookTabAndSwitchesPages) {
     CRASSheet sheet(false);
-    auto* phonebook = new CTreePage(store, dialer, locale, sheet);
+    auto* phonebook = new CTreePage(store, dialer, locale, prompts, sheet);
     auto* logView = new CSheetPage;
     sheet.AddPage(kPagePhonebook, phonebook);
     sheet.AddPage(kPageLogView, logView);

@@ -63,7 +63,7 @@ TEST(CostPageSheetUi, ADoubleClickOnAnEntrysScaleShowsThePageWithCitySelected) {
     test::FixedLocale locale;
     test::ScriptedPrompts prompts;
     CRASSheet sheet(false);
-    auto* phonebook = new CTreePage(store, dialer, locale, sheet);
+    auto* phonebook = new CTreePage(store, dialer, locale, prompts, sheet);
     auto* scales = new CCostPage(store, locale, prompts);
     sheet.AddPage(kPagePhonebook, phonebook);
     sheet.AddPage(kPageScaleManager, scales);

@@ -1,26 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QMessageBox>
-#include <QTimer>
+#include <QRegularExpression>
+#include <fstream>
 
+#include "TempDir.h"
+#include "WhenModal.h"
+#include "WidgetLookup.h"
 #include "qt/QtPrompts.h"
 
 namespace varnolt {
 namespace {
 
-TEST(QtPrompts, NamesAreShownAsPlainText) {
+TEST(QtPromptsUi, NamesAreShownAsPlainText) {
+    QWidget owner;
     Qt::TextFormat format = Qt::AutoText;
     QString shown;
-    QTimer::singleShot(0, [&] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
-                format = box->textFormat();
-                shown = box->text();
-                box->button(QMessageBox::No)->click();
-            }
-        }
+    test::WhenModal<QMessageBox>(owner, [&](QMessageBox& box) {
+        format = box.textFormat();
+        shown = box.text();
+        box.button(QMessageBox::No)->click();
     });
     QtPrompts prompts;
     EXPECT_EQ(prompts.MessageBox("Delete <b>Bold</b>?", "Delete...", PromptIcon::Question,
@@ -28,6 +30,46 @@ TEST(QtPrompts, NamesAreShownAsPlainText) {
               PromptAnswer::No);
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(shown, "Delete <b>Bold</b>?");
+}
+
+TEST(QtPromptsUi, TheOpenFileChooserShowsTheRequestAndHandsBackThePick) {
+    test::TempDir dir;
+    const std::string picked = (dir.path() / "ring.wav").string();
+    std::ofstream(picked) << "RIFF";
+    QtPrompts prompts;
+    QWidget owner;
+    const OpenFileRequest request{"Select sound file ...",
+                                  {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},
+                                  "*.WAV",
+                                  "WAV"};
+
+    QString title, suffix;
+    QStringList filters, shownTypes;
+    test::WhenModal<QFileDialog>(owner, [&](QFileDialog& dialog) {
+        title = dialog.windowTitle();
+        suffix = dialog.defaultSuffix();
+        filters = dialog.nameFilters();
+        auto* types = test::Child<QComboBox>(&dialog, "fileTypeCombo");
+        for (int i = 0; types != nullptr && i < types->count(); ++i) {
+            shownTypes << types->itemText(i);
+        }
+        dialog.selectFile(QString::fromStdString(picked));
+        static_cast<QDialog&>(dialog).accept();  // as its Open button does
+    });
+    EXPECT_EQ(prompts.ChooseOpenFile(request), picked);
+    EXPECT_EQ(title, "Select sound file ...");
+    EXPECT_EQ(suffix, "WAV");
+    EXPECT_EQ(shownTypes, (QStringList{"Wave files (*.WAV)", "All files"}));
+    // "*.WAV" matches in either case, on a file system that tells them apart.
+    ASSERT_EQ(filters.size(), 2);
+    const QString pattern = filters[0].mid(filters[0].lastIndexOf('(') + 1).chopped(1);
+    const auto wave = QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive);
+    for (const char* name : {"ring.wav", "RING.WAV", "Ring.Wav"}) {
+        EXPECT_TRUE(wave.match(name).hasMatch()) << pattern.toStdString() << " " << name;
+    }
+
+    test::WhenModal<QFileDialog>(owner, [](QFileDialog& dialog) { dialog.reject(); });
+    EXPECT_EQ(prompts.ChooseOpenFile(request), std::nullopt);
 }
 
 }  // namespace

@@ -37,6 +37,16 @@ TotalsTexts ReadTotalsTexts(const SettingsStore& store, const std::string& secti
             LastConnectItemText(store.ReadString(section, kLastConnectKey, kUnknownTotal))};
 }
 
+std::array<std::string, 3> LoginItemTexts(RemoteAccess& dialer, const SettingsStore& store,
+                                          const std::string& entryName) {
+    RasDialParams params;
+    bool passwordStored = false;
+    dialer.GetEntryDialParams(entryName, params, passwordStored);
+    return {UserItemText(params.userName),
+            PasswordItemText(passwordStored && !params.password.empty()),
+            RedialItemText(store.ReadInt(entryName, "Redial after", 10))};
+}
+
 TreeNode PhonebookTreeBuilder::Build() const {
     TreeNode root{std::string(kRootText), ImageRole::Program, {}};
 
@@ -62,17 +72,14 @@ TreeNode PhonebookTreeBuilder::Build() const {
 
 void PhonebookTreeBuilder::AddEntry(TreeNode& phonebook, const std::string& name,
                                     const std::string& symbol) const {
-    RasDialParams params;
-    bool passwordStored = false;
-    m_dialer.GetEntryDialParams(name, params, passwordStored);
-
     TreeNode& entry = phonebook.Add(name, ImageRole::Entry);
     entry.children.reserve(3);
 
     TreeNode& login = entry.Add(std::string(kLoginSettingsText), ImageRole::LoginSettings);
-    login.Add(UserItemText(params.userName), ImageRole::User);
-    login.Add(PasswordItemText(passwordStored && !params.password.empty()), ImageRole::Password);
-    login.Add(RedialItemText(m_store.ReadInt(name, "Redial after", 10)), ImageRole::Redial);
+    std::array<std::string, 3> loginTexts = LoginItemTexts(m_dialer, m_store, name);
+    login.Add(std::move(loginTexts[0]), ImageRole::User);
+    login.Add(std::move(loginTexts[1]), ImageRole::Password);
+    login.Add(std::move(loginTexts[2]), ImageRole::Redial);
 
     TreeNode& autolaunch = entry.Add(std::string(kAutolaunchText), ImageRole::Autolaunch);
     const std::vector<std::string> applications = ReadTextList(

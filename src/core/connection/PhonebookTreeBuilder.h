@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "connection/TreeNode.h"
@@ -17,6 +18,10 @@ struct TotalsTexts {
 };
 TotalsTexts ReadTotalsTexts(const SettingsStore& store, const std::string& section,
                             const std::string& currencySymbol);
+// The texts of an entry's user, password and redial items, from what the
+// service and the store hold now.
+std::array<std::string, 3> LoginItemTexts(RemoteAccess& dialer, const SettingsStore& store,
+                                          const std::string& entryName);
 
 // Builds the Phonebook tree from the remote-access phonebook and the settings
 // store: the root with the overall indicator, "Phonebook" with every entry and

@@ -22,6 +22,12 @@ public:
     // of that name; false, changing nothing, when the tree has no such entry.
     virtual bool SetEntryTotals(const std::string& entryName, const std::string& costs,
                                 const std::string& lastConnect) = 0;
+    // Rewrites the text of the selected item's child at `position`.
+    virtual void SetSelectedChildText(int position, const std::string& text) = 0;
+    // Adds a child after the selected item's last one.
+    virtual void AddSelectedChild(const std::string& text, ImageRole image) = 0;
+    // Deletes the child at `position` of the selected item's parent.
+    virtual void DeleteSelectedSibling(int position) = 0;
 };
 
 }  // namespace varnolt

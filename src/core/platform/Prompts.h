@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace varnolt {
 
@@ -8,12 +10,37 @@ enum class PromptIcon { None, Stop, Question, Exclamation, Information };
 enum class PromptButtons { Ok, OkCancel, YesNo };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
-// Modal message boxes. Tests answer them with scripted prompts.
+// One entry of a file chooser's type list: the text shown and the pattern it
+// stands for ("*.WAV"; several separated by ';'). Patterns are written as the
+// program's texts have them; the chooser matches them in either case.
+struct FileFilter {
+    std::string description;
+    std::string pattern;
+
+    bool operator==(const FileFilter&) const = default;
+};
+
+// An open-file chooser: its title, the type list (the first entry is the one
+// shown at first), the file name proposed at opening (a pattern such as
+// "*.WAV" proposes nothing beyond the type list) and the extension added to a
+// typed name that has none (empty: nothing is added).
+struct OpenFileRequest {
+    std::string title;
+    std::vector<FileFilter> filters;
+    std::string proposedName;
+    std::string defaultExtension;
+
+    bool operator==(const OpenFileRequest&) const = default;
+};
+
+// Modal message boxes and file choosers. Tests answer them with scripted prompts.
 class Prompts {
 public:
     virtual ~Prompts() = default;
     virtual PromptAnswer MessageBox(const std::string& text, const std::string& title,
                                     PromptIcon icon, PromptButtons buttons) = 0;
+    // The full path of the file chosen, or nothing when the chooser was cancelled.
+    virtual std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) = 0;
 };
 
 }  // namespace varnolt

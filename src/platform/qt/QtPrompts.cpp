@@ -1,9 +1,40 @@
 #include "QtPrompts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace varnolt {
+
+namespace {
+
+// File names here are case-sensitive, but the program's patterns ("*.EXE")
+// are meant for either case: each letter matches both.
+QString EitherCase(const QString& pattern) {
+    QString out;
+    for (const QChar c : pattern) {
+        if (c.isLetter() && c.toUpper() != c.toLower()) {
+            out += QLatin1Char('[') + c.toUpper() + c.toLower() + QLatin1Char(']');
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// "Text (patterns)": the chooser hides the part in parentheses and shows the
+// program's own text word for word.
+QString NameFilter(const FileFilter& filter) {
+    QStringList patterns;
+    for (const QString& pattern :
+         QString::fromStdString(filter.pattern).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        patterns << EitherCase(pattern.trimmed());
+    }
+    return QString::fromStdString(filter.description) + QStringLiteral(" (") +
+           patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+}  // namespace
 
 PromptAnswer QtPrompts::MessageBox(const std::string& text, const std::string& title,
                                    PromptIcon icon, PromptButtons buttons) {
@@ -50,6 +81,29 @@ PromptAnswer QtPrompts::MessageBox(const std::string& text, const std::string& t
         default:
             return PromptAnswer::Ok;
     }
+}
+
+std::optional<std::string> QtPrompts::ChooseOpenFile(const OpenFileRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title));
+    dialog.setObjectName("openFileDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    QStringList filters;
+    for (const FileFilter& filter : request.filters) {
+        filters << NameFilter(filter);
+    }
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    // A proposed pattern is already the shown type; only a real name is filled in.
+    const QString proposed = QString::fromStdString(request.proposedName);
+    if (!proposed.contains(QLatin1Char('*')) && !proposed.contains(QLatin1Char('?'))) {
+        dialog.selectFile(proposed);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 }  // namespace varnolt

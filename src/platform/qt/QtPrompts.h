@@ -4,11 +4,13 @@
 
 namespace varnolt {
 
-// Message boxes as QMessageBox, parented to the active window.
+// Message boxes as QMessageBox and file choosers as QFileDialog, parented to
+// the active window.
 class QtPrompts final : public Prompts {
 public:
     PromptAnswer MessageBox(const std::string& text, const std::string& title, PromptIcon icon,
                             PromptButtons buttons) override;
+    std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) override;
 };
 
 }  // namespace varnolt

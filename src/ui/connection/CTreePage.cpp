@@ -14,6 +14,9 @@
 
 #include "TreeLinesStyle.h"
 #include "app/SvgPixmap.h"
+#include "connection/CAutolaunchDlg.h"
+#include "connection/CDialDlg.h"
+#include "connection/CLoginSettingsDlg.h"
 #include "connection/TreeCommands.h"
 
 namespace varnolt {
@@ -75,12 +78,17 @@ std::string ExactText(const QTreeWidgetItem* item) {
 }  // namespace
 
 CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& locale,
-                     SheetHost& host, QWidget* parent)
+                     Prompts& prompts, SheetHost& host, QWidget* parent)
     : CSheetPage(parent),
+      m_prompts(prompts),
       m_logic(std::make_unique<PhonebookTreeLogic>(store, dialer, locale, host,
                                                    static_cast<PhonebookTreeView&>(*this))),
+      m_loginSettings(store, dialer, *this, *this),
+      m_autolaunch(store, prompts, *this, *this),
       m_presentMenu([](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }) {
     setObjectName("CTreePage");
+    m_loginSettings.InstallInto(*m_logic);
+    m_autolaunch.InstallInto(*m_logic);
 }
 
 CTreePage::~CTreePage() = default;
@@ -258,6 +266,45 @@ bool CTreePage::SetEntryTotals(const std::string& entryName, const std::string& 
         }
     }
     return false;
+}
+
+void CTreePage::SetSelectedChildText(int position, const std::string& text) {
+    QTreeWidgetItem* selected = SelectedItem();
+    if (selected != nullptr && position >= 0 && position < selected->childCount()) {
+        SetItemText(selected->child(position), text);
+    }
+}
+
+void CTreePage::AddSelectedChild(const std::string& text, ImageRole image) {
+    if (QTreeWidgetItem* selected = SelectedItem()) {
+        TreeNode node{text, image, {}};
+        selected->addChild(MakeItem(node));
+    }
+}
+
+void CTreePage::DeleteSelectedSibling(int position) {
+    QTreeWidgetItem* selected = SelectedItem();
+    QTreeWidgetItem* parent = selected != nullptr ? selected->parent() : nullptr;
+    if (parent != nullptr && position >= 0 && position < parent->childCount()) {
+        delete parent->takeChild(position);
+    }
+}
+
+std::optional<LoginSettings> CTreePage::EditLoginSettings(const LoginSettings& initial) {
+    CLoginSettingsDlg dialog(initial, m_prompts, this);
+    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.Settings()) : std::nullopt;
+}
+
+std::optional<DialCredentials> CTreePage::AskDialCredentials(const std::string& entryName,
+                                                             const DialCredentials& initial) {
+    CDialDlg dialog(entryName, initial, m_prompts, this);
+    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.Credentials()) : std::nullopt;
+}
+
+std::optional<AutolaunchApplication> CTreePage::EditAutolaunchApplication(
+    const AutolaunchApplication& initial) {
+    CAutolaunchDlg dialog(initial, m_prompts, this);
+    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.Application()) : std::nullopt;
 }
 
 QTreeWidgetItem* CTreePage::SelectedItem() const {

@@ -8,6 +8,9 @@
 #include <QIcon>
 
 #include "app/CSheetPage.h"
+#include "connection/AutolaunchCommands.h"
+#include "connection/ConnectionDialogs.h"
+#include "connection/LoginSettingsCommand.h"
 #include "connection/PhonebookTreeLogic.h"
 #include "connection/PhonebookTreeView.h"
 
@@ -22,6 +25,7 @@ class QTreeWidgetItem;
 namespace varnolt {
 
 class Locale;
+class Prompts;
 class RemoteAccess;
 class SettingsStore;
 class SheetHost;
@@ -30,14 +34,15 @@ class SheetHost;
 // and double clicks, the connection status line, the redial progress bar and
 // the "&Dial" and "Cancel" buttons. What an item means and what a command does
 // is decided by PhonebookTreeLogic; this page moves data between it and Qt.
-class CTreePage final : public CSheetPage, private PhonebookTreeView {
+// It also runs the dialogs its commands open.
+class CTreePage final : public CSheetPage, private PhonebookTreeView, private ConnectionDialogs {
     Q_OBJECT
 public:
     // Shows a built context menu and returns the chosen action (nullptr: none).
     using MenuPresenter = std::function<QAction*(QMenu& menu, const QPoint& globalPos)>;
 
-    CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& locale, SheetHost& host,
-              QWidget* parent = nullptr);
+    CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& locale, Prompts& prompts,
+              SheetHost& host, QWidget* parent = nullptr);
     ~CTreePage() override;
 
     void OnReloadPhonebook() override;
@@ -64,6 +69,15 @@ private:
     void SetOverallTotals(const std::string& costs, const std::string& lastConnect) override;
     bool SetEntryTotals(const std::string& entryName, const std::string& costs,
                         const std::string& lastConnect) override;
+    void SetSelectedChildText(int position, const std::string& text) override;
+    void AddSelectedChild(const std::string& text, ImageRole image) override;
+    void DeleteSelectedSibling(int position) override;
+
+    std::optional<LoginSettings> EditLoginSettings(const LoginSettings& initial) override;
+    std::optional<DialCredentials> AskDialCredentials(const std::string& entryName,
+                                                      const DialCredentials& initial) override;
+    std::optional<AutolaunchApplication> EditAutolaunchApplication(
+        const AutolaunchApplication& initial) override;
 
     QTreeWidgetItem* MakeItem(const TreeNode& node) const;
     QTreeWidgetItem* SelectedItem() const;
@@ -74,7 +88,10 @@ private:
     void OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos);
     void OnSelectionChanged();
 
+    Prompts& m_prompts;
     std::unique_ptr<PhonebookTreeLogic> m_logic;
+    LoginSettingsCommand m_loginSettings;
+    AutolaunchCommands m_autolaunch;
     MenuPresenter m_presentMenu;
     std::array<QIcon, kImageRoleCount> m_images;
 

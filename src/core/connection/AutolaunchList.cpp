@@ -1,0 +1,75 @@
+#include "AutolaunchList.h"
+
+#include "app/StoredList.h"
+#include "connection/PhonebookTexts.h"
+#include "platform/StoreTransaction.h"
+
+namespace varnolt {
+
+namespace {
+constexpr const char* kCountKey = "Autolaunch";
+constexpr const char* kNone = "<none>";
+}  // namespace
+
+AutolaunchList::AutolaunchList(SettingsStore& store, std::string entryName)
+    : m_store(store), m_entry(std::move(entryName)) {}
+
+int AutolaunchList::Length() const {
+    return StoredList::AsSections(AutolaunchSectionPrefix(m_entry))
+        .Length(m_store, m_store.ReadInt(m_entry, kCountKey, 0));
+}
+
+AutolaunchApplication AutolaunchList::Read(int number) const {
+    const std::string section = AutolaunchSection(m_entry, number);
+    return {m_store.ReadString(section, "Path", kNone),
+            m_store.ReadString(section, "Description", kNone),
+            m_store.ReadInt(section, "Startup", 0)};
+}
+
+int AutolaunchList::Find(const std::string& description) const {
+    for (int number = Length(); number >= 1; --number) {
+        if (m_store.ReadString(AutolaunchSection(m_entry, number), "Description", kNone) ==
+            description) {
+            return number;
+        }
+    }
+    return 0;
+}
+
+void AutolaunchList::Write(int number, const AutolaunchApplication& application) {
+    const std::string section = AutolaunchSection(m_entry, number);
+    m_store.WriteString(section, "Path", application.path);
+    m_store.WriteString(section, "Description", application.description);
+    m_store.WriteInt(section, "Startup", application.startup);
+}
+
+bool AutolaunchList::Append(const AutolaunchApplication& application) {
+    StoreTransaction transaction(m_store);
+    // After the last application shown, whatever the stored count says.
+    const int number = Length() + 1;
+    m_store.WriteInt(m_entry, kCountKey, number);
+    Write(number, application);
+    return transaction.Commit();
+}
+
+bool AutolaunchList::Replace(int number, const AutolaunchApplication& application) {
+    StoreTransaction transaction(m_store);
+    Write(number, application);
+    return transaction.Commit();
+}
+
+bool AutolaunchList::Remove(int number) {
+    StoreTransaction transaction(m_store);
+    const int length = Length();
+    if (number < 1 || number > length) {
+        return false;
+    }
+    for (int m = number; m < length; ++m) {
+        Write(m, Read(m + 1));
+    }
+    Write(length, {kNone, kNone, 0});
+    m_store.WriteInt(m_entry, kCountKey, length - 1);
+    return transaction.Commit();
+}
+
+}  // namespace varnolt

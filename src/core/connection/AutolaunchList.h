@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "connection/AutolaunchApplication.h"
+
+namespace varnolt {
+
+class SettingsStore;
+
+// The autolaunch applications of one entry as the store keeps them: a count
+// under the entry and one section per application. Its length is the one the
+// tree shows (the store's rule for every numbered list), so a hand-edited count
+// never sends a reader or a writer beyond what is stored.
+class AutolaunchList {
+public:
+    AutolaunchList(SettingsStore& store, std::string entryName);
+
+    int Length() const;
+    // Application `number` (1 to Length()), missing values read as their defaults.
+    AutolaunchApplication Read(int number) const;
+    // The highest number whose description is `description`; 0 for none.
+    int Find(const std::string& description) const;
+
+    // Each change is one transaction; whether it was kept.
+    bool Append(const AutolaunchApplication& application);
+    bool Replace(int number, const AutolaunchApplication& application);
+    // Moves the later applications down one place. The slot freed at the end
+    // keeps "<none>", "<none>", 0 above the new count.
+    bool Remove(int number);
+
+private:
+    void Write(int number, const AutolaunchApplication& application);
+
+    SettingsStore& m_store;
+    std::string m_entry;
+};
+
+}  // namespace varnolt

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "connection/PhonebookTreeView.h"
+
+namespace varnolt::test {
+
+// A Phonebook tree view that keeps the last tree and logs, in order, every
+// change it was asked to make to the selected item and its neighbours. Totals
+// it writes into the kept tree, by the positions the page uses.
+class RecordingTreeView final : public PhonebookTreeView {
+public:
+    void ShowTree(const TreeNode& root) override {
+        tree = root;
+        log.push_back("tree");
+    }
+    void EnableDialButton(bool enable) override { dialEnabled = enable; }
+    void SetSelectedSiblingText(int position, const std::string& text) override {
+        log.push_back("sibling " + std::to_string(position) + ": " + text);
+    }
+    void SetSelectedChildText(int position, const std::string& text) override {
+        log.push_back("child " + std::to_string(position) + ": " + text);
+    }
+    void AddSelectedChild(const std::string& text, ImageRole) override {
+        log.push_back("add child: " + text);
+    }
+    void DeleteSelectedSibling(int position) override {
+        log.push_back("delete sibling " + std::to_string(position));
+    }
+    void SetOverallTotals(const std::string& costs, const std::string& lastConnect) override {
+        if (!tree.children.empty()) {
+            SetTotals(tree.children[0], 0, costs, lastConnect);
+        }
+    }
+    bool SetEntryTotals(const std::string& entryName, const std::string& costs,
+                        const std::string& lastConnect) override {
+        for (std::size_t i = 0; tree.children.size() > 1 && i < tree.children[1].children.size();
+             ++i) {
+            TreeNode& entry = tree.children[1].children[i];
+            if (entry.text == entryName) {
+                SetTotals(entry.children.at(2), 1, costs, lastConnect);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The texts of a node and its descendants, one a line, indented by depth.
+    static std::string Outline(const TreeNode& node, int depth = 0) {
+        std::string out(static_cast<std::size_t>(depth), ' ');
+        out += node.text + "\n";
+        for (const TreeNode& child : node.children) {
+            out += Outline(child, depth + 1);
+        }
+        return out;
+    }
+
+    TreeNode tree;
+    std::vector<std::string> log;
+    bool dialEnabled = true;
+
+private:
+    static void SetTotals(TreeNode& indicator, std::size_t first, const std::string& costs,
+                          const std::string& lastConnect) {
+        indicator.children.at(first).text = costs;
+        indicator.children.at(first + 1).text = lastConnect;
+    }
+};
+
+}  // namespace varnolt::test
