@@ -11,9 +11,9 @@
 #include "FixedLocale.h"
 #include "ForwardingSettingsStore.h"
 #include "RecordingSheetHost.h"
+#include "RecordingTreeView.h"
 #include "ScriptedDialer.h"
 #include "TempDir.h"
-#include "RecordingTreeView.h"
 #include "app/LocalTime.h"
 #include "log/CConnectionLog.h"
 #include "meter/CallAccounting.h"
@@ -96,7 +96,7 @@ TEST_P(KilledMidway, LeavesTheStoreAsBeforeOrAsAfter) {
         ForwardingSettingsStore counted(store);
         Program program(counted);
         GetParam().run(program);
-        writes = counted.writes;
+        writes = counted.ValueWrites();
     }
     const std::string after = Dump(afterPath);
     ASSERT_NE(before, after);

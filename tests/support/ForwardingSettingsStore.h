@@ -2,15 +2,18 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/SettingsStore.h"
 
 namespace varnolt::test {
 
-// Passes every call on to another store, counting reads and writes, and runs
-// a hook after each write and after each outermost transaction has closed:
-// enough to watch a real store or to break in at a chosen write.
-class ForwardingSettingsStore final : public SettingsStore {
+// Passes every call on to another store and watches it: logs every write in
+// order ("section|key=number" or "section|key='text'", the outermost
+// transaction as "BEGIN" and "END"), counts the reads, and runs a hook after
+// each write and after each outermost transaction has closed. Enough to check
+// write order, to see that reading stays bounded, or to break in at a write.
+class ForwardingSettingsStore : public SettingsStore {
 public:
     explicit ForwardingSettingsStore(SettingsStore& inner) : m_inner(inner) {}
 
@@ -28,20 +31,30 @@ public:
         return m_inner.HasValue(section, key);
     }
     bool WriteInt(const std::string& section, const std::string& key, int value) override {
-        return Written(m_inner.WriteInt(section, key, value));
+        const bool ok = m_inner.WriteInt(section, key, value);
+        Written(section + "|" + key + "=" + std::to_string(value));
+        return ok;
     }
     bool WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override {
-        return Written(m_inner.WriteString(section, key, value));
+        const bool ok = m_inner.WriteString(section, key, value);
+        Written(section + "|" + key + "='" + value + "'");
+        return ok;
     }
+    // Nested transactions join the outermost, so only that one is logged.
     void BeginTransaction() override {
-        ++m_depth;
         m_inner.BeginTransaction();
+        if (m_depth++ == 0) {
+            writes.push_back("BEGIN");
+        }
     }
     bool EndTransaction() override {
         const bool kept = m_inner.EndTransaction();
-        if (--m_depth == 0 && afterTransaction) {
-            afterTransaction();
+        if (--m_depth == 0) {
+            writes.push_back("END");
+            if (afterTransaction) {
+                afterTransaction();
+            }
         }
         return kept;
     }
@@ -65,24 +78,28 @@ public:
         return m_inner.VisitSection(section, keyPrefix, visit);
     }
 
-    // Runs after each write with the number of writes so far.
-    std::function<void(int writes)> afterWrite;
-    std::function<void()> afterTransaction;
+    // How many values were written.
+    int ValueWrites() const { return m_valueWrites; }
+
+    std::vector<std::string> writes;
     mutable long reads = 0;
     mutable long sectionReads = 0;
-    int writes = 0;
+    // Runs after each write with the number of values written so far.
+    std::function<void(int valueWrites)> afterWrite;
+    std::function<void()> afterTransaction;
 
 private:
-    bool Written(bool ok) {
-        ++writes;
+    void Written(std::string entry) {
+        writes.push_back(std::move(entry));
+        ++m_valueWrites;
         if (afterWrite) {
-            afterWrite(writes);
+            afterWrite(m_valueWrites);
         }
-        return ok;
     }
 
     SettingsStore& m_inner;
     int m_depth = 0;
+    int m_valueWrites = 0;
 };
 
 }  // namespace varnolt::test
