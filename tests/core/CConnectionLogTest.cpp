@@ -10,6 +10,7 @@
 #include "RecordingSettingsStore.h"
 #include "RecordingSheetHost.h"
 #include "ScriptedDialer.h"
+#include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "app/LocalTime.h"
 #include "app/SheetMessages.h"
@@ -157,6 +158,20 @@ TEST_F(ConnectionLogTest, ClearResetsCountAndEveryTotalInOneTransactionThenRebui
     EXPECT_EQ(log.Count(), 1);
     EXPECT_EQ(log.Read(1).entry, "Home");
     EXPECT_EQ(store.ReadString(kSection, "Entry #7", ""), "Office");
+}
+
+TEST(ConnectionLog, TheQuestionBeforeClearingIsYesOrNo) {
+    for (PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No}) {
+        test::ScriptedPrompts prompts;
+        prompts.Answer(answer);
+        EXPECT_EQ(AskToClearLog(prompts), answer == PromptAnswer::Yes);
+        ASSERT_EQ(prompts.shown().size(), 1u);
+        const auto& box = prompts.shown()[0];
+        EXPECT_EQ(box.text, "Are you sure, to delete all logged costs ?");
+        EXPECT_EQ(box.title, "Delete LOG...");
+        EXPECT_EQ(box.icon, PromptIcon::Question);
+        EXPECT_EQ(box.buttons, PromptButtons::YesNo);
+    }
 }
 
 TEST(ConnectionLogOnSqlite, ReadingTheWholeLogTakesOnePassOverTheSection) {

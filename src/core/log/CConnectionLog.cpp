@@ -7,6 +7,7 @@
 #include "app/StoredList.h"
 #include "meter/TotalCosts.h"
 #include "platform/Locale.h"
+#include "platform/Prompts.h"
 #include "platform/RemoteAccess.h"
 #include "platform/StoreTransaction.h"
 
@@ -52,6 +53,11 @@ std::string LogTimeText(const LocalDateTime& time) {
 
 std::string LogAmountText(float amount, const std::string& currencySymbol) {
     return FormatAmount(amount) + " " + currencySymbol;
+}
+
+bool AskToClearLog(Prompts& prompts) {
+    return prompts.MessageBox("Are you sure, to delete all logged costs ?", "Delete LOG...",
+                              PromptIcon::Question, PromptButtons::YesNo) == PromptAnswer::Yes;
 }
 
 CConnectionLog::CConnectionLog(SettingsStore& store, const Locale& locale, RemoteAccess& dialer,

@@ -9,6 +9,7 @@
 namespace varnolt {
 
 class Locale;
+class Prompts;
 class RemoteAccess;
 class SettingsStore;
 class SheetHost;
@@ -17,6 +18,9 @@ class SheetHost;
 std::string LogTimeText(const LocalDateTime& time);
 // "%.2f %s": an amount and the currency symbol.
 std::string LogAmountText(float amount, const std::string& currencySymbol);
+
+// The question the LOG view asks before it clears the log; true for Yes.
+bool AskToClearLog(Prompts& prompts);
 
 // The connection log in the section "__LOG file": a count "Anzahl" and the
 // records numbered from 1, each six texts. Keeps no state of its own.
