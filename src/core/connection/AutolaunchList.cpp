@@ -9,14 +9,17 @@ namespace varnolt {
 namespace {
 constexpr const char* kCountKey = "Autolaunch";
 constexpr const char* kNone = "<none>";
+
+StoredList Slots(const std::string& entry) {
+    return StoredList::AsSections(AutolaunchSectionPrefix(entry));
+}
 }  // namespace
 
 AutolaunchList::AutolaunchList(SettingsStore& store, std::string entryName)
     : m_store(store), m_entry(std::move(entryName)) {}
 
 int AutolaunchList::Length() const {
-    return StoredList::AsSections(AutolaunchSectionPrefix(m_entry))
-        .Length(m_store, m_store.ReadInt(m_entry, kCountKey, 0));
+    return Slots(m_entry).Length(m_store, m_store.ReadInt(m_entry, kCountKey, 0));
 }
 
 AutolaunchApplication AutolaunchList::Read(int number) const {
@@ -46,9 +49,11 @@ void AutolaunchList::Write(int number, const AutolaunchApplication& application)
 bool AutolaunchList::Append(const AutolaunchApplication& application) {
     StoreTransaction transaction(m_store);
     // After the last application shown, whatever the stored count says.
-    const int number = Length() + 1;
-    m_store.WriteInt(m_entry, kCountKey, number);
-    Write(number, application);
+    const std::optional<int> number = Slots(m_entry).Append(m_store, m_entry, kCountKey);
+    if (!number) {
+        return false;
+    }
+    Write(*number, application);
     return transaction.Commit();
 }
 
