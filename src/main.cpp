@@ -8,6 +8,8 @@
 #include "connection/CTreePage.h"
 #include "holiday/CHoliday.h"
 #include "meter/CStylePage.h"
+#include "options/CAboutPage.h"
+#include "options/COptionsPage.h"
 #include "qt/QtClock.h"
 #include "qt/QtEntryDialogs.h"
 #include "qt/QtLocale.h"
@@ -21,15 +23,16 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 
     // The store is named after the executable, so a renamed copy starts afresh.
-    varnolt::SqliteSettingsStore store(
-        varnolt::StorePathForExecutable(QCoreApplication::applicationFilePath().toStdString()));
+    const std::string storePath =
+        varnolt::StorePathForExecutable(QCoreApplication::applicationFilePath().toStdString());
+    varnolt::SqliteSettingsStore store(storePath);
     varnolt::QtPrompts prompts;
     varnolt::QtLocale locale;
     varnolt::QtClock clock;
 
     // The embedded dialer; its phonebook is shared by every program name.
-    varnolt::PhonebookDatabase phonebook(
-        varnolt::ConfigFilePath(varnolt::kCompanyKey, "phonebook.db"));
+    const std::string phonebookPath = varnolt::ConfigFilePath(varnolt::kCompanyKey, "phonebook.db");
+    varnolt::PhonebookDatabase phonebook(phonebookPath);
     varnolt::QtEntryDialogs entryDialogs(prompts);
     varnolt::SimulatedService dialer(phonebook, entryDialogs);
 
@@ -38,7 +41,12 @@ int main(int argc, char* argv[]) {
                   new varnolt::CTreePage(store, dialer, locale, prompts, sheet));
     sheet.AddPage(varnolt::kPageScaleManager, new varnolt::CCostPage(store, locale, prompts));
     sheet.AddPage(varnolt::kPageHolidayDatabase, new varnolt::CHoliday(store, clock, prompts));
+    sheet.AddPage(varnolt::kPageOptions, new varnolt::COptionsPage(store, prompts));
     sheet.AddPage(varnolt::kPageWindowStyles, new varnolt::CStylePage(store));
+    sheet.AddPage(
+        varnolt::kPageAbout,
+        new varnolt::CAboutPage({storePath, store.IsPersistent(), store.IsReadOnly()},
+                                {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()}));
     sheet.exec();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "connection/PhonebookTreeView.h"
 #include "log/CConnectionLog.h"
 #include "meter/TotalCosts.h"
+#include "options/OptionKeys.h"
 #include "platform/Locale.h"
 #include "platform/SettingsStore.h"
 #include "platform/StoreTransaction.h"
@@ -29,7 +30,7 @@ CallAccounting::CallAccounting(SettingsStore& store, const Clock& clock, const L
     : m_store(store), m_clock(clock), m_locale(locale), m_log(log), m_host(host), m_tree(tree) {}
 
 void CallAccounting::AccountCall(const EndedCall& call) {
-    if (m_store.ReadInt(kAllEntries, "Filelogging", 1) != 1) {
+    if (m_store.ReadInt(kAllEntries, kFileLoggingKey, kFileLoggingDefault) != 1) {
         return;
     }
     const LocalDateTime end = m_clock.Now();

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace varnolt {
+
+// The program-wide switches in the section "All entries". Readers take the
+// default when a key is missing and read afresh at every use.
+inline constexpr const char* kSoundKey = "Sound";
+inline constexpr const char* kNoSound = "<no>";  // no sound; the default
+inline constexpr const char* kCloseAfterDisconnectKey = "Close after disconnect";
+inline constexpr int kCloseAfterDisconnectDefault = 0;
+inline constexpr const char* kFileLoggingKey = "Filelogging";
+inline constexpr int kFileLoggingDefault = 1;
+
+}  // namespace varnolt

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "options/OptionsPageView.h"
+#include "platform/Prompts.h"
+#include "platform/SettingsStore.h"
+
+namespace varnolt {
+
+// The sound file chooser: wave files in either case, or any file.
+OpenFileRequest SoundFileRequest();
+
+// What the Options page shows and stores. Every control writes its key the
+// moment it is used; there is no apply step and nothing to undo. Typing into
+// the path box writes nothing: the path is stored when the sound box is next
+// checked or a file is browsed.
+class OptionsPageLogic {
+public:
+    OptionsPageLogic(SettingsStore& store, Prompts& prompts, OptionsPageView& view)
+        : m_store(store), m_prompts(prompts), m_view(view) {}
+
+    // Shows the stored switches, their defaults when missing.
+    void SetUp();
+    // checked: the box's state after the click.
+    void OnSoundClicked(bool checked);
+    void OnBrowseSound();
+    void OnCloseAfterDisconnectClicked(bool checked);
+    void OnFileLoggingClicked(bool checked);
+
+private:
+    SettingsStore& m_store;
+    Prompts& m_prompts;
+    OptionsPageView& m_view;
+};
+
+}  // namespace varnolt

@@ -1,0 +1,105 @@
+#include "COptionsPage.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/DialogParts.h"
+
+namespace varnolt {
+namespace {
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+}  // namespace
+
+COptionsPage::COptionsPage(SettingsStore& store, Prompts& prompts, QWidget* parent)
+    : CSheetPage(parent), m_logic(store, prompts, *this) {
+    setObjectName("COptionsPage");
+}
+
+COptionsPage::~COptionsPage() = default;
+
+void COptionsPage::OnInitPage() {
+    auto* soundGroup = new QGroupBox(tr("Sound"), this);
+    soundGroup->setObjectName("soundGroup");
+    m_sound = MakeCheckBox(soundGroup, "soundCheck", tr("Play sound after successfull connect"));
+    auto* pathLabel = new QLabel(tr("Sound:"), soundGroup);
+    // No length limit: a long stored path is shown and stored back whole.
+    m_soundPath = FreeTextEdit(soundGroup, "soundPathEdit");
+    pathLabel->setBuddy(m_soundPath);
+    m_browse = new QPushButton(tr("..."), soundGroup);
+    m_browse->setObjectName("browseSoundButton");
+    // As narrow as a browse button usually is, not as wide as a command button.
+    m_browse->setFixedWidth(m_browse->fontMetrics().horizontalAdvance(QStringLiteral("......")) +
+                            m_browse->fontMetrics().height());
+    auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(pathLabel);
+    pathRow->addWidget(m_soundPath, 1);
+    pathRow->addWidget(m_browse);
+    auto* soundLayout = new QVBoxLayout(soundGroup);
+    soundLayout->addWidget(m_sound);
+    soundLayout->addLayout(pathRow);
+
+    auto* generalGroup = new QGroupBox(tr("General"), this);
+    generalGroup->setObjectName("generalGroup");
+    m_closeAfterDisconnect = MakeCheckBox(generalGroup, "closeAfterDisconnectCheck",
+                                          tr("Close Varnolt after disconnect"));
+    m_fileLogging =
+        MakeCheckBox(generalGroup, "fileLoggingCheck", tr("Enable costmanagment and file-logging"));
+    auto* generalLayout = new QVBoxLayout(generalGroup);
+    generalLayout->addWidget(m_closeAfterDisconnect);
+    generalLayout->addWidget(m_fileLogging);
+
+    // The groups keep their natural height at the top; the space below them is
+    // where the autoconnect group goes.
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(soundGroup);
+    layout->addWidget(generalGroup);
+    layout->addStretch(1);
+
+    // clicked, not toggled: only the user's clicks write, never the set-up.
+    connect(m_sound, &QCheckBox::clicked, this, [this](bool on) { m_logic.OnSoundClicked(on); });
+    connect(m_browse, &QPushButton::clicked, this, [this] { m_logic.OnBrowseSound(); });
+    connect(m_closeAfterDisconnect, &QCheckBox::clicked, this,
+            [this](bool on) { m_logic.OnCloseAfterDisconnectClicked(on); });
+    connect(m_fileLogging, &QCheckBox::clicked, this,
+            [this](bool on) { m_logic.OnFileLoggingClicked(on); });
+
+    m_logic.SetUp();
+}
+
+void COptionsPage::SetSoundChecked(bool checked) {
+    m_sound->setChecked(checked);
+}
+
+void COptionsPage::EnableSoundPath(bool enable) {
+    m_soundPath->setEnabled(enable);
+    m_browse->setEnabled(enable);
+}
+
+std::string COptionsPage::SoundPath() const {
+    return m_soundPath->text().toStdString();
+}
+
+void COptionsPage::SetSoundPath(const std::string& path) {
+    m_soundPath->setText(QString::fromStdString(path));
+}
+
+void COptionsPage::SetCloseAfterDisconnectChecked(bool checked) {
+    m_closeAfterDisconnect->setChecked(checked);
+}
+
+void COptionsPage::SetFileLoggingChecked(bool checked) {
+    m_fileLogging->setChecked(checked);
+}
+
+}  // namespace varnolt
