@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
-#include <limits>
 #include <string>
 #include <vector>
 
 #include "MeteredCall.h"
-#include "app/LocalTime.h"
-#include "app/NumberText.h"
 #include "app/SheetMessages.h"
 #include "connection/PhonebookTreeBuilder.h"
 #include "tariff/CScaleStore.h"
@@ -177,17 +173,6 @@ INSTANTIATE_TEST_SUITE_P(Accounting, EndOfCallTotals,
                                            "7.00", "7.00"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(CallAccountingTest, TotalsStayFiniteAmounts) {
-    call.store.WriteString("Office", "Total costs", "3e38");
-    call.store.WriteString("All entries", "Total costs", "inf");
-    const LocalDateTime connect = MakeLocal(2026, 12, 8, 10, 0, 0);
-    call.accounting.AccountCall({"Office", "", connect, 1e38f});
-    EXPECT_EQ(Total("Office"), FormatAmount(std::numeric_limits<float>::max()));
-    EXPECT_EQ(Total("All entries"), FormatAmount(1e38f));  // "inf" read as no total
-    call.accounting.AccountCall({"Office", "", connect, std::nanf("")});
-    EXPECT_EQ(call.log.Read(2).costs, "0.00 DM");
-}
-
 TEST_F(CallAccountingTest, WithoutFileloggingNothingIsAccounted) {
     call.store.WriteInt("All entries", "Filelogging", 0);
     call.store.WriteString("Office", "Total costs", "5.00");
@@ -200,20 +185,6 @@ TEST_F(CallAccountingTest, WithoutFileloggingNothingIsAccounted) {
     EXPECT_TRUE(call.host.sent.empty());
     EXPECT_EQ(Shown(), before);
     EXPECT_EQ(call.log.Count(), 0);
-}
-
-TEST_F(CallAccountingTest, AnEntryNoLongerInTheTreeIsStoredButNotShown) {
-    call.ShowTree();
-    call.BeginAt("Office", 2026, 12, 8, 10, 0, 0);
-    call.Advance(5'000);
-    // Renamed and the tree rebuilt while the call runs.
-    call.dialer.RenameEntry("Office", "Office 2");
-    call.ShowTree();
-    call.RunFor(1'000);
-    EXPECT_EQ(Total("Office"), "0.12");
-    EXPECT_EQ(CostsItem(""), "Costs: 0.12 DM");
-    EXPECT_EQ(CostsItem("Office 2"), "Costs: 0 DM");
-    EXPECT_EQ(Shown(), Rebuilt());
 }
 
 }  // namespace

@@ -92,13 +92,6 @@ TEST_F(CaptionMeterTest, AStyleChosenDuringACallActsFromTheNextCall) {
     EXPECT_EQ(CaptionsDuring(1'000), (std::vector<std::string>{"0.12 DM / 00:00:01 h"}));
 }
 
-TEST_F(CaptionMeterTest, HoursAreNotWrappedAfterADay) {
-    SetStyle(2);
-    call.BeginAt("Office", 2026, 12, 8, 10, 0, 0);
-    call.timers.Stall(100LL * 3600 * 1000);
-    EXPECT_EQ(call.captions.shown.back(), "100:00:00 h / Varnolt");
-}
-
 TEST_F(CaptionMeterTest, ATicksCaptionShowsTheFeeBeforeItsPeriodChange) {
     SetStyle(1);
     // 18:00 on a weekday: 18:00:01 starts a new cycle with a unit paid at once.
