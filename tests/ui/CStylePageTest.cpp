@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <optional>
+#include <utility>
 
 #include "MemorySettingsStore.h"
 #include "app/CRASSheet.h"
@@ -18,33 +18,24 @@ namespace {
 const char* const kButtons[] = {"styleFeeAndTime", "styleFeeOnly", "styleTimeOnly",
                                 "styleTitleOnly"};
 
-class StylePageUi : public ::testing::Test {
-protected:
-    // The page in a sheet, shown.
-    void Open() {
-        page = new CStylePage(store);
-        sheet.AddPage(kPageWindowStyles, page);
-        sheet.show();
-        sheet.SendNotification(WM_SELECT_PAGE, kPageWindowStyles);
-    }
-    QRadioButton* Button(const char* name) { return page->findChild<QRadioButton*>(name); }
-    // The name of the checked button; "" for none.
-    std::string Checked() {
-        for (const char* name : kButtons) {
-            if (Button(name)->isChecked()) {
-                return name;
-            }
+QRadioButton* Button(const CStylePage& page, const char* name) {
+    return page.findChild<QRadioButton*>(name);
+}
+
+// The name of the checked button; "" for none.
+std::string Checked(const CStylePage& page) {
+    for (const char* name : kButtons) {
+        if (Button(page, name)->isChecked()) {
+            return name;
         }
-        return "";
     }
+    return "";
+}
 
+TEST(StylePageUi, JoinsTheSheetAndShowsTheFourStylesWithExamples) {
     test::MemorySettingsStore store;
-    CRASSheet sheet{false};
-    CStylePage* page = nullptr;
-};
-
-TEST_F(StylePageUi, JoinsTheSheetAndShowsTheFourStylesWithExamples) {
-    page = new CStylePage(store);
+    CRASSheet sheet(false);
+    auto* page = new CStylePage(store);
     sheet.AddPage(kPageWindowStyles, page);
     EXPECT_EQ(sheet.Tabs()->tabText(sheet.Tabs()->indexOf(page)), "Window styles");
     EXPECT_EQ(page->findChild<QGroupBox*>("captionGroup"), nullptr);  // built when first shown
@@ -56,10 +47,9 @@ TEST_F(StylePageUi, JoinsTheSheetAndShowsTheFourStylesWithExamples) {
     EXPECT_EQ(group->title(), "Varnolt caption");
     QStringList texts;
     for (const char* name : kButtons) {
-        ASSERT_NE(Button(name), nullptr) << name;
         auto* example = page->findChild<QLabel*>(QString(name) + "Example");
-        ASSERT_NE(example, nullptr) << name;
-        texts << Button(name)->text() + " " + example->text();
+        ASSERT_TRUE(Button(*page, name) != nullptr && example != nullptr) << name;
+        texts << Button(*page, name)->text() + " " + example->text();
     }
     EXPECT_EQ(texts, (QStringList{"Display both, call-fee and time (e.g. 11.38 $ / 00:45:23h)",
                                   "Display only call-fee (e.g. 11.38 $ / Varnolt)",
@@ -67,30 +57,24 @@ TEST_F(StylePageUi, JoinsTheSheetAndShowsTheFourStylesWithExamples) {
                                   "Display only title (Varnolt / connect)"}));
 }
 
-TEST_F(StylePageUi, ChecksTheStoredStyleAndStoresAClickAtOnce) {
-    struct Case {
-        std::optional<int> stored;
-        const char* checked;
-    };
-    for (const Case& c : {Case{std::nullopt, "styleFeeAndTime"}, Case{2, "styleTimeOnly"},
-                          Case{7, ""}, Case{-3, ""}}) {
-        test::MemorySettingsStore fresh;
-        if (c.stored) {
-            fresh.WriteInt("All entries", "Style", *c.stored);
-        }
-        CRASSheet other(false);
-        page = new CStylePage(fresh);
-        other.AddPage(kPageWindowStyles, page);
-        other.show();
-        other.SendNotification(WM_SELECT_PAGE, kPageWindowStyles);
-        EXPECT_EQ(Checked(), c.checked) << c.stored.value_or(0);
+TEST(StylePageUi, ChecksTheStoredStyleAndStoresAClickAtOnce) {
+    for (const auto& [stored, checked] :
+         {std::pair<int, const char*>{2, "styleTimeOnly"}, {7, ""}, {-3, ""}}) {
+        test::MemorySettingsStore store;
+        store.WriteInt("All entries", "Style", stored);
+        CStylePage page(store);
+        page.EnsureInitialised();
+        EXPECT_EQ(Checked(page), checked) << stored;
     }
 
-    Open();
+    test::MemorySettingsStore store;  // nothing stored: style 0
+    CStylePage page(store);
+    page.EnsureInitialised();
+    EXPECT_EQ(Checked(page), "styleFeeAndTime");
     for (int style : {3, 1, 0, 2}) {
-        Button(kButtons[style])->click();
+        Button(page, kButtons[style])->click();
         EXPECT_EQ(store.ReadInt("All entries", "Style", -1), style);
-        EXPECT_EQ(Checked(), kButtons[style]);
+        EXPECT_EQ(Checked(page), kButtons[style]);
     }
 }
 
