@@ -14,6 +14,9 @@
 #include "qt/QtEntryDialogs.h"
 #include "qt/QtLocale.h"
 #include "qt/QtPrompts.h"
+#include "qt/QtShell.h"
+#include "qt/QtSound.h"
+#include "qt/QtTimers.h"
 #include "sim/PhonebookDatabase.h"
 #include "sim/SimulatedService.h"
 #include "sqlite/SqliteSettingsStore.h"
@@ -29,6 +32,9 @@ int main(int argc, char* argv[]) {
     varnolt::QtPrompts prompts;
     varnolt::QtLocale locale;
     varnolt::QtClock clock;
+    varnolt::QtTimers timers;
+    varnolt::QtShell shell;
+    varnolt::QtSound sound;
 
     // The embedded dialer; its phonebook is shared by every program name.
     const std::string phonebookPath = varnolt::ConfigFilePath(varnolt::kCompanyKey, "phonebook.db");
@@ -37,8 +43,9 @@ int main(int argc, char* argv[]) {
     varnolt::SimulatedService dialer(phonebook, entryDialogs);
 
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
-    sheet.AddPage(varnolt::kPagePhonebook,
-                  new varnolt::CTreePage(store, dialer, locale, prompts, sheet));
+    auto* phonebookPage = new varnolt::CTreePage(store, dialer, locale, prompts, sheet);
+    phonebookPage->InstallDialing(clock, timers, sound, shell, sheet);
+    sheet.AddPage(varnolt::kPagePhonebook, phonebookPage);
     sheet.AddPage(varnolt::kPageScaleManager, new varnolt::CCostPage(store, locale, prompts));
     sheet.AddPage(varnolt::kPageHolidayDatabase, new varnolt::CHoliday(store, clock, prompts));
     sheet.AddPage(varnolt::kPageOptions, new varnolt::COptionsPage(store, prompts));

@@ -20,6 +20,10 @@ public:
     void SetSelectedSiblingText(int position, const std::string& text) override {
         log.push_back("sibling " + std::to_string(position) + ": " + text);
     }
+    void SetEntryLoginText(const std::string& entryName, int position,
+                           const std::string& text) override {
+        log.push_back("login " + entryName + " " + std::to_string(position) + ": " + text);
+    }
     void SetSelectedChildText(int position, const std::string& text) override {
         log.push_back("child " + std::to_string(position) + ": " + text);
     }

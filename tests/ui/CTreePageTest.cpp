@@ -617,12 +617,17 @@ TEST_F(CTreePageTest, DialFollowsTheSelection) {
     dial->click();
     tree->setCurrentItem(Item({"Varnolt", "Phonebook", "Office", "Login settings"}));
     EXPECT_FALSE(dial->isEnabled());
+    // A provider is dialed by provider dialing, which is not there yet.
     tree->setCurrentItem(Item({"Varnolt", "Provider", "City Net"}));
+    EXPECT_FALSE(dial->isEnabled());
+    page->InstallCommandHandler(kCmdDialProvider, [&](const TreeItemContext& item) {
+        dialed.push_back("provider " + item.text);
+    });
     EXPECT_TRUE(dial->isEnabled());
     dial->click();
     tree->setCurrentItem(Item({"Varnolt", "Provider", "City Net", "Office"}));
     EXPECT_FALSE(dial->isEnabled());
-    EXPECT_EQ(dialed, (std::vector<std::string>{"Office", "City Net"}));
+    EXPECT_EQ(dialed, (std::vector<std::string>{"Office", "provider City Net"}));
     // The entry menu now offers dialing as well.
     choose = "&Dial entry";
     EXPECT_EQ(MenuOf(Item({"Varnolt", "Phonebook", "Home"})),

@@ -22,6 +22,10 @@ public:
     // of that name; false, changing nothing, when the tree has no such entry.
     virtual bool SetEntryTotals(const std::string& entryName, const std::string& costs,
                                 const std::string& lastConnect) = 0;
+    // Rewrites the text of the child at `position` of the "Login settings"
+    // item of the entry of that name; nothing when the tree has no such entry.
+    virtual void SetEntryLoginText(const std::string& entryName, int position,
+                                   const std::string& text) = 0;
     // Rewrites the text of the selected item's child at `position`.
     virtual void SetSelectedChildText(int position, const std::string& text) = 0;
     // Adds a child after the selected item's last one.

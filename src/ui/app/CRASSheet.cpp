@@ -154,6 +154,21 @@ void CRASSheet::SetCaption(const std::string& text) {
     setWindowTitle(QString::fromStdString(text));
 }
 
+void CRASSheet::RestoreSheet() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CRASSheet::MinimizeSheet() {
+    showMinimized();
+}
+
+void CRASSheet::CloseSheetLater() {
+    // Queued: the caller's handler and every dialog open now return first.
+    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+}
+
 bool CRASSheet::PhonebookConnected() const {
     return m_pages[kPagePhonebook] != nullptr && m_pages[kPagePhonebook]->IsConnected();
 }

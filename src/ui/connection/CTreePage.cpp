@@ -80,6 +80,10 @@ std::string ExactText(const QTreeWidgetItem* item) {
 CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& locale,
                      Prompts& prompts, SheetHost& host, QWidget* parent)
     : CSheetPage(parent),
+      m_store(store),
+      m_dialer(dialer),
+      m_locale(locale),
+      m_host(host),
       m_prompts(prompts),
       m_logic(std::make_unique<PhonebookTreeLogic>(store, dialer, locale, host,
                                                    static_cast<PhonebookTreeView&>(*this))),
@@ -92,6 +96,30 @@ CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& l
 }
 
 CTreePage::~CTreePage() = default;
+
+void CTreePage::InstallDialing(const Clock& clock, Timers& timers, Sound& sound, Shell& shell,
+                               SheetWindow& sheet) {
+    m_connection = std::make_unique<ConnectionMachine>(
+        ConnectionMachine::Services{m_store, m_dialer, clock, timers, m_locale, sound, shell},
+        ConnectionMachine::Views{*this, *this, *this, m_host, sheet});
+    m_connection->InstallInto(*m_logic);
+}
+
+bool CTreePage::IsConnected() const {
+    return m_connection != nullptr && m_connection->IsConnected();
+}
+
+void CTreePage::OnMenuHangUp() {
+    if (m_connection != nullptr) {
+        m_connection->MenuHangUp();
+    }
+}
+
+void CTreePage::OnSheetClosing() {
+    if (m_connection != nullptr) {
+        m_connection->HangUp();
+    }
+}
 
 QIcon CTreePage::RoleIcon(ImageRole role) {
     return SvgIcon(QStringLiteral(":/icons/tree/%1.svg").arg(IconFile(role)));
@@ -152,14 +180,14 @@ void CTreePage::OnInitPage() {
             [this](QTreeWidgetItem* item, int) { m_logic->OnDoubleClick(ContextOf(item)); });
     connect(m_dial, &QPushButton::clicked, this, [this] {
         if (auto selected = SelectedContext()) {
-            m_logic->RunCommand(kCmdDial, *selected);
+            m_logic->PressDial(*selected);
         }
     });
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         m_logic->RunCommand(kCmdCancel, SelectedContext().value_or(TreeItemContext{}));
     });
 
-    m_status->setText(tr("no connection established"));
+    m_status->setText(ConnectionMachine::kIdleText);
     for (int role = 0; role < kImageRoleCount; ++role) {
         m_images[role] = RoleIcon(static_cast<ImageRole>(role));
     }
@@ -253,19 +281,66 @@ void CTreePage::SetOverallTotals(const std::string& costs, const std::string& la
     SetTotalsTexts(RootChild(0), 0, costs, lastConnect);
 }
 
-bool CTreePage::SetEntryTotals(const std::string& entryName, const std::string& costs,
-                               const std::string& lastConnect) {
+QTreeWidgetItem* CTreePage::EntryItem(const std::string& entryName) const {
     QTreeWidgetItem* phonebook = RootChild(1);
     for (int i = 0; phonebook != nullptr && i < phonebook->childCount(); ++i) {
-        QTreeWidgetItem* entry = phonebook->child(i);
-        if (ExactText(entry) == entryName) {
-            // The third child is the call-fee indicator; after its scale item
-            // come the costs and the last connect.
-            SetTotalsTexts(entry->child(2), 1, costs, lastConnect);
-            return true;
+        if (ExactText(phonebook->child(i)) == entryName) {
+            return phonebook->child(i);
         }
     }
-    return false;
+    return nullptr;
+}
+
+bool CTreePage::SetEntryTotals(const std::string& entryName, const std::string& costs,
+                               const std::string& lastConnect) {
+    QTreeWidgetItem* entry = EntryItem(entryName);
+    if (entry == nullptr) {
+        return false;
+    }
+    // The third child is the call-fee indicator; after its scale item come
+    // the costs and the last connect.
+    SetTotalsTexts(entry->child(2), 1, costs, lastConnect);
+    return true;
+}
+
+void CTreePage::SetEntryLoginText(const std::string& entryName, int position,
+                                  const std::string& text) {
+    QTreeWidgetItem* entry = EntryItem(entryName);
+    QTreeWidgetItem* login = entry != nullptr ? entry->child(0) : nullptr;
+    if (login != nullptr && position >= 0 && position < login->childCount()) {
+        SetItemText(login->child(position), text);
+    }
+}
+
+void CTreePage::ShowStatus(const std::string& text) {
+    if (m_status != nullptr) {
+        m_status->setText(QString::fromStdString(text));
+    }
+}
+
+void CTreePage::SetProgressRange(int maximum) {
+    if (m_progress != nullptr) {
+        m_progress->setRange(0, maximum);
+    }
+}
+
+void CTreePage::SetProgress(int position) {
+    if (m_progress != nullptr) {
+        m_progress->setValue(position);
+    }
+}
+
+void CTreePage::EnableDialing(bool enable) {
+    if (m_tree != nullptr) {
+        m_tree->setEnabled(enable);
+    }
+    m_logic->SetDialAllowed(enable);
+}
+
+void CTreePage::EnableCancel(bool enable) {
+    if (m_cancel != nullptr) {
+        m_cancel->setEnabled(enable);
+    }
 }
 
 void CTreePage::SetSelectedChildText(int position, const std::string& text) {
