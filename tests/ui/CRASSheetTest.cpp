@@ -196,6 +196,27 @@ TEST_P(ConnectedSheet, RefusesCloseAndRestoresOnlyWhenTheTrayCanBringItBack) {
 INSTANTIATE_TEST_SUITE_P(Tray, ConnectedSheet, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "WithTray" : "WithoutTray"; });
 
+TEST(CRASSheet, ACallMinimisesAndRestoresItAndClosesItOnceTheHandlerHasReturned) {
+    CRASSheet sheet(false);
+    auto* phonebook = new RecordingPage;
+    sheet.AddPage(kPagePhonebook, phonebook);
+    sheet.show();
+    SheetWindow& window = sheet;
+    window.MinimizeSheet();
+    QApplication::processEvents();
+    EXPECT_TRUE(sheet.isMinimized());
+    window.RestoreSheet();
+    QApplication::processEvents();
+    EXPECT_FALSE(sheet.isMinimized());
+
+    window.CloseSheetLater();
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_EQ(phonebook->closings, 0);
+    QApplication::processEvents();
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_EQ(phonebook->closings, 1);
+}
+
 TEST(CRASSheet, OkAndCancelLetThePagesHangUpFirst) {
     for (auto button : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel}) {
         CRASSheet sheet(false);

@@ -165,7 +165,9 @@ void CRASSheet::MinimizeSheet() {
 }
 
 void CRASSheet::CloseSheetLater() {
-    // Queued: the caller's handler and every dialog open now return first.
+    // Queued, so the handler that asks for it returns first. A message box or
+    // file chooser open at that moment stays until answered, and the program
+    // ends once it has been.
     QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
 }
 
