@@ -7,28 +7,13 @@
 //      cycle between the charge timer's start and its stop.
 // Usage: dial_bench [idle seconds] [call seconds]
 #include <QApplication>
-#include <QPushButton>
-#include <QTreeWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <string>
 
-#include "FixedLocale.h"
 #include "RealService.h"
-#include "RecordingShell.h"
-#include "ScriptedPrompts.h"
-#include "TempDir.h"
-#include "app/CRASSheet.h"
 #include "app/NumberText.h"
-#include "connection/CTreePage.h"
 #include "platform/StoreTransaction.h"
-#include "qt/QtClock.h"
-#include "qt/QtSound.h"
-#include "qt/QtTimers.h"
-#include "sim/PhonebookDatabase.h"
-#include "sim/SimulatedService.h"
-#include "sqlite/SqliteSettingsStore.h"
 #include "tariff/CScaleStore.h"
 
 namespace {
@@ -38,8 +23,6 @@ using namespace varnolt;
 // The page's timers, noting when the charge timer starts and stops.
 class WatchedTimers final : public Timers {
 public:
-    WatchedTimers(Timers& inner, const Clock& clock) : m_inner(inner), m_clock(clock) {}
-
     void SetHandler(Handler handler) override { m_inner.SetHandler(std::move(handler)); }
     void Start(int id, int periodMs) override {
         if (id == FeeMeter::kChargeTimerId && !m_inner.IsRunning(id)) {
@@ -59,8 +42,8 @@ public:
     std::int64_t chargeStopMs = 0;
 
 private:
-    Timers& m_inner;
-    const Clock& m_clock;
+    QtTimers m_inner;
+    QtClock m_clock;
 };
 
 double CpuSeconds() {
@@ -81,75 +64,47 @@ int main(int argc, char** argv) {
     const int idleSeconds = Seconds(argc, argv, 1, 60);
     const int callSeconds = Seconds(argc, argv, 2, 120);
 
-    test::TempDir dir;
-    SqliteSettingsStore store((dir.path() / "store.db").string());
-    PhonebookDatabase phonebook((dir.path() / "phonebook.db").string());
-    for (const auto& [name, drop] : {std::pair{"Idle line", 0}, {"Metered line", callSeconds}}) {
-        PhonebookEntry entry;
-        entry.name = name;
-        entry.connectSeconds = 1;
-        entry.dropSeconds = drop;
-        phonebook.AddEntry(entry);
-        phonebook.StoreCredentials(name, {"bench", "secret", true});
-    }
+    WatchedTimers timers;  // outlives the page, which stops them when it goes
+    test::RealService real;
+    real.AddEntry("Idle line", 1, 0);
+    real.AddEntry("Metered line", 1, callSeconds);
     // One unit of 1.00 a second, all day, every day: the fee counts the units.
     TariffScale scale;
     scale.id = ScaleId::User1;
     scale.weekdayPeriods = {{0, 0, 24, 0, "1", "1.00"}};
     scale.holidayPeriods = scale.weekdayPeriods;
     {
-        StoreTransaction transaction(store);
-        CScaleStore(store).SaveScale(scale);
-        store.WriteString("Metered line", "Scale", "Userdefined scale #1");
+        StoreTransaction transaction(real.store);
+        CScaleStore(real.store).SaveScale(scale);
+        real.store.WriteString("Metered line", "Scale", "Userdefined scale #1");
     }
+    real.Open(timers);
+    ConnectionMachine& connection = *real.page->Connection();
 
-    test::NoEntryDialogs entryDialogs;
-    SimulatedService service(phonebook, entryDialogs);
-    QtClock clock;
-    QtTimers qtTimers;
-    WatchedTimers timers(qtTimers, clock);
-    QtSound sound;
-    test::RecordingShell shell;
-    test::FixedLocale locale{"EUR"};
-    test::ScriptedPrompts prompts;
-    CRASSheet sheet(false);
-    auto* page = new CTreePage(store, service, locale, prompts, sheet);
-    page->InstallDialing(clock, timers, sound, shell, sheet);
-    sheet.AddPage(kPagePhonebook, page);
-    sheet.show();
-    QApplication::processEvents();
-    ConnectionMachine& connection = *page->Connection();
-    auto dial = [&](int position) {
-        page->Tree()->setCurrentItem(page->Tree()->topLevelItem(0)->child(1)->child(position));
-        page->findChild<QPushButton*>("dialButton")->click();
-        return test::WaitUntil([&] { return connection.IsConnected(); }, 30'000);
-    };
-
-    if (!dial(0)) {
+    if (!real.Dial(0)) {
         std::fprintf(stderr, "the idle line did not connect\n");
         return 1;
     }
     test::RunEventsFor(2000);  // past the first ticks
     const double cpuBefore = CpuSeconds();
-    const std::int64_t wallBefore = clock.TickMs();
+    const std::int64_t wallBefore = real.clock.TickMs();
     test::RunEventsFor(idleSeconds * 1000);
     const double cpu = CpuSeconds() - cpuBefore;
-    const double wall = static_cast<double>(clock.TickMs() - wallBefore) / 1000.0;
+    const double wall = static_cast<double>(real.clock.TickMs() - wallBefore) / 1000.0;
     connection.HangUp();
     std::printf("connected and idle: %.3f s CPU in %.1f s = %.3f %% of one core (goal < 0.5 %%)\n",
                 cpu, wall, 100.0 * cpu / wall);
 
-    if (!dial(1) ||
+    if (!real.Dial(1) ||
         !test::WaitUntil([&] { return !connection.IsConnected(); }, (callSeconds + 30) * 1000)) {
         std::fprintf(stderr, "the metered call did not run its course\n");
         return 1;
     }
     const int charged =
-        static_cast<int>(ScanFloat(store.ReadString("Metered line", "Total costs", "0")));
+        static_cast<int>(ScanFloat(real.store.ReadString("Metered line", "Total costs", "0")));
     const std::int64_t ideal = 1 + (timers.chargeStopMs - timers.chargeStartMs) / 1000;
     std::printf("call of %d s at a 1 s cycle: %d units charged, ideal %lld (%s)\n", callSeconds,
                 charged, static_cast<long long>(ideal),
                 charged == ideal ? "none lost or doubled" : "MISMATCH");
-    sheet.reject();
     return charged == ideal ? 0 : 1;
 }
