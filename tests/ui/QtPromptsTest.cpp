@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <fstream>
@@ -38,10 +39,10 @@ TEST(QtPromptsUi, TheOpenFileChooserShowsTheRequestAndHandsBackThePick) {
     std::ofstream(picked) << "RIFF";
     QtPrompts prompts;
     QWidget owner;
-    const OpenFileRequest request{"Select sound file ...",
-                                  {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},
-                                  "*.WAV",
-                                  "WAV"};
+    const FileRequest request{"Select sound file ...",
+                              {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},
+                              "*.WAV",
+                              "WAV"};
 
     QString title, suffix;
     QStringList filters, shownTypes;
@@ -70,6 +71,51 @@ TEST(QtPromptsUi, TheOpenFileChooserShowsTheRequestAndHandsBackThePick) {
 
     test::WhenModal<QFileDialog>(owner, [](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(prompts.ChooseOpenFile(request), std::nullopt);
+}
+
+TEST(QtPromptsUi, TheSaveChooserNeverSavesUnderThePatternAndAsksBeforeReplacing) {
+    test::TempDir dir;
+    QtPrompts prompts;
+    QWidget owner;
+    const FileRequest request{
+        "Export LOG into ASCII-file ...", {{"Varnolt LOG files (*.LOG)", "*.LOG"}}, "*.LOG", "LOG"};
+
+    QString title, proposed;
+    QStringList filters;
+    bool openWithoutName = false;
+    test::WhenModal<QFileDialog>(owner, [&](QFileDialog& dialog) {
+        title = dialog.windowTitle();
+        filters = dialog.nameFilters();
+        dialog.setDirectory(QString::fromStdString(dir.path().string()));
+        auto* name = test::Child<QLineEdit>(&dialog, "fileNameEdit");
+        proposed = name->text();
+        static_cast<QDialog&>(dialog).accept();  // as Save does, with no name typed
+        openWithoutName = dialog.isVisible();
+        name->setText("calls");  // a name without an extension
+        static_cast<QDialog&>(dialog).accept();
+    });
+    EXPECT_EQ(prompts.ChooseSaveFile(request), (dir.path() / "calls.LOG").string());
+    EXPECT_EQ(title, "Export LOG into ASCII-file ...");
+    EXPECT_EQ(proposed, "");
+    EXPECT_TRUE(openWithoutName);
+    ASSERT_EQ(filters.size(), 1);
+    const QString pattern = filters[0].mid(filters[0].lastIndexOf('(') + 1).chopped(1);
+    EXPECT_TRUE(
+        QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive).match("x.log").hasMatch());
+
+    const std::string existing = (dir.path() / "old.LOG").string();
+    std::ofstream(existing) << "kept until Yes";
+    QString question;
+    test::WhenModal<QFileDialog>(owner, [&](QFileDialog& dialog) {
+        test::WhenModal<QMessageBox>(dialog, [&](QMessageBox& box) {
+            question = box.text();
+            box.button(QMessageBox::Yes)->click();
+        });
+        dialog.selectFile(QString::fromStdString(existing));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    EXPECT_EQ(prompts.ChooseSaveFile(request), existing);
+    EXPECT_TRUE(question.contains("old.LOG")) << question.toStdString();
 }
 
 }  // namespace
