@@ -7,6 +7,7 @@
 #include "app/SheetMessages.h"
 #include "connection/CTreePage.h"
 #include "holiday/CHoliday.h"
+#include "log/CLogviewPage.h"
 #include "meter/CStylePage.h"
 #include "options/CAboutPage.h"
 #include "options/COptionsPage.h"
@@ -39,6 +40,8 @@ int main(int argc, char* argv[]) {
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
     sheet.AddPage(varnolt::kPagePhonebook,
                   new varnolt::CTreePage(store, dialer, locale, prompts, sheet));
+    sheet.AddPage(varnolt::kPageLogView,
+                  new varnolt::CLogviewPage(store, locale, dialer, prompts, sheet));
     sheet.AddPage(varnolt::kPageScaleManager, new varnolt::CCostPage(store, locale, prompts));
     sheet.AddPage(varnolt::kPageHolidayDatabase, new varnolt::CHoliday(store, clock, prompts));
     sheet.AddPage(varnolt::kPageOptions, new varnolt::COptionsPage(store, prompts));
