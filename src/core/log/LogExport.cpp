@@ -40,12 +40,14 @@ std::size_t Characters(std::string_view text) {
 std::string Framed(std::string_view text) {
     const std::size_t length = Characters(text);
     const std::size_t blanks = length < kInnerWidth ? kInnerWidth - length : 0;
-    return "|" + std::string(blanks / 2, ' ') + std::string(text) +
-           std::string(blanks - blanks / 2, ' ') + "|\n";
+    std::string line = "|";
+    line.append(blanks / 2, ' ').append(text).append(blanks - blanks / 2, ' ');
+    return line + "|\n";
 }
 
 std::string AsciiBanner() {
-    const std::string frame = "+" + std::string(kInnerWidth, '-') + "+\n";
+    std::string frame = "+";
+    frame.append(kInnerWidth, '-').append("+\n");
     return frame + Framed(kTitle) + frame + Framed(kCredits[0]) + frame + Framed(kCredits[1]) +
            frame + "\n\n";
 }
