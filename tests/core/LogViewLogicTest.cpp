@@ -8,12 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "FixedLocale.h"
-#include "ForwardingSettingsStore.h"
-#include "MemorySettingsStore.h"
-#include "RecordingSheetHost.h"
-#include "ScriptedDialer.h"
-#include "ScriptedPrompts.h"
+#include "LogWorld.h"
 #include "TempDir.h"
 #include "app/LocalTime.h"
 #include "log/LogViewLogic.h"
@@ -48,7 +43,7 @@ public:
     std::vector<CLogRecord> rows;
 };
 
-class LogViewTest : public ::testing::Test {
+class LogViewTest : public ::testing::Test, protected test::LogWorld {
 protected:
     std::string ReadFile(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
@@ -56,13 +51,6 @@ protected:
     }
 
     test::TempDir dir;
-    test::MemorySettingsStore memory;
-    test::ForwardingSettingsStore store{memory};
-    test::FixedLocale locale{"DM"};
-    test::ScriptedDialer dialer;
-    test::RecordingSheetHost host;
-    test::ScriptedPrompts prompts;
-    CConnectionLog log{store, locale, dialer, host};
     FakeTable table;
     LogViewLogic logic{log, prompts, table};
 };

@@ -8,12 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "FixedLocale.h"
-#include "ForwardingSettingsStore.h"
-#include "MemorySettingsStore.h"
-#include "RecordingSheetHost.h"
-#include "ScriptedDialer.h"
-#include "ScriptedPrompts.h"
+#include "LogWorld.h"
 #include "TempDir.h"
 #include "WidgetLookup.h"
 #include "app/CRASSheet.h"
@@ -33,33 +28,25 @@ QStringList RowTexts(const QAbstractItemModel* model, int row) {
     return texts;
 }
 
-class LogviewPageUi : public ::testing::Test {
+class LogviewPageUi : public ::testing::Test, protected test::LogWorld {
 protected:
     void LogCall(const std::string& entry) {
-        m_log.Append(entry, "anna", MakeLocal(1996, 3, 5, 9, 7, 0), MakeLocal(1996, 3, 5, 9, 41, 0),
-                     3.48f, 3.48f);
+        log.Append(entry, "anna", MakeLocal(1996, 3, 5, 9, 7, 0), MakeLocal(1996, 3, 5, 9, 41, 0),
+                   3.48f, 3.48f);
     }
-
-    test::MemorySettingsStore m_memory;
-    test::ForwardingSettingsStore m_store{m_memory};
-    test::FixedLocale m_locale{"DM"};
-    test::ScriptedDialer m_dialer;
-    test::ScriptedPrompts m_prompts;
-    test::RecordingSheetHost m_host;
-    CConnectionLog m_log{m_store, m_locale, m_dialer, m_host};
 };
 
 TEST_F(LogviewPageUi, FillsWhenFirstSelectedAndReloadsOnlyOnceSetUp) {
     CRASSheet sheet(false);
     sheet.AddPage(kPagePhonebook, new CSheetPage);
-    auto* page = new CLogviewPage(m_store, m_locale, m_dialer, m_prompts, sheet);
+    auto* page = new CLogviewPage(store, locale, dialer, prompts, sheet);
     sheet.AddPage(kPageLogView, page);
     sheet.resize(800, 500);
     sheet.show();
     LogCall("Office");
-    const long reads = m_store.reads;
+    const long reads = store.reads;
     sheet.SendNotification(WM_RELOAD_LOG, 0);
-    EXPECT_EQ(m_store.reads, reads);  // not even the count
+    EXPECT_EQ(store.reads, reads);  // not even the count
     EXPECT_EQ(page->findChild<QTreeView*>("logTable"), nullptr);
 
     sheet.SendNotification(WM_SELECT_PAGE, kPageLogView);
@@ -100,7 +87,7 @@ TEST_F(LogviewPageUi, FillsWhenFirstSelectedAndReloadsOnlyOnceSetUp) {
 TEST_F(LogviewPageUi, ButtonsDeleteAfterYesAndExportTheirFormat) {
     LogCall("Office");
     LogCall("Home");
-    CLogviewPage page(m_store, m_locale, m_dialer, m_prompts, m_host);
+    CLogviewPage page(store, locale, dialer, prompts, host);
     page.show();
     const QAbstractItemModel* model = Child<QTreeView>(&page, "logTable")->model();
     ASSERT_EQ(model->rowCount(), 2);
@@ -110,7 +97,7 @@ TEST_F(LogviewPageUi, ButtonsDeleteAfterYesAndExportTheirFormat) {
                                                            {"excelExportButton", "Varnolt LOG"}};
     for (const auto& [button, start] : exports) {
         const auto path = dir.path() / button;
-        m_prompts.ChooseFile(path.string());
+        prompts.ChooseFile(path.string());
         Child<QPushButton>(&page, button)->click();
         std::ifstream in(path, std::ios::binary);
         const std::string written(std::istreambuf_iterator<char>(in), {});
@@ -118,20 +105,20 @@ TEST_F(LogviewPageUi, ButtonsDeleteAfterYesAndExportTheirFormat) {
     }
 
     auto* remove = Child<QPushButton>(&page, "deleteLogButton");
-    m_prompts.Answer(PromptAnswer::No);
+    prompts.Answer(PromptAnswer::No);
     remove->click();
     EXPECT_EQ(model->rowCount(), 2);
-    EXPECT_EQ(m_log.Count(), 2);
-    EXPECT_TRUE(m_host.sent.empty());
+    EXPECT_EQ(log.Count(), 2);
+    EXPECT_TRUE(host.sent.empty());
 
-    m_prompts.Answer(PromptAnswer::Yes);
+    prompts.Answer(PromptAnswer::Yes);
     remove->click();
     EXPECT_EQ(model->rowCount(), 0);
-    EXPECT_EQ(m_log.Count(), 0);
-    EXPECT_EQ(m_host.sent, (std::vector<test::RecordingSheetHost::Sent>{{WM_RELOAD_PHONEBOOK, 0}}));
-    ASSERT_EQ(m_prompts.shown().size(), 2u);
-    EXPECT_EQ(m_prompts.shown()[1].title, "Delete LOG...");
-    EXPECT_EQ(m_prompts.unscripted(), 0);
+    EXPECT_EQ(log.Count(), 0);
+    EXPECT_EQ(host.sent, (std::vector<test::RecordingSheetHost::Sent>{{WM_RELOAD_PHONEBOOK, 0}}));
+    ASSERT_EQ(prompts.shown().size(), 2u);
+    EXPECT_EQ(prompts.shown()[1].title, "Delete LOG...");
+    EXPECT_EQ(prompts.unscripted(), 0);
 }
 
 }  // namespace
