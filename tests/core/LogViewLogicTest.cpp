@@ -3,10 +3,6 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <iterator>
-#include <string>
-#include <vector>
 
 #include "LogWorld.h"
 #include "TempDir.h"
@@ -18,17 +14,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kSection = "__LOG file";
-
 // The six values of a stored record in key order; nullptr: not stored.
 using StoredRecord = std::array<const char*, 6>;
 
 void Store(SettingsStore& store, int n, const StoredRecord& values) {
-    static const char* const kKeys[] = {"Entry #", "User #",  "From #",
-                                        "To #",    "Costs #", "Total Costs #"};
+    const char* const keys[] = {"Entry #", "User #", "From #", "To #", "Costs #", "Total Costs #"};
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (values[i] != nullptr) {
-            store.WriteString(kSection, kKeys[i] + std::to_string(n), values[i]);
+            store.WriteString("__LOG file", keys[i] + std::to_string(n), values[i]);
         }
     }
 }
@@ -43,14 +36,7 @@ public:
     std::vector<CLogRecord> rows;
 };
 
-class LogViewTest : public ::testing::Test, protected test::LogWorld {
-protected:
-    std::string ReadFile(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    test::TempDir dir;
+struct LogView : test::LogWorld {
     FakeTable table;
     LogViewLogic logic{log, prompts, table};
 };
@@ -62,188 +48,130 @@ const std::string kAsciiBanner =
     "|       \u00a9 Kessendral, exported from the settings store        |\r\n" + kFrame +
     "\r\n\r\n";
 const std::string kTabbedBanner =
-    "Varnolt LOG-file\r\n"
-    "Varnolt 0.63 NT [Beta] - dial-up calls and their fees\r\n"
-    "\u00a9 Kessendral, exported from the settings store\r\n"
-    "\r\n\r\n"
+    "Varnolt LOG-file\r\nVarnolt 0.63 NT [Beta] - dial-up calls and their fees\r\n"
+    "\u00a9 Kessendral, exported from the settings store\r\n\r\n\r\n"
     "Phonebook\tUser\tFrom\tTo\tCosts\tTotal costs\t\r\n";
-const std::string kSeparator = "---------------------------------\r\n";
-
 const StoredRecord kOffice = {"Office",         "anna",    "05.03. 09:07 h",
-                              "05.03. 09:41 h", "3.48 DM", "3.48 DM"};
-const std::string kOfficeBlock = kSeparator +
-                                 "Phonebook\tOffice\r\n"
-                                 "User\t\tanna\r\n"
-                                 "From\t\t05.03. 09:07 h\r\n"
-                                 "To\t\t05.03. 09:41 h\r\n"
-                                 "Costs\t\t3.48 DM\r\n"
-                                 "Total costs\t3.48 DM\r\n";
-const std::string kOfficeLine =
-    "Office\tanna\t05.03. 09:07 h\t05.03. 09:41 h\t3.48 DM\t3.48 DM\t\r\n";
+                              "05.03. 09:41 h", "3.48 DM", "4 DM"};
+const std::string kOfficeBlock =
+    "---------------------------------\r\nPhonebook\tOffice\r\nUser\t\tanna\r\n"
+    "From\t\t05.03. 09:07 h\r\nTo\t\t05.03. 09:41 h\r\nCosts\t\t3.48 DM\r\nTotal costs\t4 DM\r\n";
+const std::string kOfficeLine = "Office\tanna\t05.03. 09:07 h\t05.03. 09:41 h\t3.48 DM\t4 DM\t\r\n";
 
-struct ExportCase {
-    const char* name;
-    int count;  // "Anzahl"
-    std::vector<StoredRecord> records;
-    std::string ascii;
-    std::string tabbed;
-};
-
-void PrintTo(const ExportCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class ExportBytes : public LogViewTest, public ::testing::WithParamInterface<ExportCase> {};
-
-TEST_P(ExportBytes, AreExactlyThese) {
-    const ExportCase& c = GetParam();
-    for (std::size_t n = 0; n < c.records.size(); ++n) {
-        Store(store, static_cast<int>(n + 1), c.records[n]);
-    }
-    store.WriteInt(kSection, "Anzahl", c.count);
+TEST(LogExport, WritesExactlyTheseBytesFromTheStoredLog) {
+    const struct {
+        int count;  // "Anzahl"
+        std::vector<StoredRecord> records;
+        std::string ascii, tabbed;
+    } cases[] = {
+        {0, {}, kAsciiBanner, kTabbedBanner},
+        {1, {kOffice}, kAsciiBanner + kOfficeBlock, kTabbedBanner + kOfficeLine},
+        // Costs and total missing; non-ASCII text, a TAB and a line feed in values.
+        {3,
+         {kOffice,
+          {"Home", "bert", "31.12. 23:50 h", "01.01. 00:20 h", nullptr, nullptr},
+          {"B\u00fcro K\u00f6ln", "an\tna", "1", "2", "3.48 \u20ac", "first\nsecond"}},
+         kAsciiBanner + kOfficeBlock +
+             "---------------------------------\r\nPhonebook\tHome\r\nUser\t\tbert\r\n"
+             "From\t\t31.12. 23:50 h\r\nTo\t\t01.01. 00:20 h\r\nCosts\t\t<unknown>\r\n"
+             "Total costs\t0\r\n"
+             "---------------------------------\r\nPhonebook\tB\u00fcro K\u00f6ln\r\n"
+             "User\t\tan\tna\r\nFrom\t\t1\r\nTo\t\t2\r\nCosts\t\t3.48 \u20ac\r\n"
+             "Total costs\tfirst\r\nsecond\r\n",
+         kTabbedBanner + kOfficeLine +
+             "Home\tbert\t31.12. 23:50 h\t01.01. 00:20 h\t<unknown>\t0\t\r\n"
+             "B\u00fcro K\u00f6ln\tan\tna\t1\t2\t3.48 \u20ac\tfirst\r\nsecond\t\r\n"},
+        // A hand-edited count far above the records writes only what is there.
+        {1'000'000, {kOffice}, kAsciiBanner + kOfficeBlock, kTabbedBanner + kOfficeLine},
+    };
     const FileRequest ascii{
         "Export LOG into ASCII-file ...", {{"Varnolt LOG files (*.LOG)", "*.LOG"}}, "*.LOG", "LOG"};
     const FileRequest tabbed{
         "Export LOG into Excel-file ...", {{"Tabbed text files (*.TXT)", "*.TXT"}}, "*.TXT", "TXT"};
-    for (auto [format, request, expected] : {std::tuple{LogExportFormat::Ascii, ascii, c.ascii},
-                                             {LogExportFormat::Tabbed, tabbed, c.tabbed}}) {
-        // An existing file is replaced, not appended to.
-        const fs::path path = dir.path() / "export";
-        std::ofstream(path) << std::string(4096, 'x');
-        prompts.ChooseFile(path.string());
-        logic.OnExport(format);
-        EXPECT_EQ(ReadFile(path), expected);
-        EXPECT_EQ(prompts.saveChoosers().back(), request);
+    test::TempDir dir;
+    const fs::path path = dir.path() / "export";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        LogView view;
+        for (std::size_t n = 0; n < c.records.size(); ++n) {
+            Store(view.store, static_cast<int>(n + 1), c.records[n]);
+        }
+        view.store.WriteInt("__LOG file", "Anzahl", c.count);
+        for (auto [format, request, expected] : {std::tuple{LogExportFormat::Ascii, ascii, c.ascii},
+                                                 {LogExportFormat::Tabbed, tabbed, c.tabbed}}) {
+            std::ofstream(path) << std::string(4096, 'x');  // replaced, not appended to
+            view.prompts.ChooseFile(path.string());
+            view.logic.OnExport(format);
+            std::ifstream in(path, std::ios::binary);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), expected);
+            EXPECT_EQ(view.prompts.saveChoosers().back(), request);
+        }
+        EXPECT_TRUE(view.prompts.shown().empty());  // success is not reported
     }
-    EXPECT_TRUE(prompts.shown().empty());  // success is not reported
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Log, ExportBytes,
-    ::testing::Values(
-        ExportCase{"EmptyLog", 0, {}, kAsciiBanner, kTabbedBanner},
-        ExportCase{
-            "OneRecord", 1, {kOffice}, kAsciiBanner + kOfficeBlock, kTabbedBanner + kOfficeLine},
-        ExportCase{"MissingCostsAndTotal",
-                   3,
-                   {kOffice,
-                    {"Home", "bert", "31.12. 23:50 h", "01.01. 00:20 h", nullptr, nullptr},
-                    kOffice},
-                   kAsciiBanner + kOfficeBlock + kSeparator +
-                       "Phonebook\tHome\r\nUser\t\tbert\r\nFrom\t\t31.12. 23:50 h\r\n"
-                       "To\t\t01.01. 00:20 h\r\nCosts\t\t<unknown>\r\nTotal costs\t0\r\n" +
-                       kOfficeBlock,
-                   kTabbedBanner + kOfficeLine +
-                       "Home\tbert\t31.12. 23:50 h\t01.01. 00:20 h\t<unknown>\t0\t\r\n" +
-                       kOfficeLine},
-        ExportCase{"NonAsciiTabAndLineFeedInValues",
-                   1,
-                   {{"B\u00fcro K\u00f6ln", "an\tna", "05.03. 09:07 h", "05.03. 09:41 h",
-                     "3.48 \u20ac", "first\nsecond"}},
-                   kAsciiBanner + kSeparator +
-                       "Phonebook\tB\u00fcro K\u00f6ln\r\nUser\t\tan\tna\r\n"
-                       "From\t\t05.03. 09:07 h\r\nTo\t\t05.03. 09:41 h\r\n"
-                       "Costs\t\t3.48 \u20ac\r\nTotal costs\tfirst\r\nsecond\r\n",
-                   kTabbedBanner + "B\u00fcro K\u00f6ln\tan\tna\t05.03. 09:07 h\t05.03. 09:41 h\t"
-                                   "3.48 \u20ac\tfirst\r\nsecond\t\r\n"},
-        // A hand-edited count far above what is stored writes what is there.
-        ExportCase{"CountFarAboveTheRecords",
-                   1'000'000,
-                   {kOffice},
-                   kAsciiBanner + kOfficeBlock,
-                   kTabbedBanner + kOfficeLine}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-int OpenHandlesTo(const fs::path& path) {
-    int open = 0;
-    for (const auto& fd : fs::directory_iterator("/proc/self/fd")) {
-        std::error_code error;
-        open += fs::read_symlink(fd.path(), error) == path;
-    }
-    return open;
-}
-
-TEST_F(LogViewTest, ExportFailuresAreReportedAndNeverTakenForSuccess) {
-    prompts.ChooseFile(std::nullopt);
-    logic.OnExport(LogExportFormat::Ascii);
-    EXPECT_TRUE(prompts.shown().empty());
-    EXPECT_TRUE(fs::is_empty(dir.path()));
-
+TEST(LogExport, FailuresAreReportedAndNeverTakenForSuccess) {
+    test::TempDir dir;
+    LogView view;
+    view.prompts.ChooseFile(std::nullopt);
+    view.logic.OnExport(LogExportFormat::Ascii);
     // No folder is made for a path inside one that does not exist.
-    prompts.ChooseFile((dir.path() / "missing" / "calls.LOG").string());
-    logic.OnExport(LogExportFormat::Ascii);
-    ASSERT_EQ(prompts.shown().size(), 1u);
-    EXPECT_EQ(prompts.shown()[0].text,
-              "Error, while writing file! Perhaps your disc is write protect or full!");
-    EXPECT_EQ(prompts.shown()[0].title, "Error...");
-    EXPECT_EQ(prompts.shown()[0].icon, PromptIcon::Stop);
-    EXPECT_EQ(prompts.shown()[0].buttons, PromptButtons::Ok);
+    view.prompts.ChooseFile((dir.path() / "missing" / "calls.LOG").string());
+    view.logic.OnExport(LogExportFormat::Ascii);
     EXPECT_TRUE(fs::is_empty(dir.path()));
+    ASSERT_EQ(view.prompts.shown().size(), 1u);
+    EXPECT_EQ(view.prompts.shown()[0].text,
+              "Error, while writing file! Perhaps your disc is write protect or full!");
+    EXPECT_EQ(view.prompts.shown()[0].title, "Error...");
+    EXPECT_EQ(view.prompts.shown()[0].icon, PromptIcon::Stop);
 
-    // A full disk, whether it shows at a write or only when the file is closed.
+    // A full disk, whether a write fails or only the flush when the file is closed.
     for (int records : {0, 2000}) {
-        SCOPED_TRACE(records);
         for (int n = 1; n <= records; ++n) {
-            Store(memory, n, kOffice);
+            Store(view.memory, n, kOffice);
         }
-        memory.WriteInt(kSection, "Anzahl", records);
-        for (LogExportFormat format : {LogExportFormat::Ascii, LogExportFormat::Tabbed}) {
-            const std::size_t before = prompts.shown().size();
-            prompts.ChooseFile("/dev/full");
-            logic.OnExport(format);
-            ASSERT_EQ(prompts.shown().size(), before + 1);
-            EXPECT_EQ(prompts.shown().back().text, "Disk full while accessing /dev/full.");
-            EXPECT_EQ(prompts.shown().back().icon, PromptIcon::Stop);
-            EXPECT_EQ(OpenHandlesTo("/dev/full"), 0);
+        view.memory.WriteInt("__LOG file", "Anzahl", records);
+        view.prompts.ChooseFile("/dev/full");
+        view.logic.OnExport(LogExportFormat::Tabbed);
+        EXPECT_EQ(view.prompts.shown().back().text, "Disk full while accessing /dev/full.");
+        EXPECT_EQ(view.prompts.shown().back().icon, PromptIcon::Stop);
+        for (const auto& fd : fs::directory_iterator("/proc/self/fd")) {
+            std::error_code error;
+            EXPECT_NE(fs::read_symlink(fd.path(), error), "/dev/full");  // closed
         }
     }
+    EXPECT_EQ(view.prompts.shown().size(), 3u);
 }
 
-struct ReloadCase {
-    const char* name;
-    std::function<void(CConnectionLog&, SettingsStore&)> change;
-    bool readsAll;
-};
-
-TEST_F(LogViewTest, ReloadKeepsTheTableEqualToTheLogReadingOnlyWhatWasAdded) {
-    // Every call logged differs from the earlier ones in its grand total.
+TEST(LogViewReload, KeepsTheTableEqualToTheLogReadingOnlyWhatWasAdded) {
+    LogView view;
     int calls = 0;
-    auto logCalls = [&calls](int n) {
-        return [&calls, n](CConnectionLog& log, SettingsStore&) {
-            for (int i = 0; i < n; ++i, ++calls) {
-                log.Append("Entry", "anna", MakeLocal(1996, 3, 5, 9, 7, 0),
-                           MakeLocal(1996, 3, 5, 9, 41, 0), 0.12f,
-                           0.12f * static_cast<float>(calls));
-            }
-        };
+    auto logCalls = [&](int n) {
+        for (int i = 0; i < n; ++i, ++calls) {  // each with a total of its own
+            view.log.Append("Office", "anna", MakeLocal(1996, 3, 5, 9, 7, 0),
+                            MakeLocal(1996, 3, 5, 9, 41, 0), 0.12f, 0.12f * calls);
+        }
     };
-    // Another instance of the program cleared the log, then logged n calls.
-    auto clearedThen = [&logCalls](int n) {
-        return [more = logCalls(n)](CConnectionLog& log, SettingsStore& store) {
-            store.WriteInt(kSection, "Anzahl", 0);
-            more(log, store);
-        };
-    };
-    const ReloadCase cases[] = {
-        {"nothing new", logCalls(0), false},
-        {"one more call", logCalls(1), false},
-        {"cleared, then fewer calls", clearedThen(2), true},
-        {"cleared, then as many calls", clearedThen(3), true},
-        {"cleared, then more calls", clearedThen(5), true},
-        {"many more calls", logCalls(501), true},
-    };
-    for (const ReloadCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        store.WriteInt(kSection, "Anzahl", 0);
-        logCalls(3)(log, store);
-        logic.Reload();
-        ASSERT_EQ(table.rows, log.ReadAll());
-        c.change(log, store);
-        store.sectionReads = 0;
-        logic.Reload();
-        const bool readAll = store.sectionReads > 0;
-        EXPECT_EQ(table.rows, log.ReadAll());
-        EXPECT_EQ(readAll, c.readsAll);
+    // Calls logged since the last reload, and whether another program
+    // instance cleared the log before them.
+    for (auto [cleared, added, readsAll] : {std::tuple{false, 0, false},
+                                            {false, 1, false},
+                                            {true, 2, true},
+                                            {true, 3, true},
+                                            {true, 5, true},
+                                            {false, 501, true}}) {
+        SCOPED_TRACE(added);
+        view.store.WriteInt("__LOG file", "Anzahl", 0);
+        logCalls(3);
+        view.logic.Reload();
+        if (cleared) {
+            view.store.WriteInt("__LOG file", "Anzahl", 0);
+        }
+        logCalls(added);
+        view.store.sectionReads = 0;
+        view.logic.Reload();
+        EXPECT_EQ(view.store.sectionReads > 0, readsAll);
+        EXPECT_EQ(view.table.rows, view.log.ReadAll());
     }
 }
 
