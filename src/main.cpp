@@ -1,5 +1,6 @@
 // The composition root: builds the real platform objects and injects them.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QSystemTrayIcon>
 
 #include "app/AppIdentity.h"
@@ -22,6 +23,17 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(varnolt::kProgramName);
+    QApplication::setApplicationVersion(VARNOLT_VERSION);
+    // Wayland compositors match the window to its menu entry, name and icon, by this.
+    QGuiApplication::setDesktopFileName("varnolt");
+
+    // Before the store opens: --help and --version touch no settings.
+    QCommandLineParser options;
+    options.setApplicationDescription("Dial-up connections with a live call-fee meter.");
+    options.addHelpOption();
+    options.addVersionOption();
+    options.process(app);
 
     // The store is named after the executable, so a renamed copy starts afresh.
     const std::string storePath =
