@@ -7,6 +7,7 @@ PACKAGES=(
   qt6-multimedia-dev gstreamer1.0-plugins-good
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core locales tzdata
+  dpkg-dev file desktop-file-utils
 )
 
 # Sanitized programs leave the system D-Bus library's buffers to LeakSanitizer.
@@ -45,6 +46,11 @@ configure_tree() {
 build_tree() {
   configure_tree "$@"
   cmake --build "$ROOT/$1"
+}
+
+# The release tree: what scripts/run starts and the Debian package holds.
+build_release_tree() {
+  build_tree build/release Release -DVARNOLT_TESTS=OFF -DVARNOLT_BENCH=OFF
 }
 
 # The tests prove that numbers ignore the locale, so they need a German one.

@@ -1,5 +1,6 @@
 // The composition root: builds the real platform objects and injects them.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QSystemTrayIcon>
 
 #include "app/AppIdentity.h"
@@ -7,6 +8,7 @@
 #include "app/SheetMessages.h"
 #include "connection/CTreePage.h"
 #include "holiday/CHoliday.h"
+#include "log/CLogviewPage.h"
 #include "meter/CStylePage.h"
 #include "options/CAboutPage.h"
 #include "options/COptionsPage.h"
@@ -24,6 +26,17 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(varnolt::kProgramName);
+    QApplication::setApplicationVersion(VARNOLT_VERSION);
+    // Wayland compositors match the window to its menu entry, name and icon, by this.
+    QGuiApplication::setDesktopFileName("varnolt");
+
+    // Before the store opens: --help and --version touch no settings.
+    QCommandLineParser options;
+    options.setApplicationDescription("Dial-up connections with a live call-fee meter.");
+    options.addHelpOption();
+    options.addVersionOption();
+    options.process(app);
 
     // The store is named after the executable, so a renamed copy starts afresh.
     const std::string storePath =
@@ -46,6 +59,8 @@ int main(int argc, char* argv[]) {
     auto* phonebookPage = new varnolt::CTreePage(store, dialer, locale, prompts, sheet);
     phonebookPage->InstallDialing(clock, timers, sound, shell, sheet);
     sheet.AddPage(varnolt::kPagePhonebook, phonebookPage);
+    sheet.AddPage(varnolt::kPageLogView,
+                  new varnolt::CLogviewPage(store, locale, dialer, prompts, sheet));
     sheet.AddPage(varnolt::kPageScaleManager, new varnolt::CCostPage(store, locale, prompts));
     sheet.AddPage(varnolt::kPageHolidayDatabase, new varnolt::CHoliday(store, clock, prompts));
     sheet.AddPage(varnolt::kPageOptions, new varnolt::COptionsPage(store, prompts));
