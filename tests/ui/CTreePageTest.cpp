@@ -32,6 +32,7 @@
 #include "connection/TreeCommands.h"
 #include "log/CConnectionLog.h"
 #include "meter/CallAccounting.h"
+#include "provider/CProviderDialog.h"
 
 namespace varnolt {
 namespace {
@@ -412,10 +413,9 @@ TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
          "Scale: Deutsche Telekom Region 200=1074, Scale: Deutsche Telekom Fern=1075, "
          "-, Scale: Userdefined scale #1=1076(x), Scale: Userdefined scale #2=1145, "
          "Scale: Userdefined scale #3=1146"},
-        {{"Varnolt", "Provider"}, "&New provider...=1036(off)"},
+        {{"Varnolt", "Provider"}, "&New provider...=1036"},
         {{"Varnolt", "Provider", "City Net"},
-         "&Dial provider=1043(off), -, &Edit provider...=1042(off), "
-         "&Delete provider...=1044(off)"},
+         "&Dial provider=1043(off), -, &Edit provider...=1042, &Delete provider...=1044"},
         {{"Varnolt", "Provider", "City Net", "Office"}, none},
     };
     for (const auto& c : cases) {
@@ -670,6 +670,45 @@ TEST_F(CTreePageTest, AutolaunchItemsFollowInsertAndDelete) {
     EXPECT_EQ(children(), (QStringList{"Mutt"}));
     EXPECT_EQ(store.ReadInt("Office", "Autolaunch", 0), 1);
     EXPECT_EQ(store.ReadString("Office Autolaunch #1", "Description", ""), "Mutt");
+    EXPECT_EQ(prompts.unscripted(), 0);
+}
+
+TEST_F(CTreePageTest, ProviderItemsFollowNewEditAndDelete) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    QTreeWidgetItem* providers = Item({"Varnolt", "Provider"});
+    ASSERT_NE(providers, nullptr);
+    auto outline = [providers] {
+        std::string out;
+        Outline(providers, 0, out);
+        return out;
+    };
+    // Moves the first entry of a list to the other one.
+    auto moveFirst = [](CProviderDialog& dialog, const char* tree, const char* button) {
+        auto* list = test::Child<QTreeWidget>(&dialog, tree);
+        list->setCurrentItem(list->topLevelItem(0)->child(0));
+        test::Child<QPushButton>(&dialog, button)->click();
+    };
+
+    test::WhenModal<CProviderDialog>(*page, [&](CProviderDialog& dialog) {
+        moveFirst(dialog, "availableTree", "addButton");
+        moveFirst(dialog, "availableTree", "addButton");
+        FillAndOk(dialog, {{"descriptionEdit", "Net 2"}});
+    });
+    Press(providers, Qt::Key_Insert);
+    EXPECT_EQ(outline(), "Provider +\n City Net\n  Home\n  Office\n Net 2\n  Office\n  Home\n");
+
+    test::WhenModal<CProviderDialog>(*page, [&](CProviderDialog& dialog) {
+        moveFirst(dialog, "providerTree", "removeButton");
+        FillAndOk(dialog, {{"descriptionEdit", "Net 3"}});
+    });
+    choose = "&Edit provider...";
+    MenuOf(Item({"Varnolt", "Provider", "Net 2"}));
+    EXPECT_EQ(outline(), "Provider +\n City Net\n  Home\n  Office\n Net 3\n  Home\n");
+
+    prompts.Answer(PromptAnswer::Yes);
+    Press(Item({"Varnolt", "Provider", "Net 3"}), Qt::Key_Delete);
+    EXPECT_EQ(outline(), "Provider +\n City Net\n  Home\n  Office\n");
+    EXPECT_EQ(store.ReadInt("_Provider List_", "nCount", 0), 1);
     EXPECT_EQ(prompts.unscripted(), 0);
 }
 
