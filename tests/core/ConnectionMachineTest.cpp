@@ -3,16 +3,20 @@
 #include "FakeTimers.h"
 #include "FixedLocale.h"
 #include "MemorySettingsStore.h"
+#include "ProviderDialogUser.h"
 #include "RecordingSheetHost.h"
 #include "RecordingShell.h"
 #include "RecordingTreeView.h"
 #include "ScriptedDialer.h"
 #include "ScriptedDialogs.h"
+#include "ScriptedPrompts.h"
 #include "app/SheetWindow.h"
 #include "connection/ConnectionMachine.h"
 #include "connection/ConnectionView.h"
 #include "connection/PhonebookTreeBuilder.h"
+#include "connection/PhonebookTreeLogic.h"
 #include "platform/Sound.h"
+#include "provider/ProviderList.h"
 
 namespace varnolt::test {
 namespace {
@@ -62,6 +66,11 @@ struct Rig {
         dialer.DeliverAll();
         timers.Advance(ConnectionMachine::kWatchDialMs);
     }
+    // The same for a provider's entry.
+    void ReportMember() {
+        dialer.DeliverAll();
+        timers.Advance(ConnectionMachine::kProviderWatchMs);
+    }
     void Connect() {
         dialer.ScriptConnect();
         machine.Dial("Office");
@@ -92,6 +101,21 @@ struct Rig {
     std::string Read(const std::string& section, const std::string& key) const {
         return store.ReadString(section, key, "-");
     }
+    // A provider made as a user makes it: its entries moved in, in this order.
+    void MakeProvider(const std::string& description, const Strings& entries) {
+        ProviderDialogUser user{store, dialer, prompts};
+        user.visits.push_back({entries, {}, description});
+        std::string typed;
+        ASSERT_TRUE(user.EditProvider(typed, 0));
+    }
+    // The entries dialed so far, in order.
+    Strings Dialed() const {
+        Strings names;
+        for (const auto& dial : dialer.dials()) {
+            names.push_back(dial.entryName + " as " + dial.params.userName);
+        }
+        return names;
+    }
 
     ScopedTimeZone utc{"UTC"};
     MemorySettingsStore store;
@@ -102,9 +126,10 @@ struct Rig {
     RecordingShell shell;
     RecordingTreeView tree;
     ScriptedDialogs dialogs;
+    ScriptedPrompts prompts;
     RecordingSheetHost host;
     Screen screen;
-    ConnectionMachine machine{{store, dialer, clock, timers, locale, screen, shell},
+    ConnectionMachine machine{{store, dialer, clock, timers, locale, screen, shell, prompts},
                               {screen, tree, dialogs, host, screen}};
 };
 
@@ -325,6 +350,131 @@ TEST(ConnectionMachine, OnlyTheCurrentDialIsHeard) {
     rig.timers.Advance(1000);
     EXPECT_EQ(rig.Controls(),
               "Office - process waiting - authentication running | cancel hang-up | 100");
+}
+
+TEST(ConnectionMachine, AProviderTriesItsEntriesInTurnFourSecondsApartUntilCancelled) {
+    Rig rig;
+    for (const char* entry : {"E1", "E2", "E3"}) {
+        rig.dialer.AddEntry(entry, std::string("u") + entry, "pw", true);
+    }
+    rig.MakeProvider("Net", {"E1", "E2", "E3"});
+    for (int i = 0; i < 5; ++i) {
+        rig.dialer.ScriptFailure(ras::kErrorLineBusy);
+    }
+    // The "&Dial" button on a provider hands it to provider dialing.
+    PhonebookTreeLogic tree{rig.store, rig.dialer, rig.locale, rig.host, rig.tree};
+    rig.machine.InstallInto(tree);
+    tree.PressDial({"Net", "Provider", "Varnolt", std::nullopt, RootChild::None});
+    EXPECT_EQ(rig.Dialed(), (Strings{"E1 as uE1"}));
+
+    for (const std::string expected : {"E2 as uE2", "E3 as uE3", "E1 as uE1"}) {
+        SCOPED_TRACE(expected);
+        rig.timers.Advance(ConnectionMachine::kProviderWatchMs);
+        EXPECT_EQ(rig.screen.status, rig.dialer.dials().back().entryName +
+                                         " - process waiting - authentication running");
+        rig.ReportMember();
+        EXPECT_EQ(rig.Controls(), "System reports ERROR Code [676] | cancel hang-up | 600");
+        EXPECT_EQ(rig.dialer.hangUps().back(), rig.dialer.dials().back().handle);
+        EXPECT_EQ(rig.screen.progressMax, 2);
+        rig.screen.positions.clear();
+        ASSERT_EQ(rig.TicksUntilRedial(), 4);
+        EXPECT_EQ(rig.screen.positions, (std::vector<int>{1, 2, 2, 0}));
+        EXPECT_EQ(rig.Dialed().back(), expected);
+    }
+
+    // Cancelled two ticks into a pause: the next provider dial pauses afresh.
+    rig.ReportMember();
+    rig.timers.Advance(2000);
+    rig.machine.HangUp();
+    EXPECT_EQ(rig.Controls(), kIdle);
+    rig.timers.Advance(10'000);
+    EXPECT_EQ(rig.dialer.dials().size(), 4u);
+    rig.machine.DialProvider("Net");
+    rig.ReportMember();
+    rig.screen.positions.clear();
+    EXPECT_EQ(rig.TicksUntilRedial(), 4);
+    EXPECT_EQ(rig.screen.positions.front(), 1);
+    EXPECT_EQ(rig.Dialed().back(), "E2 as uE2");
+}
+
+TEST(ConnectionMachine, AProviderIsRefusedBeforeAnyEntryIsDialed) {
+    const std::string noPassword = "First you have to save the password for phonebook entry '";
+    struct Case {
+        int count;
+        Strings members;
+        std::string message;
+    };
+    const Case cases[] = {
+        {2, {"Office", "Home"}, noPassword + "Home' !"},    // no password stored
+        {2, {"Office", "Blank"}, noPassword + "Blank' !"},  // an empty user name
+        {2, {"Office", "Gone"}, noPassword + "Gone' !"},    // not in the phonebook
+        {0, {"Office"}, ProviderList::kNoEntriesText},
+        {-3, {"Office"}, ProviderList::kNoEntriesText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        Rig rig;
+        rig.dialer.AddEntry("Blank", "", "pw", true);
+        rig.store.WriteInt("Provider P", "How much entries", c.count);
+        for (std::size_t i = 0; i < c.members.size(); ++i) {
+            rig.store.WriteString("Provider P", "Phonebook #" + std::to_string(i + 1),
+                                  c.members[i]);
+        }
+        rig.machine.DialProvider("P");
+        rig.timers.Advance(10'000);
+        EXPECT_TRUE(rig.dialer.dials().empty());
+        ASSERT_EQ(rig.prompts.shown().size(), 1u);
+        EXPECT_EQ(rig.prompts.shown()[0].text, c.message);
+        EXPECT_EQ(rig.prompts.shown()[0].title, "Error...");
+        EXPECT_EQ(rig.prompts.shown()[0].icon, PromptIcon::Stop);
+        EXPECT_EQ(rig.Controls(), kIdle);
+    }
+}
+
+TEST(ConnectionMachine, AProviderDialThatFailsAtOnceEnds) {
+    Rig rig;
+    rig.MakeProvider("P", {"Office"});
+    rig.dialer.ScriptDial(633, {});
+    rig.machine.DialProvider("P");
+    EXPECT_EQ(rig.Controls(), "ERROR #633 'Scripted error 633' | dial |");
+    EXPECT_EQ(rig.dialer.hangUps(), (std::vector<RasHandle>{rig.dialer.dials()[0].handle}));
+    rig.timers.Advance(10'000);
+    EXPECT_EQ(rig.dialer.dials().size(), 1u);
+    EXPECT_EQ(rig.machine.CurrentState(), ConnectionMachine::State::Idle);
+}
+
+TEST(ConnectionMachine, AProviderCallIsAccountedUnderTheEntryThatConnected) {
+    Rig rig;
+    rig.dialer.AddEntry("E2", "bob", "pw2", true);
+    rig.tree.ShowTree(PhonebookTreeBuilder(rig.dialer, rig.store, rig.locale).Build());
+    // Created by another program after the tree was built.
+    rig.dialer.AddEntry("E1", "ann", "pw1", true);
+    rig.MakeProvider("A", {"E2", "E1"});
+    EXPECT_EQ(ProviderList(rig.store).Members("A"), (Strings{"E2", "E1"}));
+
+    rig.dialer.ScriptFailure(ras::kErrorNoAnswer);
+    rig.dialer.ScriptConnect();
+    rig.machine.DialProvider("A");
+    rig.ReportMember();
+    rig.timers.Advance(4000);
+    rig.ReportMember();
+    EXPECT_EQ(rig.Dialed(), (Strings{"E2 as bob", "E1 as ann"}));
+    EXPECT_EQ(rig.Controls(), "E1 - connected | cancel hang-up | 300");
+    EXPECT_EQ(rig.screen.steps, (Strings{"minimise"}));
+    rig.timers.Advance(60'000);
+    EXPECT_EQ(rig.screen.caption, "0.12 DM / 00:01:00 h");
+    rig.dialer.DropLine();
+    rig.timers.Advance(1000);
+
+    EXPECT_EQ(rig.Read("E1", "Total costs"), "0.12");
+    EXPECT_EQ(rig.Read("E2", "Total costs"), "-");
+    EXPECT_EQ(rig.Read("__LOG file", "Entry #1"), "E1");
+    EXPECT_EQ(rig.Read("__LOG file", "User #1"), "ann");
+    const std::string shown = RecordingTreeView::Outline(rig.tree.tree);
+    EXPECT_NE(shown.find("Overall call-fee indicator\n  Costs: 0.12 DM"), std::string::npos);
+    EXPECT_EQ(shown.find("E1"), std::string::npos);
+    EXPECT_EQ(rig.Controls(), kIdle);
+    EXPECT_EQ(rig.screen.caption, kTitle);
 }
 
 }  // namespace

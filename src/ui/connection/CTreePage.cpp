@@ -103,7 +103,8 @@ CTreePage::~CTreePage() = default;
 void CTreePage::InstallDialing(const Clock& clock, Timers& timers, Sound& sound, Shell& shell,
                                SheetWindow& sheet) {
     m_connection = std::make_unique<ConnectionMachine>(
-        ConnectionMachine::Services{m_store, m_dialer, clock, timers, m_locale, sound, shell},
+        ConnectionMachine::Services{m_store, m_dialer, clock, timers, m_locale, sound, shell,
+                                    m_prompts},
         ConnectionMachine::Views{*this, *this, *this, m_host, sheet});
     m_connection->InstallInto(*m_logic);
 }
