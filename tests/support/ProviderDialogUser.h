@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <deque>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,16 +12,15 @@
 
 namespace varnolt::test {
 
-// Plays the user of the Provider dialog on the dialog's own logic. Each visit
-// moves entries in and out by name, then presses OK on a typed description or
-// cancels; a refused OK counts as cancelled. The lists are kept as the dialog
-// would show them, and what each visit opened with is recorded.
+// Plays the user of the Provider dialog on the dialog's own logic: each visit
+// moves entries in by name, then presses OK on a typed description (a refused
+// OK counts as cancelled) or, without a visit scripted, cancels. Records what
+// each visit opened with and keeps the lists as the dialog shows them.
 class ProviderDialogUser final : public ProviderDialogs, private ProviderDialogView {
 public:
     struct Visit {
         std::vector<std::string> moveIn;
-        std::vector<std::string> moveOut;
-        std::optional<std::string> ok;  // nullopt: Cancel
+        std::string typed;
     };
 
     ProviderDialogUser(SettingsStore& store, RemoteAccess& dialer, Prompts& prompts)
@@ -32,32 +30,26 @@ public:
         opened.emplace_back(description, number);
         ProviderDialogLogic logic(m_store, m_dialer, m_prompts, *this, description, number);
         logic.Open();
-        const Visit visit = visits.empty() ? Visit{} : visits.front();
-        if (!visits.empty()) {
-            visits.pop_front();
+        if (visits.empty()) {
+            return false;
         }
+        const Visit visit = visits.front();
+        visits.pop_front();
         for (const std::string& name : visit.moveIn) {
-            logic.Move(List::Available, IndexOf(List::Available, name));
+            const std::vector<std::string>& available = lists[0];
+            const auto it = std::find(available.begin(), available.end(), name);
+            logic.Move(List::Available, static_cast<int>(it - available.begin()));
         }
-        for (const std::string& name : visit.moveOut) {
-            logic.Move(List::Provider, IndexOf(List::Provider, name));
-        }
-        return visit.ok && logic.Ok(*visit.ok);
+        return logic.Ok(visit.typed);
     }
 
     std::deque<Visit> visits;
     std::vector<std::pair<std::string, int>> opened;
-    // As last shown: the available entries and the provider's.
+    // The available entries and the provider's, as last shown.
     std::array<std::vector<std::string>, 2> lists;
 
 private:
     std::vector<std::string>& Shown(List list) { return lists[list == List::Available ? 0 : 1]; }
-    std::optional<int> IndexOf(List list, const std::string& name) {
-        const std::vector<std::string>& shown = Shown(list);
-        const auto it = std::find(shown.begin(), shown.end(), name);
-        return it == shown.end() ? std::nullopt : std::optional(int(it - shown.begin()));
-    }
-
     void SetDescription(const std::string&) override {}
     void FillList(List list, const std::vector<std::string>& names, bool) override {
         Shown(list) = names;

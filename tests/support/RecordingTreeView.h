@@ -28,11 +28,11 @@ public:
         log.push_back("child " + std::to_string(position) + ": " + text);
     }
     void AddSelectedChild(const TreeNode& child) override {
-        log.push_back("add child: " + Describe(child));
+        log.push_back("add child: " + Outline(child));
     }
     void ExpandSelected() override { log.push_back("expand"); }
     void ReplaceSelected(const TreeNode& node) override {
-        log.push_back("replace: " + Describe(node));
+        log.push_back("replace: " + Outline(node));
     }
     void DeleteSelectedSibling(int position) override {
         log.push_back("delete sibling " + std::to_string(position));
@@ -71,14 +71,6 @@ public:
     bool dialEnabled = true;
 
 private:
-    // "text" or "text (child, child)".
-    static std::string Describe(const TreeNode& node) {
-        std::string out = node.text;
-        for (std::size_t i = 0; i < node.children.size(); ++i) {
-            out += (i == 0 ? " (" : ", ") + node.children[i].text;
-        }
-        return node.children.empty() ? out : out + ")";
-    }
     static void SetTotals(TreeNode& indicator, std::size_t first, const std::string& costs,
                           const std::string& lastConnect) {
         indicator.children.at(first).text = costs;

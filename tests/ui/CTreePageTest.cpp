@@ -32,7 +32,6 @@
 #include "connection/TreeCommands.h"
 #include "log/CConnectionLog.h"
 #include "meter/CallAccounting.h"
-#include "provider/CProviderDialog.h"
 
 namespace varnolt {
 namespace {
@@ -670,45 +669,6 @@ TEST_F(CTreePageTest, AutolaunchItemsFollowInsertAndDelete) {
     EXPECT_EQ(children(), (QStringList{"Mutt"}));
     EXPECT_EQ(store.ReadInt("Office", "Autolaunch", 0), 1);
     EXPECT_EQ(store.ReadString("Office Autolaunch #1", "Description", ""), "Mutt");
-    EXPECT_EQ(prompts.unscripted(), 0);
-}
-
-TEST_F(CTreePageTest, ProviderItemsFollowNewEditAndDelete) {
-    ASSERT_NO_FATAL_FAILURE(Open());
-    QTreeWidgetItem* providers = Item({"Varnolt", "Provider"});
-    ASSERT_NE(providers, nullptr);
-    auto outline = [providers] {
-        std::string out;
-        Outline(providers, 0, out);
-        return out;
-    };
-    // Moves the first entry of a list to the other one.
-    auto moveFirst = [](CProviderDialog& dialog, const char* tree, const char* button) {
-        auto* list = test::Child<QTreeWidget>(&dialog, tree);
-        list->setCurrentItem(list->topLevelItem(0)->child(0));
-        test::Child<QPushButton>(&dialog, button)->click();
-    };
-
-    test::WhenModal<CProviderDialog>(*page, [&](CProviderDialog& dialog) {
-        moveFirst(dialog, "availableTree", "addButton");
-        moveFirst(dialog, "availableTree", "addButton");
-        FillAndOk(dialog, {{"descriptionEdit", "Net 2"}});
-    });
-    Press(providers, Qt::Key_Insert);
-    EXPECT_EQ(outline(), "Provider +\n City Net\n  Home\n  Office\n Net 2\n  Office\n  Home\n");
-
-    test::WhenModal<CProviderDialog>(*page, [&](CProviderDialog& dialog) {
-        moveFirst(dialog, "providerTree", "removeButton");
-        FillAndOk(dialog, {{"descriptionEdit", "Net 3"}});
-    });
-    choose = "&Edit provider...";
-    MenuOf(Item({"Varnolt", "Provider", "Net 2"}));
-    EXPECT_EQ(outline(), "Provider +\n City Net\n  Home\n  Office\n Net 3\n  Home\n");
-
-    prompts.Answer(PromptAnswer::Yes);
-    Press(Item({"Varnolt", "Provider", "Net 3"}), Qt::Key_Delete);
-    EXPECT_EQ(outline(), "Provider +\n City Net\n  Home\n  Office\n");
-    EXPECT_EQ(store.ReadInt("_Provider List_", "nCount", 0), 1);
     EXPECT_EQ(prompts.unscripted(), 0);
 }
 
