@@ -373,6 +373,7 @@ void CTreePage::ReplaceSelected(const TreeNode& node) {
     }
     qDeleteAll(selected->takeChildren());
     SetItemText(selected, node.text);
+    selected->setIcon(0, m_images[static_cast<int>(node.image)]);
     for (const TreeNode& child : node.children) {
         selected->addChild(MakeItem(child));
     }

@@ -27,10 +27,13 @@ QTreeWidget* EntryTree(QWidget* parent, const char* name) {
     return tree;
 }
 
+// A label naming its field, also to a screen reader: item views take no name
+// from their buddy.
 QLabel* BuddyLabel(const QString& text, const char* name, QWidget* field) {
     auto* label = new QLabel(text, field->parentWidget());
     label->setObjectName(name);
     label->setBuddy(field);
+    field->setAccessibleName(text);
     return label;
 }
 
