@@ -38,6 +38,25 @@ public:
         log.push_back("delete sibling " + std::to_string(position));
     }
     void DeleteSelected() override { log.push_back("delete"); }
+    std::vector<std::string> BranchTexts(RootChild branch) const override {
+        std::vector<std::string> texts;
+        if (const TreeNode* node = Branch(branch)) {
+            for (const TreeNode& child : node->children) {
+                texts.push_back(child.text);
+            }
+        }
+        return texts;
+    }
+    std::optional<TreeItemContext> SelectBranchChild(RootChild branch, int position) override {
+        const TreeNode* node = Branch(branch);
+        if (node == nullptr || position < 0 ||
+            static_cast<std::size_t>(position) >= node->children.size()) {
+            return std::nullopt;
+        }
+        const std::string& text = node->children[static_cast<std::size_t>(position)].text;
+        log.push_back("select " + node->text + "/" + text);
+        return TreeItemContext{text, node->text, tree.text, std::nullopt, RootChild::None};
+    }
     void SetOverallTotals(const std::string& costs, const std::string& lastConnect) override {
         if (!tree.children.empty()) {
             SetTotals(tree.children[0], 0, costs, lastConnect);
@@ -71,6 +90,10 @@ public:
     bool dialEnabled = true;
 
 private:
+    const TreeNode* Branch(RootChild branch) const {
+        const std::size_t position = branch == RootChild::Phonebook ? 1 : 2;
+        return tree.children.size() > position ? &tree.children[position] : nullptr;
+    }
     static void SetTotals(TreeNode& indicator, std::size_t first, const std::string& costs,
                           const std::string& lastConnect) {
         indicator.children.at(first).text = costs;

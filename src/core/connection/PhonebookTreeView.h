@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "connection/TreeItemKind.h"
 #include "connection/TreeNode.h"
 
 namespace varnolt {
@@ -37,6 +40,12 @@ public:
     virtual void DeleteSelectedSibling(int position) = 0;
     // Deletes the selected item with its children.
     virtual void DeleteSelected() = 0;
+    // The exact texts of the children of the root's "Phonebook" or "Provider"
+    // item, in order; none before the tree is built.
+    virtual std::vector<std::string> BranchTexts(RootChild branch) const = 0;
+    // Selects the child at `position` of that item and returns it as commands
+    // see it; none when there is no such child.
+    virtual std::optional<TreeItemContext> SelectBranchChild(RootChild branch, int position) = 0;
 };
 
 }  // namespace varnolt

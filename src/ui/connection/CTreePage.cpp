@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "TreeLinesStyle.h"
 #include "app/SvgPixmap.h"
@@ -91,6 +92,7 @@ CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& l
       m_loginSettings(store, dialer, *this, *this),
       m_autolaunch(store, prompts, *this, *this),
       m_providers(store, prompts, *this, *this, host),
+      m_autoconnect(store, dialer, prompts, *this, *m_logic),
       m_presentMenu([](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }) {
     setObjectName("CTreePage");
     m_loginSettings.InstallInto(*m_logic);
@@ -199,6 +201,17 @@ void CTreePage::OnInitPage() {
     m_progress->setRange(0, kProgressMaximum);
     m_progress->setValue(0);
     m_cancel->setEnabled(false);
+}
+
+void CTreePage::showEvent(QShowEvent* event) {
+    CSheetPage::showEvent(event);  // the first time, builds the tree
+    // The page is first shown as its sheet is: queued, the run comes once the
+    // sheet is on screen, so a dial dialog has a visible parent, and before any
+    // input the sheet can receive.
+    if (std::exchange(m_autoconnectDue, false)) {
+        QMetaObject::invokeMethod(
+            this, [this] { m_autoconnect.Run(); }, Qt::QueuedConnection);
+    }
 }
 
 void CTreePage::OnReloadPhonebook() {
@@ -389,6 +402,31 @@ void CTreePage::DeleteSelectedSibling(int position) {
 
 void CTreePage::DeleteSelected() {
     delete SelectedItem();
+}
+
+QTreeWidgetItem* CTreePage::BranchItem(varnolt::RootChild branch) const {
+    return RootChild(branch == varnolt::RootChild::Phonebook ? 1 : 2);
+}
+
+std::vector<std::string> CTreePage::BranchTexts(varnolt::RootChild branch) const {
+    std::vector<std::string> texts;
+    if (QTreeWidgetItem* item = BranchItem(branch)) {
+        for (int i = 0; i < item->childCount(); ++i) {
+            texts.push_back(ExactText(item->child(i)));
+        }
+    }
+    return texts;
+}
+
+std::optional<TreeItemContext> CTreePage::SelectBranchChild(varnolt::RootChild branch,
+                                                            int position) {
+    QTreeWidgetItem* item = BranchItem(branch);
+    QTreeWidgetItem* child = item != nullptr ? item->child(position) : nullptr;
+    if (child == nullptr) {
+        return std::nullopt;
+    }
+    m_tree->setCurrentItem(child);
+    return ContextOf(child);
 }
 
 std::optional<LoginSettings> CTreePage::EditLoginSettings(const LoginSettings& initial) {

@@ -15,6 +15,7 @@
 #include "connection/LoginSettingsCommand.h"
 #include "connection/PhonebookTreeLogic.h"
 #include "connection/PhonebookTreeView.h"
+#include "provider/AutoconnectStartup.h"
 #include "provider/ProviderCommands.h"
 #include "provider/ProviderDialogs.h"
 
@@ -62,6 +63,10 @@ public:
     // The call's state; nullptr before InstallDialing.
     ConnectionMachine* Connection() const { return m_connection.get(); }
 
+    // Whether the stored autoconnect choice is dialed when the page is first
+    // shown; it is unless turned off before.
+    void SetAutoconnectAtStartup(bool run) { m_autoconnectDue = run; }
+
     bool IsConnected() const override;
     void OnMenuHangUp() override;
     void OnSheetClosing() override;
@@ -79,6 +84,7 @@ public:
 
 protected:
     void OnInitPage() override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -96,6 +102,9 @@ private:
     void ReplaceSelected(const TreeNode& node) override;
     void DeleteSelectedSibling(int position) override;
     void DeleteSelected() override;
+    std::vector<std::string> BranchTexts(varnolt::RootChild branch) const override;
+    std::optional<TreeItemContext> SelectBranchChild(varnolt::RootChild branch,
+                                                     int position) override;
 
     std::optional<LoginSettings> EditLoginSettings(const LoginSettings& initial) override;
     std::optional<DialCredentials> AskDialCredentials(const std::string& entryName,
@@ -116,6 +125,8 @@ private:
     QTreeWidgetItem* SelectedItem() const;
     // A root child by position; nullptr before the tree is built.
     QTreeWidgetItem* RootChild(int position) const;
+    // The root's "Phonebook" or "Provider" item; nullptr before the tree is built.
+    QTreeWidgetItem* BranchItem(varnolt::RootChild branch) const;
     TreeItemContext ContextOf(const QTreeWidgetItem* item) const;
     std::optional<TreeItemContext> SelectedContext() const;
     void OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos);
@@ -130,6 +141,8 @@ private:
     LoginSettingsCommand m_loginSettings;
     AutolaunchCommands m_autolaunch;
     ProviderCommands m_providers;
+    AutoconnectStartup m_autoconnect;
+    bool m_autoconnectDue = true;
     std::unique_ptr<ConnectionMachine> m_connection;
     MenuPresenter m_presentMenu;
     std::array<QIcon, kImageRoleCount> m_images;
