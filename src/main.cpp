@@ -5,13 +5,8 @@
 
 #include "app/AppIdentity.h"
 #include "app/CRASSheet.h"
-#include "app/SheetMessages.h"
+#include "app/ProgramPages.h"
 #include "connection/CTreePage.h"
-#include "holiday/CHoliday.h"
-#include "log/CLogviewPage.h"
-#include "meter/CStylePage.h"
-#include "options/CAboutPage.h"
-#include "options/COptionsPage.h"
 #include "qt/QtClock.h"
 #include "qt/QtEntryDialogs.h"
 #include "qt/QtLocale.h"
@@ -22,7 +17,6 @@
 #include "sim/PhonebookDatabase.h"
 #include "sim/SimulatedService.h"
 #include "sqlite/SqliteSettingsStore.h"
-#include "tariff/CCostPage.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -36,6 +30,9 @@ int main(int argc, char* argv[]) {
     options.setApplicationDescription("Dial-up connections with a live call-fee meter.");
     options.addHelpOption();
     options.addVersionOption();
+    const QCommandLineOption noAutoconnect(
+        "no-autoconnect", "Start without dialing the entry or provider chosen for autoconnect.");
+    options.addOption(noAutoconnect);
     options.process(app);
 
     // The store is named after the executable, so a renamed copy starts afresh.
@@ -56,19 +53,19 @@ int main(int argc, char* argv[]) {
     varnolt::SimulatedService dialer(phonebook, entryDialogs);
 
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
-    auto* phonebookPage = new varnolt::CTreePage(store, dialer, locale, prompts, sheet);
-    phonebookPage->InstallDialing(clock, timers, sound, shell, sheet);
-    sheet.AddPage(varnolt::kPagePhonebook, phonebookPage);
-    sheet.AddPage(varnolt::kPageLogView,
-                  new varnolt::CLogviewPage(store, locale, dialer, prompts, sheet));
-    sheet.AddPage(varnolt::kPageScaleManager, new varnolt::CCostPage(store, locale, prompts));
-    sheet.AddPage(varnolt::kPageHolidayDatabase, new varnolt::CHoliday(store, clock, prompts));
-    sheet.AddPage(varnolt::kPageOptions, new varnolt::COptionsPage(store, prompts));
-    sheet.AddPage(varnolt::kPageWindowStyles, new varnolt::CStylePage(store));
-    sheet.AddPage(
-        varnolt::kPageAbout,
-        new varnolt::CAboutPage({storePath, store.IsPersistent(), store.IsReadOnly()},
-                                {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()}));
+    varnolt::CTreePage* phonebookPage = varnolt::AddProgramPages(
+        sheet, {store,
+                dialer,
+                locale,
+                prompts,
+                clock,
+                timers,
+                sound,
+                shell,
+                {storePath, store.IsPersistent(), store.IsReadOnly()},
+                {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()}});
+    // The autoconnect choice is dialed once the sheet is on screen.
+    phonebookPage->SetAutoconnectAtStartup(!options.isSet(noAutoconnect));
     sheet.exec();
     return 0;
 }

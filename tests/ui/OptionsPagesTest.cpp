@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "RecordingSettingsStore.h"
+#include "ScriptedDialer.h"
 #include "ScriptedPrompts.h"
 #include "WidgetLookup.h"
 #include "app/CRASSheet.h"
@@ -31,9 +32,10 @@ protected:
 
     test::RecordingSettingsStore m_store;
     test::ScriptedPrompts m_prompts;
+    test::ScriptedDialer m_dialer;
     const StorageLocation m_phonebookAt{"", false, false};
     CRASSheet m_sheet{false};
-    COptionsPage* m_options = new COptionsPage(m_store, m_prompts);
+    COptionsPage* m_options = new COptionsPage(m_store, m_dialer, m_prompts);
     CAboutPage* m_about = new CAboutPage({"/home/u/varnolt.db", true, false}, m_phonebookAt);
 };
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/DialogParts.h"
+#include "provider/CAutoconnectGroup.h"
 
 namespace varnolt {
 namespace {
@@ -21,8 +22,13 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text) 
 
 }  // namespace
 
-COptionsPage::COptionsPage(SettingsStore& store, Prompts& prompts, QWidget* parent)
-    : CSheetPage(parent), m_logic(store, prompts, *this) {
+COptionsPage::COptionsPage(SettingsStore& store, RemoteAccess& dialer, Prompts& prompts,
+                           QWidget* parent)
+    : CSheetPage(parent),
+      m_store(store),
+      m_dialer(dialer),
+      m_prompts(prompts),
+      m_logic(store, prompts, *this) {
     setObjectName("COptionsPage");
 }
 
@@ -59,11 +65,13 @@ void COptionsPage::OnInitPage() {
     generalLayout->addWidget(m_closeAfterDisconnect);
     generalLayout->addWidget(m_fileLogging);
 
-    // The groups keep their natural height at the top; the space below them is
-    // where the autoconnect group goes.
+    m_autoconnect = new CAutoconnectGroup(m_store, m_dialer, m_prompts, this);
+
+    // The groups keep their natural height at the top.
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(soundGroup);
     layout->addWidget(generalGroup);
+    layout->addWidget(m_autoconnect);
     layout->addStretch(1);
 
     // clicked, not toggled: only the user's clicks write, never the set-up.
@@ -75,6 +83,13 @@ void COptionsPage::OnInitPage() {
             [this](bool on) { m_logic.OnFileLoggingClicked(on); });
 
     m_logic.SetUp();
+    m_autoconnect->SetUp();
+}
+
+void COptionsPage::OnReloadAutoconnect() {
+    if (m_autoconnect != nullptr) {
+        m_autoconnect->Refill();
+    }
 }
 
 void COptionsPage::SetSoundChecked(bool checked) {

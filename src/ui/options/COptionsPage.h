@@ -10,13 +10,21 @@ class QPushButton;
 
 namespace varnolt {
 
+class CAutoconnectGroup;
+class RemoteAccess;
+
 // The "Options" page: the connect sound and the general switches, each stored
-// the moment it is used. The decisions are OptionsPageLogic's.
+// the moment it is used, and the choice dialed at start-up, stored by its own
+// "&Save". The decisions are OptionsPageLogic's and the autoconnect group's.
 class COptionsPage final : public CSheetPage, private OptionsPageView {
     Q_OBJECT
 public:
-    COptionsPage(SettingsStore& store, Prompts& prompts, QWidget* parent = nullptr);
+    COptionsPage(SettingsStore& store, RemoteAccess& dialer, Prompts& prompts,
+                 QWidget* parent = nullptr);
     ~COptionsPage() override;
+
+    // Lists the entries and providers afresh; nothing before the page is set up.
+    void OnReloadAutoconnect() override;
 
 protected:
     void OnInitPage() override;
@@ -29,7 +37,11 @@ private:
     void SetCloseAfterDisconnectChecked(bool checked) override;
     void SetFileLoggingChecked(bool checked) override;
 
+    SettingsStore& m_store;
+    RemoteAccess& m_dialer;
+    Prompts& m_prompts;
     OptionsPageLogic m_logic;
+    CAutoconnectGroup* m_autoconnect = nullptr;
     QCheckBox* m_sound = nullptr;
     QLineEdit* m_soundPath = nullptr;
     QPushButton* m_browse = nullptr;

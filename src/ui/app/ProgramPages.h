@@ -1,0 +1,37 @@
+#pragma once
+
+#include "options/StorageLocation.h"
+
+namespace varnolt {
+
+class CRASSheet;
+class CTreePage;
+class Clock;
+class Locale;
+class Prompts;
+class RemoteAccess;
+class SettingsStore;
+class Shell;
+class Sound;
+class Timers;
+
+// What the program's pages work on.
+struct ProgramServices {
+    SettingsStore& store;
+    RemoteAccess& dialer;
+    const Locale& locale;
+    Prompts& prompts;
+    const Clock& clock;
+    Timers& timers;
+    Sound& sound;
+    Shell& shell;
+    // Where the settings store and the phonebook are kept, as the About page tells it.
+    StorageLocation storeAt;
+    StorageLocation phonebookAt;
+};
+
+// Gives the sheet its seven pages, the Phonebook page able to dial, and
+// returns that page.
+CTreePage* AddProgramPages(CRASSheet& sheet, const ProgramServices& services);
+
+}  // namespace varnolt
