@@ -1,5 +1,4 @@
-// The program itself, started as a user starts it, with an autoconnect entry
-// on the simulated service.
+// The built program started as a user starts it, on a configuration of its own.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -21,18 +20,15 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-// Runs the program with one argument or none, in the test's environment, and
-// waits up to `patience` for it to end: its exit status, or none when it was
-// still running (and is killed).
+// The program's exit status, or none when it still ran after `patience` (it is killed).
 std::optional<int> RunProgram(const char* argument, Clock::duration patience) {
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::execl(VARNOLT_PROGRAM, VARNOLT_PROGRAM, argument, nullptr);
         ::_exit(127);
     }
-    const Clock::time_point deadline = Clock::now() + patience;
     int status = 0;
-    while (::waitpid(pid, &status, WNOHANG) == 0) {
+    for (const auto deadline = Clock::now() + patience; ::waitpid(pid, &status, WNOHANG) == 0;) {
         if (Clock::now() > deadline) {
             ::kill(pid, SIGKILL);
             ::waitpid(pid, nullptr, 0);
@@ -43,15 +39,13 @@ std::optional<int> RunProgram(const char* argument, Clock::duration patience) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-// "Office" has its password stored; its line connects after 1 s and the
-// remote side drops it 1 s later. It is the autoconnect entry, and the
-// program closes after a disconnect.
+// "Office", the autoconnect entry, has its password stored; its line connects
+// after 1 s and drops 1 s later, and the program closes after a disconnect.
 TEST(AutoconnectProgram, DialsAtStartAndEndsAfterTheCallUnlessToldNotTo) {
     TempDir home;
     ScopedEnv homeFolder("HOME", home.path().string());
     ScopedEnv config("XDG_CONFIG_HOME", (home.path() / "config").string());
     ScopedEnv offscreen("QT_QPA_PLATFORM", "offscreen");
-    const std::string storePath = ConfigFilePath(kCompanyKey, "varnolt.db");
     {
         PhonebookDatabase phonebook(ConfigFilePath(kCompanyKey, "phonebook.db"));
         PhonebookEntry office;
@@ -60,31 +54,24 @@ TEST(AutoconnectProgram, DialsAtStartAndEndsAfterTheCallUnlessToldNotTo) {
         office.dropSeconds = 1;
         ASSERT_EQ(phonebook.AddEntry(office), "");
         phonebook.StoreCredentials("Office", {"jane", "secret", true});
-        SqliteSettingsStore store(storePath);
-        store.WriteInt("_Autoconnect", "Autoconnect", 1);
-        store.WriteString("_Autoconnect", "Type", "Phonebook");
-        store.WriteString("_Autoconnect", "Entry", "Office");
-        store.WriteInt("All entries", "Close after disconnect", 1);
     }
+    SqliteSettingsStore store(ConfigFilePath(kCompanyKey, "varnolt.db"));
+    store.WriteInt("_Autoconnect", "Autoconnect", 1);
+    store.WriteString("_Autoconnect", "Entry", "Office");
+    store.WriteInt("All entries", "Close after disconnect", 1);
 
     const Clock::time_point start = Clock::now();
     EXPECT_EQ(RunProgram(nullptr, 60s), 0);
     const Clock::duration took = Clock::now() - start;
-    {
-        SqliteSettingsStore store(storePath);
-        EXPECT_NE(store.ReadString("Office", "Total costs", "-"), "-");
-        EXPECT_NE(store.ReadString("All entries", "Total costs", "-"), "-");
-        EXPECT_NE(store.ReadString("Office", "Last connect", "-"), "-");
-        EXPECT_EQ(store.ReadInt("__LOG file", "Anzahl", 0), 1);
-        EXPECT_EQ(store.ReadString("__LOG file", "Entry #1", ""), "Office");
-        store.WriteInt("All entries", "Status", -1);
-    }
-
-    // Twice as long as the whole call took: no dial, so it is still running.
-    EXPECT_EQ(RunProgram("--no-autoconnect", 2 * took), std::nullopt);
-    SqliteSettingsStore store(storePath);
-    EXPECT_EQ(store.ReadInt("All entries", "Status", 0), -1);  // no dial reported anything
+    EXPECT_NE(store.ReadString("Office", "Total costs", "-"), "-");
+    EXPECT_NE(store.ReadString("All entries", "Total costs", "-"), "-");
     EXPECT_EQ(store.ReadInt("__LOG file", "Anzahl", 0), 1);
+    EXPECT_EQ(store.ReadString("__LOG file", "Entry #1", ""), "Office");
+
+    // Running twice as long as the whole call took, it reports no dial.
+    store.WriteInt("All entries", "Status", -1);
+    EXPECT_EQ(RunProgram("--no-autoconnect", 2 * took), std::nullopt);
+    EXPECT_EQ(store.ReadInt("All entries", "Status", 0), -1);
 }
 
 }  // namespace
