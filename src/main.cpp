@@ -2,6 +2,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QSystemTrayIcon>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <thread>
 
 #include "app/AppIdentity.h"
 #include "app/CRASSheet.h"
@@ -21,8 +26,26 @@
 #include "qt/QtTimers.h"
 #include "sim/PhonebookDatabase.h"
 #include "sim/SimulatedService.h"
+#include "sqlite/FileCallLock.h"
 #include "sqlite/SqliteSettingsStore.h"
 #include "tariff/CCostPage.h"
+
+namespace {
+
+// Test-only: holds the start-up recovery open just before it commits, so
+// that a test can kill the program in the middle of it. Unset, nothing waits.
+std::function<void()> RecoveryPauseForTests() {
+    const char* ms = std::getenv("VARNOLT_TEST_RECOVERY_PAUSE_MS");
+    if (ms == nullptr) {
+        return {};
+    }
+    return [pause = std::chrono::milliseconds(std::atoi(ms))] {
+        std::cerr << "varnolt: test pause before the recovery commits" << std::endl;
+        std::this_thread::sleep_for(pause);
+    };
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -42,6 +65,8 @@ int main(int argc, char* argv[]) {
     const std::string storePath =
         varnolt::StorePathForExecutable(QCoreApplication::applicationFilePath().toStdString());
     varnolt::SqliteSettingsStore store(storePath);
+    // A store kept only in memory leaves no journal to recover.
+    varnolt::FileCallLock callLock(varnolt::CallLockPath(store.IsPersistent() ? storePath : ""));
     varnolt::QtPrompts prompts;
     varnolt::QtLocale locale;
     varnolt::QtClock clock;
@@ -57,7 +82,7 @@ int main(int argc, char* argv[]) {
 
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
     auto* phonebookPage = new varnolt::CTreePage(store, dialer, locale, prompts, sheet);
-    phonebookPage->InstallDialing(clock, timers, sound, shell, sheet);
+    phonebookPage->InstallDialing(clock, timers, sound, shell, sheet, callLock);
     sheet.AddPage(varnolt::kPagePhonebook, phonebookPage);
     sheet.AddPage(varnolt::kPageLogView,
                   new varnolt::CLogviewPage(store, locale, dialer, prompts, sheet));
@@ -69,6 +94,14 @@ int main(int argc, char* argv[]) {
         varnolt::kPageAbout,
         new varnolt::CAboutPage({storePath, store.IsPersistent(), store.IsReadOnly()},
                                 {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()}));
+
+    // Start-up, in this order. First a call that a killed or crashed program
+    // left in the journal is accounted, so the tree and the log show it.
+    const std::string recovered = phonebookPage->Connection()->RecoverCall(RecoveryPauseForTests());
+    if (!recovered.empty()) {
+        std::cerr << "varnolt: " << recovered << std::endl;
+    }
+    // Only then may anything dial: a start-up dial goes here, before the sheet runs.
     sheet.exec();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FakeCallLock.h"
 #include "FakeTimers.h"
 #include "FixedLocale.h"
 #include "MemorySettingsStore.h"
@@ -104,7 +105,8 @@ struct Rig {
     ScriptedDialogs dialogs;
     RecordingSheetHost host;
     Screen screen;
-    ConnectionMachine machine{{store, dialer, clock, timers, locale, screen, shell},
+    FakeCallLock lock;
+    ConnectionMachine machine{{store, dialer, clock, timers, locale, screen, shell, lock},
                               {screen, tree, dialogs, host, screen}};
 };
 

@@ -98,9 +98,10 @@ CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& l
 CTreePage::~CTreePage() = default;
 
 void CTreePage::InstallDialing(const Clock& clock, Timers& timers, Sound& sound, Shell& shell,
-                               SheetWindow& sheet) {
+                               SheetWindow& sheet, CallLock& callLock) {
     m_connection = std::make_unique<ConnectionMachine>(
-        ConnectionMachine::Services{m_store, m_dialer, clock, timers, m_locale, sound, shell},
+        ConnectionMachine::Services{m_store, m_dialer, clock, timers, m_locale, sound, shell,
+                                    callLock},
         ConnectionMachine::Views{*this, *this, *this, m_host, sheet});
     m_connection->InstallInto(*m_logic);
 }
