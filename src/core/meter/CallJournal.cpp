@@ -32,7 +32,7 @@ std::string MomentText(const LocalDateTime& t) {
 }
 
 std::optional<LocalDateTime> ParseMoment(std::string_view text) {
-    static constexpr char kSeparators[] = "--  ::";
+    static constexpr char kSeparators[] = " -- ::";  // before each field
     int fields[6] = {};
     const char* at = text.data();
     const char* end = at + text.size();
