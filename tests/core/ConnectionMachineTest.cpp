@@ -13,6 +13,7 @@
 #include "connection/ConnectionMachine.h"
 #include "connection/ConnectionView.h"
 #include "connection/PhonebookTreeBuilder.h"
+#include "meter/CallJournal.h"
 #include "platform/Sound.h"
 
 namespace varnolt::test {
@@ -288,6 +289,7 @@ TEST(ConnectionMachine, HowACallEndsDecidesWhetherItIsAccounted) {
         rig.store.WriteString("All entries", "Sound", c.sound);
         rig.Connect();
         rig.timers.Advance(10'000);
+        ASSERT_TRUE(ReadCallJournal(rig.store));
         if (c.end == End::Drop) {
             rig.dialer.DropLine();
             rig.timers.Advance(1000);
@@ -301,6 +303,75 @@ TEST(ConnectionMachine, HowACallEndsDecidesWhetherItIsAccounted) {
         EXPECT_EQ(rig.dialer.hangUps().size(), 1u);
         EXPECT_EQ(rig.screen.caption, kTitle);
         EXPECT_EQ(rig.screen.steps, c.steps);
+        EXPECT_FALSE(ReadCallJournal(rig.store));
+        EXPECT_FALSE(rig.lock.held);
+    }
+}
+
+// What a program killed during a call on "Home" left in the journal.
+void LeaveJournal(SettingsStore& store, const std::string& connectTime, int fileLogging) {
+    for (const auto& [key, value] : {std::pair{"Entry", "Home"},
+                                     {"User", "joe"},
+                                     {"Call fee", "0.36"},
+                                     {"Entry total", "0.36"},
+                                     {"Alive at", "1996-03-05 08:30:10"}}) {
+        store.WriteString("__Running call", key, value);
+    }
+    store.WriteString("__Running call", "Connect time", connectTime);
+    store.WriteInt("__Running call", "Filelogging", fileLogging);
+}
+
+TEST(ConnectionMachine, TheJournalFollowsEachUnitAndTenSecondsAfterACallLeftByADeadProgram) {
+    Rig rig;
+    LeaveJournal(rig.store, "1996-03-05 08:00:00", 1);
+    rig.lock.heldElsewhere = true;  // and another program runs a call of its own
+    rig.Connect();
+    std::vector<int> written;  // seconds into the call
+    std::string alive = rig.Read("__Running call", "Alive at");
+    for (int second = 1; second <= 105; ++second) {
+        rig.lock.heldElsewhere = second < 6;
+        rig.timers.Advance(1000);
+        if (rig.Read("__Running call", "Alive at") != alive) {
+            alive = rig.Read("__Running call", "Alive at");
+            written.push_back(second);
+        }
+    }
+    // The call left behind was accounted before this one took its place.
+    EXPECT_EQ(rig.Read("Home", "Total costs"), "0.36");
+    EXPECT_EQ(rig.Read("__LOG file", "To #1"), "05.03. 08:30 h");
+    // The second unit falls due 91 s in.
+    EXPECT_EQ(written, (std::vector<int>{6, 16, 26, 36, 46, 56, 66, 76, 86, 91, 101}));
+    const JournaledCall kept = ReadCallJournal(rig.store).value();
+    EXPECT_EQ(kept.entryName + " " + kept.userName + " " + LastConnectText(kept.connectTime),
+              "Office jane 05.03.1996 at 09:07:15 h");
+    EXPECT_EQ(kept.callFee, 0.24f);
+}
+
+TEST(ConnectionMachine, AtStartUpOnlyACallThatNoProgramKeepsIsRecovered) {
+    struct Case {
+        const char* connectTime;
+        int fileLogging;
+        bool heldElsewhere;
+        const char* said;  // the line's end
+        const char* total;
+    };
+    const Case cases[] = {
+        {"1996-03-05 08:00:00", 1, false, "08:30:10 h) has been accounted: 0.36", "0.36"},
+        {"1996-03-05 08:00:00", 0, false, "was not accounted, as cost management was off", "-"},
+        {"1996-03-05 08:00:00", 1, true,
+         "runs in another instance of the program; it is left to that one", "-"},
+        {"1996-03-05 25:00:00", 1, false, "could not be read and was removed", "-"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.said);
+        Rig rig;
+        LeaveJournal(rig.store, c.connectTime, c.fileLogging);
+        rig.lock.heldElsewhere = c.heldElsewhere;
+        const std::string said = rig.machine.RecoverCall();
+        EXPECT_TRUE(said.ends_with(c.said)) << said;
+        EXPECT_EQ(rig.Read("Home", "Total costs"), c.total);
+        EXPECT_EQ(ReadCallJournal(rig.store).has_value(), c.heldElsewhere);
+        EXPECT_FALSE(rig.lock.held);
     }
 }
 

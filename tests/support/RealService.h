@@ -13,6 +13,7 @@
 #include "TempDir.h"
 #include "app/CRASSheet.h"
 #include "connection/CTreePage.h"
+#include "platform/StoreTransaction.h"
 #include "qt/QtClock.h"
 #include "qt/QtSound.h"
 #include "qt/QtTimers.h"
@@ -20,6 +21,7 @@
 #include "sim/SimulatedService.h"
 #include "sqlite/FileCallLock.h"
 #include "sqlite/SqliteSettingsStore.h"
+#include "tariff/CScaleStore.h"
 
 namespace varnolt::test {
 
@@ -68,6 +70,17 @@ struct RealService {
         entry.dropSeconds = drop;
         phonebook.AddEntry(entry);
         phonebook.StoreCredentials(name, {"jane", "secret", true});
+    }
+    // One unit of 1.00 a second for the entry, all day, every day: its fee
+    // counts the units.
+    void MeterEachSecond(const std::string& entryName) {
+        TariffScale scale;
+        scale.id = ScaleId::User1;
+        scale.weekdayPeriods = {{0, 0, 24, 0, "1", "1.00"}};
+        scale.holidayPeriods = scale.weekdayPeriods;
+        StoreTransaction transaction(store);
+        CScaleStore(store).SaveScale(scale);
+        store.WriteString(entryName, "Scale", "Userdefined scale #1");
     }
     // Shows the sheet with the page dialing through `pageTimers`.
     void Open(Timers& pageTimers) {
