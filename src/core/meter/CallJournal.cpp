@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "app/LocalTime.h"
 #include "app/NumberText.h"
 #include "connection/PhonebookTexts.h"
 #include "meter/CaptionMeter.h"
@@ -51,14 +52,7 @@ std::optional<LocalDateTime> ParseMoment(std::string_view text) {
         minute > 59 || second > 60) {
         return std::nullopt;
     }
-    LocalDateTime moment;
-    moment.year = year;
-    moment.month = month;
-    moment.day = day;
-    moment.hour = hour;
-    moment.minute = minute;
-    moment.second = second;
-    return moment;
+    return MakeLocal(year, month, day, hour, minute, second);
 }
 
 // The amount exactly, so the recovered call adds up as the running one would have.
@@ -80,12 +74,10 @@ std::optional<JournaledCall> ReadCallJournal(const SettingsStore& store) {
     const auto connect = ParseMoment(store.ReadString(kSection, kConnectKey, ""));
     const auto alive = ParseMoment(store.ReadString(kSection, kAliveKey, ""));
     const auto fee = ScanWholeFloat(store.ReadString(kSection, kFeeKey, ""));
-    const auto total = ScanWholeFloat(store.ReadString(kSection, kTotalKey, ""));
-    call.readable = connect && alive && fee && total;
+    call.readable = connect && alive && fee;
     call.connectTime = connect.value_or(LocalDateTime{});
     call.aliveAt = alive.value_or(LocalDateTime{});
     call.callFee = fee.value_or(0.0f);
-    call.entryTotal = total.value_or(0.0f);
     call.fileLogging = store.ReadInt(kSection, kFileLoggingKey, kFileLoggingDefault);
     return call;
 }
@@ -194,6 +186,7 @@ void CallJournal::Write() {
     m_store.WriteString(kSection, kUserKey, m_user);
     m_store.WriteString(kSection, kConnectKey, MomentText(m_meter.ConnectTime()));
     m_store.WriteString(kSection, kFeeKey, ExactAmount(m_meter.CallFee()));
+    // For whoever reads the store: the accounting adds the fee to the total it finds then.
     m_store.WriteString(kSection, kTotalKey, ExactAmount(m_meter.EntryTotal()));
     m_store.WriteInt(kSection, kFileLoggingKey, m_fileLogging);
     m_store.WriteString(kSection, kAliveKey, MomentText(m_clock.Now()));

@@ -20,10 +20,9 @@ struct JournaledCall {
     std::string userName;
     LocalDateTime connectTime;
     float callFee = 0.0f;
-    float entryTotal = 0.0f;  // the entry's stored total plus this call so far
-    int fileLogging = 1;      // "Filelogging" when the call came up
-    LocalDateTime aliveAt;    // when the program was last seen running the call
-    bool readable = true;     // false: a time or an amount cannot be read
+    int fileLogging = 1;    // "Filelogging" when the call came up
+    LocalDateTime aliveAt;  // when the program was last seen running the call
+    bool readable = true;   // false: a time or an amount cannot be read
 };
 
 // The section of the journal; "Entry" is empty, or missing, when there is none.
