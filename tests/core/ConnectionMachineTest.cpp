@@ -4,17 +4,21 @@
 #include "FakeTimers.h"
 #include "FixedLocale.h"
 #include "MemorySettingsStore.h"
+#include "ProviderDialogUser.h"
 #include "RecordingSheetHost.h"
 #include "RecordingShell.h"
 #include "RecordingTreeView.h"
 #include "ScriptedDialer.h"
 #include "ScriptedDialogs.h"
+#include "ScriptedPrompts.h"
 #include "app/SheetWindow.h"
 #include "connection/ConnectionMachine.h"
 #include "connection/ConnectionView.h"
 #include "connection/PhonebookTreeBuilder.h"
+#include "connection/PhonebookTreeLogic.h"
 #include "meter/CallJournal.h"
 #include "platform/Sound.h"
+#include "provider/ProviderList.h"
 
 namespace varnolt::test {
 namespace {
@@ -64,6 +68,11 @@ struct Rig {
         dialer.DeliverAll();
         timers.Advance(ConnectionMachine::kWatchDialMs);
     }
+    // The same for a provider's entry.
+    void ReportMember() {
+        dialer.DeliverAll();
+        timers.Advance(ConnectionMachine::kProviderWatchMs);
+    }
     void Connect() {
         dialer.ScriptConnect();
         machine.Dial("Office");
@@ -94,6 +103,21 @@ struct Rig {
     std::string Read(const std::string& section, const std::string& key) const {
         return store.ReadString(section, key, "-");
     }
+    // A provider made as a user makes it: its entries moved in, in this order.
+    void MakeProvider(const std::string& description, const Strings& entries) {
+        ProviderDialogUser user{store, dialer, prompts};
+        user.visits.push_back({entries, description});
+        std::string typed;
+        ASSERT_TRUE(user.EditProvider(typed, 0));
+    }
+    // The entries dialed so far, in order, with their users.
+    Strings Dialed() const {
+        Strings names;
+        for (const auto& dial : dialer.dials()) {
+            names.push_back(dial.entryName + " as " + dial.params.userName);
+        }
+        return names;
+    }
 
     ScopedTimeZone utc{"UTC"};
     MemorySettingsStore store;
@@ -104,10 +128,11 @@ struct Rig {
     RecordingShell shell;
     RecordingTreeView tree;
     ScriptedDialogs dialogs;
+    ScriptedPrompts prompts;
     RecordingSheetHost host;
     Screen screen;
     FakeCallLock lock;
-    ConnectionMachine machine{{store, dialer, clock, timers, locale, screen, shell, lock},
+    ConnectionMachine machine{{store, dialer, clock, timers, locale, screen, shell, prompts, lock},
                               {screen, tree, dialogs, host, screen}};
 };
 
@@ -400,5 +425,109 @@ TEST(ConnectionMachine, OnlyTheCurrentDialIsHeard) {
               "Office - process waiting - authentication running | cancel hang-up | 100");
 }
 
+TEST(ConnectionMachine, AProviderTriesItsEntriesInTurnFourSecondsApartUntilCancelled) {
+    Rig rig;
+    for (const char* entry : {"E1", "E2", "E3"}) {
+        rig.dialer.AddEntry(entry, std::string("u") + entry, "pw", true);
+    }
+    rig.MakeProvider("Net", {"E1", "E2", "E3"});
+    for (int i = 0; i < 5; ++i) {
+        rig.dialer.ScriptFailure(ras::kErrorLineBusy);
+    }
+    // "&Dial" on a provider hands it to provider dialing.
+    PhonebookTreeLogic tree{rig.store, rig.dialer, rig.locale, rig.host, rig.tree};
+    rig.machine.InstallInto(tree);
+    tree.PressDial({"Net", "Provider", "Varnolt", {}, RootChild::None});
+    for (const std::string next : {"E2 as uE2", "E3 as uE3", "E1 as uE1"}) {
+        SCOPED_TRACE(next);
+        rig.ReportMember();
+        EXPECT_EQ(rig.Controls(), "System reports ERROR Code [676] | cancel hang-up | 600");
+        EXPECT_EQ(rig.screen.progressMax, 2);
+        rig.screen.positions.clear();
+        ASSERT_EQ(rig.TicksUntilRedial(), 4);
+        EXPECT_EQ(rig.screen.positions, (std::vector<int>{1, 2, 2, 0}));
+        EXPECT_EQ(rig.Dialed().back(), next);
+    }
+
+    // Cancelled two ticks into a pause: the next provider dial pauses afresh.
+    rig.ReportMember();
+    rig.timers.Advance(2000);
+    rig.machine.HangUp();
+    EXPECT_EQ(rig.Controls(), kIdle);
+    rig.timers.Advance(10'000);
+    EXPECT_EQ(rig.dialer.dials().size(), 4u);
+    rig.machine.DialProvider("Net");
+    rig.ReportMember();
+    EXPECT_EQ(rig.TicksUntilRedial(), 4);
+}
+
+TEST(ConnectionMachine, AProviderDialEndsIdleWhenAnEntryCannotBeDialed) {
+    const std::string noPassword = "First you have to save the password for phonebook entry '";
+    struct Case {
+        int count;
+        Strings members;
+        std::string message;  // empty: the dial itself fails at once
+        std::string controls;
+    };
+    const Case cases[] = {
+        // Refused before any dial.
+        {2, {"Office", "Home"}, noPassword + "Home' !", kIdle},  // no password stored
+        {0, {"Office"}, ProviderList::kNoEntriesText, kIdle},
+        {1, {"Office"}, "", "ERROR #633 'Scripted error 633' | dial |"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.controls + c.message);
+        Rig rig;
+        rig.dialer.ScriptDial(633, {});
+        rig.store.WriteInt("Provider P", "How much entries", c.count);
+        for (std::size_t i = 0; i < c.members.size(); ++i) {
+            rig.store.WriteString("Provider P", "Phonebook #" + std::to_string(i + 1),
+                                  c.members[i]);
+        }
+        rig.machine.DialProvider("P");
+        rig.timers.Advance(10'000);
+        EXPECT_EQ(rig.Controls(), c.controls);
+        EXPECT_EQ(rig.dialer.dials().size(), c.message.empty() ? 1u : 0u);
+        for (const ScriptedPrompts::Shown& shown : rig.prompts.shown()) {
+            EXPECT_EQ(shown.text, c.message);
+            EXPECT_EQ(shown.title, "Error...");
+            EXPECT_EQ(shown.icon, PromptIcon::Stop);
+        }
+        EXPECT_EQ(rig.prompts.shown().size(), c.message.empty() ? 0u : 1u);
+    }
+}
+
+TEST(ConnectionMachine, AProviderCallIsAccountedUnderTheEntryThatConnected) {
+    Rig rig;
+    rig.dialer.AddEntry("E2", "bob", "pw2", true);
+    rig.tree.ShowTree(PhonebookTreeBuilder(rig.dialer, rig.store, rig.locale).Build());
+    // Created by another program after the tree was built.
+    rig.dialer.AddEntry("E1", "ann", "pw1", true);
+    rig.MakeProvider("A", {"E2", "E1"});
+    rig.dialer.ScriptFailure(ras::kErrorNoAnswer);
+    rig.dialer.ScriptConnect();
+    rig.machine.DialProvider("A");
+    rig.ReportMember();
+    rig.timers.Advance(4000);
+    rig.ReportMember();
+    EXPECT_EQ(rig.Dialed(), (Strings{"E2 as bob", "E1 as ann"}));
+    EXPECT_EQ(rig.Controls(), "E1 - connected | cancel hang-up | 300");
+    rig.timers.Advance(60'000);
+    EXPECT_EQ(rig.screen.caption, "0.12 DM / 00:01:00 h");
+    EXPECT_EQ(rig.Read("__Running call", "Entry") + " " + rig.Read("__Running call", "User"),
+              "E1 ann");
+    rig.dialer.DropLine();
+    rig.timers.Advance(1000);
+
+    EXPECT_FALSE(ReadCallJournal(rig.store));
+    EXPECT_EQ(rig.Read("E1", "Total costs") + rig.Read("E2", "Total costs"), "0.12-");
+    EXPECT_EQ(rig.Read("__LOG file", "Entry #1") + " " + rig.Read("__LOG file", "User #1"),
+              "E1 ann");
+    const std::string shown = RecordingTreeView::Outline(rig.tree.tree);
+    EXPECT_NE(shown.find("Overall call-fee indicator\n  Costs: 0.12 DM"), std::string::npos);
+    EXPECT_EQ(shown.find("E1"), std::string::npos);
+    EXPECT_EQ(rig.Controls(), kIdle);
+    EXPECT_EQ(rig.screen.steps, (Strings{"minimise", "restore"}));
+}
 }  // namespace
 }  // namespace varnolt::test

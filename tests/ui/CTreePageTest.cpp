@@ -412,10 +412,9 @@ TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
          "Scale: Deutsche Telekom Region 200=1074, Scale: Deutsche Telekom Fern=1075, "
          "-, Scale: Userdefined scale #1=1076(x), Scale: Userdefined scale #2=1145, "
          "Scale: Userdefined scale #3=1146"},
-        {{"Varnolt", "Provider"}, "&New provider...=1036(off)"},
+        {{"Varnolt", "Provider"}, "&New provider...=1036"},
         {{"Varnolt", "Provider", "City Net"},
-         "&Dial provider=1043(off), -, &Edit provider...=1042(off), "
-         "&Delete provider...=1044(off)"},
+         "&Dial provider=1043(off), -, &Edit provider...=1042, &Delete provider...=1044"},
         {{"Varnolt", "Provider", "City Net", "Office"}, none},
     };
     for (const auto& c : cases) {

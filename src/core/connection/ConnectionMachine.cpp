@@ -16,10 +16,12 @@
 #include "connection/PhonebookTreeView.h"
 #include "connection/TreeCommands.h"
 #include "options/OptionKeys.h"
+#include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
 #include "platform/StoreTransaction.h"
 #include "platform/Timers.h"
+#include "provider/ProviderList.h"
 
 namespace varnolt {
 namespace {
@@ -28,6 +30,14 @@ const std::string kAllEntries(kAllEntriesSection);
 // Written by the notification, read by the watch timer.
 const std::string kStatusKey = "Status";
 const std::string kExtendedStatusKey = "Extended Status";
+
+// The pause bar's range: the next member is dialed 4 seconds after a failure.
+constexpr int kPauseTicks = 2;
+
+// Whether an entry can be dialed with what the service stores, without asking.
+bool Complete(const RasDialParams& params, bool passwordStored) {
+    return passwordStored && !params.userName.empty() && !params.password.empty();
+}
 
 constexpr int kAllTimers[] = {
     ConnectionMachine::kWatchDialTimer,
@@ -46,6 +56,7 @@ ConnectionMachine::ConnectionMachine(const Services& services, const Views& view
       m_timers(services.timers),
       m_sound(services.sound),
       m_shell(services.shell),
+      m_prompts(services.prompts),
       m_view(views.page),
       m_tree(views.tree),
       m_dialogs(views.dialogs),
@@ -68,8 +79,17 @@ ConnectionMachine::~ConnectionMachine() {
 
 void ConnectionMachine::InstallInto(PhonebookTreeLogic& tree) {
     tree.InstallHandler(kCmdDial, [this](const TreeItemContext& selected) {
-        if (ClassifyTreeItem(selected) == TreeItemKind::Entry) {
+        // A provider selected is handed over to provider dialing.
+        const TreeItemKind kind = ClassifyTreeItem(selected);
+        if (kind == TreeItemKind::Entry) {
             Dial(selected.text);
+        } else if (kind == TreeItemKind::Provider) {
+            DialProvider(selected.text);
+        }
+    });
+    tree.InstallHandler(kCmdDialProvider, [this](const TreeItemContext& selected) {
+        if (ClassifyTreeItem(selected) == TreeItemKind::Provider) {
+            DialProvider(selected.text);
         }
     });
     tree.InstallHandler(kCmdCancel, [this](const TreeItemContext&) { HangUp(); });
@@ -91,11 +111,15 @@ void ConnectionMachine::StartDial(const std::string& entryName) {
     m_dialer.GetEntryDialParams(entryName, params, passwordStored);
     m_view.EnableDialing(false);
     m_state = State::Dialing;
-    const bool complete = passwordStored && !params.userName.empty() && !params.password.empty();
-    if (!complete && !AskCredentials(entryName, params, passwordStored)) {
+    if (!Complete(params, passwordStored) && !AskCredentials(entryName, params, passwordStored)) {
         return;
     }
+    // Cancel and the sheet's hang-up command stay usable after a failure at
+    // once; either tidies up.
+    DialAndWatch(entryName, params);
+}
 
+bool ConnectionMachine::DialAndWatch(const std::string& entryName, const RasDialParams& params) {
     // A poll must never see what an earlier call left behind.
     {
         StoreTransaction transaction(m_store);
@@ -116,15 +140,19 @@ void ConnectionMachine::StartDial(const std::string& entryName) {
     const int result = m_dialer.Dial(entryName, params, std::move(notify), m_handle);
     if (result == ras::kSuccess || result == ras::kPending) {
         m_user = params.userName;
-        m_timers.Start(kWatchDialTimer, kWatchDialMs);
-        return;
+        if (DialingProvider()) {
+            m_timers.Start(kProviderWatchTimer, kProviderWatchMs);
+        } else {
+            m_timers.Start(kWatchDialTimer, kWatchDialMs);
+        }
+        return true;
     }
     ShowStatus("ERROR #" + FormatInt(result) + " '" + m_dialer.ErrorString(result) + "'");
     HangUpHandle();
     m_entry.clear();
-    // Cancel and the sheet's hang-up command stay usable; either tidies up.
     m_view.EnableDialing(true);
     m_state = State::Idle;
+    return false;
 }
 
 bool ConnectionMachine::AskCredentials(const std::string& entryName, RasDialParams& params,
@@ -148,46 +176,118 @@ bool ConnectionMachine::AskCredentials(const std::string& entryName, RasDialPara
     return true;
 }
 
+// --- Idle -> Dialing a provider
+
+void ConnectionMachine::DialProvider(const std::string& description) {
+    if (m_state != State::Idle) {
+        return;
+    }
+    std::vector<std::string> members = ProviderList(m_store).Members(description);
+    if (!MembersDialable(members)) {
+        return;
+    }
+    m_members = std::move(members);
+    m_member = 0;
+    m_handle = 0;
+    m_view.EnableDialing(false);
+    AllowCancel(true);
+    DialMember();
+}
+
+bool ConnectionMachine::MembersDialable(const std::vector<std::string>& members) {
+    // A provider without entries would have nothing to go round.
+    if (members.empty()) {
+        m_prompts.MessageBox(ProviderList::kNoEntriesText, "Error...", PromptIcon::Stop,
+                             PromptButtons::Ok);
+        return false;
+    }
+    // No dialog may interrupt the rotation, so every member is checked first.
+    for (const std::string& member : members) {
+        RasDialParams params;
+        bool passwordStored = false;
+        m_dialer.GetEntryDialParams(member, params, passwordStored);
+        if (!Complete(params, passwordStored)) {
+            m_prompts.MessageBox(
+                "First you have to save the password for phonebook entry '" + member + "' !",
+                "Error...", PromptIcon::Stop, PromptButtons::Ok);
+            return false;
+        }
+    }
+    return true;
+}
+
+void ConnectionMachine::DialMember() {
+    const std::string member = m_members[m_member];
+    RasDialParams params;
+    bool passwordStored = false;
+    m_dialer.GetEntryDialParams(member, params, passwordStored);
+    m_state = State::Dialing;
+    if (!DialAndWatch(member, params)) {
+        // A failure at once ends the provider dial.
+        m_members.clear();
+        AllowCancel(false);
+    }
+}
+
 // --- Dialing -> Countdown | Connected
 
 void ConnectionMachine::WatchDial() {
     if (m_handle == 0) {
         return;
     }
+    const int watchTimer = DialingProvider() ? kProviderWatchTimer : kWatchDialTimer;
     const int status = m_store.ReadInt(kAllEntries, kStatusKey, 0);
     ShowStatus(m_entry + " - process waiting - authentication running");
     if (ras::IsFailure(status)) {
         ShowStatus("System reports ERROR Code [" + FormatInt(status) + "]");
         HangUpHandle();
-        m_timers.Stop(kWatchDialTimer);
+        m_timers.Stop(watchTimer);
+        m_state = State::Countdown;
+        if (DialingProvider()) {
+            m_view.SetProgressRange(kPauseTicks);
+            m_timers.Start(kProviderPauseTimer, kProviderPauseMs);
+            return;
+        }
         // A hand-edited delay outside the field's range counts as its bound.
         m_redialDelay = std::clamp(m_store.ReadInt(m_entry, "Redial after", 10), kMinRedialDelay,
                                    kMaxRedialDelay);
         m_view.SetProgressRange(m_redialDelay);
-        m_state = State::Countdown;
         m_timers.Start(kRedialTimer, kRedialMs);
         return;
     }
     if (m_store.ReadInt(kAllEntries, kExtendedStatusKey, 0) == 1) {
-        m_timers.Stop(kWatchDialTimer);
+        m_timers.Stop(watchTimer);
         ConnectionMade();
     }
 }
 
 // --- Countdown -> Dialing
 
-void ConnectionMachine::CountDown() {
-    // The count climbs to delay + 1; the dial comes on the tick after.
-    if (m_redialCount <= m_redialDelay) {
-        ++m_redialCount;
-        m_view.SetProgress(std::min(m_redialCount, m_redialDelay));
-        return;
+bool ConnectionMachine::CountDownTick(int& count, int full, int timer) {
+    if (count <= full) {
+        ++count;
+        m_view.SetProgress(std::min(count, full));
+        return false;
     }
-    m_timers.Stop(kRedialTimer);
-    m_redialCount = 0;
+    m_timers.Stop(timer);
+    count = 0;
     m_view.SetProgress(0);
-    const std::string entry = m_entry;
-    StartDial(entry);
+    return true;
+}
+
+void ConnectionMachine::CountDown() {
+    if (CountDownTick(m_redialCount, m_redialDelay, kRedialTimer)) {
+        const std::string entry = m_entry;
+        StartDial(entry);
+    }
+}
+
+void ConnectionMachine::PauseBeforeNextMember() {
+    // The last member is followed by the first.
+    if (CountDownTick(m_pauseCount, kPauseTicks, kProviderPauseTimer)) {
+        m_member = (m_member + 1) % m_members.size();
+        DialMember();
+    }
 }
 
 // --- Connected
@@ -226,6 +326,7 @@ void ConnectionMachine::ConnectionEnded() {
     m_journal.Finish({m_entry, m_user, m_meter.ConnectTime(), m_meter.CallFee()});
     m_sheet.SetCaption(kProgramCaption);
     m_entry.clear();
+    m_members.clear();
     ShowIdle();
     m_sheet.RestoreSheet();
     m_meter.EndCall();
@@ -239,7 +340,9 @@ void ConnectionMachine::HangUp() {
     StopAllTimers();
     HangUpHandle();
     m_entry.clear();
+    m_members.clear();
     m_redialCount = 0;
+    m_pauseCount = 0;
     if (m_state == State::Connected) {
         // Not accounted, but the fee no longer shows once the line is gone.
         m_sheet.SetCaption(kProgramCaption);
@@ -260,10 +363,14 @@ void ConnectionMachine::MenuHangUp() {
 void ConnectionMachine::OnTimer(int id) {
     switch (id) {
         case kWatchDialTimer:
+        case kProviderWatchTimer:
             WatchDial();
             break;
         case kRedialTimer:
             CountDown();
+            break;
+        case kProviderPauseTimer:
+            PauseBeforeNextMember();
             break;
         case CaptionMeter::kMeterTickId:
             WatchLine();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "log/CConnectionLog.h"
 #include "meter/CallAccounting.h"
@@ -21,6 +22,7 @@ class ConnectionView;
 class Locale;
 class PhonebookTreeLogic;
 class PhonebookTreeView;
+class Prompts;
 class SettingsStore;
 class SheetHost;
 class SheetWindow;
@@ -30,10 +32,11 @@ class Timers;
 
 // The Phonebook page's one connection: dialing an entry, watching the attempt,
 // counting down and redialing after a failure, metering the call while the
-// line is up and accounting it when the line goes down. Driven by the page's
-// timers; the service's notification only writes two store values, which the
-// watch timer reads. Keeps the entry's name, never a tree item, so a tree
-// rebuilt meanwhile changes nothing.
+// line is up and accounting it when the line goes down. A provider is dialed
+// the same way, its entries in turn, the next one after a short pause. Driven
+// by the page's timers; the service's notification only writes two store
+// values, which the watch timers read. Keeps the entry's name, never a tree
+// item, so a tree rebuilt meanwhile changes nothing.
 class ConnectionMachine {
 public:
     enum class State { Idle, Dialing, Countdown, Connected };
@@ -42,10 +45,12 @@ public:
     static constexpr int kWatchDialMs = 250;
     static constexpr int kRedialTimer = 200;  // 1000 ms: the countdown
     static constexpr int kRedialMs = 1000;
-    // 300 and 400 belong to the caption and fee meters; 500 and 600 to
-    // provider dialing. Every stop of "all timers" stops all six.
-    static constexpr int kProviderWatchTimer = 500;
-    static constexpr int kProviderPauseTimer = 600;
+    // 300 and 400 belong to the caption and fee meters. Every stop of "all
+    // timers" stops all six.
+    static constexpr int kProviderWatchTimer = 500;  // 500 ms: a member's attempt
+    static constexpr int kProviderWatchMs = 500;
+    static constexpr int kProviderPauseTimer = 600;  // 1000 ms: before the next member
+    static constexpr int kProviderPauseMs = 1000;
 
     static constexpr const char* kIdleText = "no connection established";
 
@@ -57,6 +62,7 @@ public:
         const Locale& locale;
         Sound& sound;
         Shell& shell;
+        Prompts& prompts;
         CallLock& callLock;  // of the running-call journal
     };
     struct Views {
@@ -73,11 +79,15 @@ public:
     ConnectionMachine(const ConnectionMachine&) = delete;
     ConnectionMachine& operator=(const ConnectionMachine&) = delete;
 
-    // Hands "&Dial" (on an entry) and "Cancel" to the tree.
+    // Hands "&Dial", "&Dial provider" and "Cancel" to the tree.
     void InstallInto(PhonebookTreeLogic& tree);
 
     // "&Dial" on an entry; ignored while a dial, countdown or call runs.
     void Dial(const std::string& entryName);
+    // "&Dial provider", or "&Dial" on a provider; ignored likewise. Refused,
+    // dialing nothing, when the provider has no entries or any of them lacks a
+    // stored user name or password.
+    void DialProvider(const std::string& description);
     // "Cancel": ends whatever runs, without accounting.
     void Cancel();
     // The sheet closes: the same, without greying the sheet's command.
@@ -101,8 +111,20 @@ private:
     void StartDial(const std::string& entryName);
     // Asks for what the entry cannot be dialed without; false when cancelled.
     bool AskCredentials(const std::string& entryName, RasDialParams& params, bool passwordStored);
+    // Dials the entry and starts watching the attempt; false, back to idle
+    // with the service's error shown, when the dial failed at once.
+    bool DialAndWatch(const std::string& entryName, const RasDialParams& params);
+    // Whether the provider can be dialed as stored; says why not.
+    bool MembersDialable(const std::vector<std::string>& members);
+    void DialMember();
+    // Watches an entry's attempt (timer 100) or a member's (timer 500).
     void WatchDial();
+    // One tick of a countdown whose bar runs to `full`: the count climbs to
+    // full + 1, and the tick after stops `timer`, sets count and bar back to 0
+    // and returns true.
+    bool CountDownTick(int& count, int full, int timer);
     void CountDown();
+    void PauseBeforeNextMember();
     void WatchLine();
     void ConnectionMade();
     void ConnectionEnded();
@@ -113,12 +135,14 @@ private:
     void AllowCancel(bool allow);
     void ShowStatus(const std::string& text);
     void HangUpHandle();
+    bool DialingProvider() const { return !m_members.empty(); }
 
     SettingsStore& m_store;
     RemoteAccess& m_dialer;
     Timers& m_timers;
     Sound& m_sound;
     Shell& m_shell;
+    Prompts& m_prompts;
     ConnectionView& m_view;
     PhonebookTreeView& m_tree;
     ConnectionDialogs& m_dialogs;
@@ -138,6 +162,11 @@ private:
     std::string m_status;
     int m_redialDelay = 0;
     int m_redialCount = 0;
+    // The entries of the provider being dialed, in dialing order (none for an
+    // entry), the one dialed now and the pause's count.
+    std::vector<std::string> m_members;
+    std::size_t m_member = 0;
+    int m_pauseCount = 0;
     // The dial whose notifications count; those of any earlier one are
     // ignored. Read on the service's thread.
     std::atomic<std::uint64_t> m_dialNumber{0};

@@ -18,6 +18,7 @@
 #include "connection/CDialDlg.h"
 #include "connection/CLoginSettingsDlg.h"
 #include "connection/TreeCommands.h"
+#include "provider/CProviderDialog.h"
 
 namespace varnolt {
 
@@ -89,10 +90,12 @@ CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& l
                                                    static_cast<PhonebookTreeView&>(*this))),
       m_loginSettings(store, dialer, *this, *this),
       m_autolaunch(store, prompts, *this, *this),
+      m_providers(store, prompts, *this, *this, host),
       m_presentMenu([](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }) {
     setObjectName("CTreePage");
     m_loginSettings.InstallInto(*m_logic);
     m_autolaunch.InstallInto(*m_logic);
+    m_providers.InstallInto(*m_logic);
 }
 
 CTreePage::~CTreePage() = default;
@@ -101,7 +104,7 @@ void CTreePage::InstallDialing(const Clock& clock, Timers& timers, Sound& sound,
                                SheetWindow& sheet, CallLock& callLock) {
     m_connection = std::make_unique<ConnectionMachine>(
         ConnectionMachine::Services{m_store, m_dialer, clock, timers, m_locale, sound, shell,
-                                    callLock},
+                                    m_prompts, callLock},
         ConnectionMachine::Views{*this, *this, *this, m_host, sheet});
     m_connection->InstallInto(*m_logic);
 }
@@ -351,10 +354,28 @@ void CTreePage::SetSelectedChildText(int position, const std::string& text) {
     }
 }
 
-void CTreePage::AddSelectedChild(const std::string& text, ImageRole image) {
+void CTreePage::AddSelectedChild(const TreeNode& child) {
     if (QTreeWidgetItem* selected = SelectedItem()) {
-        TreeNode node{text, image, {}};
-        selected->addChild(MakeItem(node));
+        selected->addChild(MakeItem(child));
+    }
+}
+
+void CTreePage::ExpandSelected() {
+    if (QTreeWidgetItem* selected = SelectedItem()) {
+        selected->setExpanded(true);
+    }
+}
+
+void CTreePage::ReplaceSelected(const TreeNode& node) {
+    QTreeWidgetItem* selected = SelectedItem();
+    if (selected == nullptr) {
+        return;
+    }
+    qDeleteAll(selected->takeChildren());
+    SetItemText(selected, node.text);
+    selected->setIcon(0, m_images[static_cast<int>(node.image)]);
+    for (const TreeNode& child : node.children) {
+        selected->addChild(MakeItem(child));
     }
 }
 
@@ -364,6 +385,10 @@ void CTreePage::DeleteSelectedSibling(int position) {
     if (parent != nullptr && position >= 0 && position < parent->childCount()) {
         delete parent->takeChild(position);
     }
+}
+
+void CTreePage::DeleteSelected() {
+    delete SelectedItem();
 }
 
 std::optional<LoginSettings> CTreePage::EditLoginSettings(const LoginSettings& initial) {
@@ -381,6 +406,11 @@ std::optional<AutolaunchApplication> CTreePage::EditAutolaunchApplication(
     const AutolaunchApplication& initial) {
     CAutolaunchDlg dialog(initial, m_prompts, this);
     return dialog.exec() == QDialog::Accepted ? std::optional(dialog.Application()) : std::nullopt;
+}
+
+bool CTreePage::EditProvider(std::string& description, int number) {
+    CProviderDialog dialog(description, number, m_store, m_dialer, m_prompts, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QTreeWidgetItem* CTreePage::SelectedItem() const {

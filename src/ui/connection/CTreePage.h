@@ -15,6 +15,8 @@
 #include "connection/LoginSettingsCommand.h"
 #include "connection/PhonebookTreeLogic.h"
 #include "connection/PhonebookTreeView.h"
+#include "provider/ProviderCommands.h"
+#include "provider/ProviderDialogs.h"
 
 class QAction;
 class QLabel;
@@ -40,6 +42,7 @@ class SheetHost;
 class CTreePage final : public CSheetPage,
                         private PhonebookTreeView,
                         private ConnectionDialogs,
+                        private ProviderDialogs,
                         private ConnectionView {
     Q_OBJECT
 public:
@@ -88,14 +91,18 @@ private:
     void SetEntryLoginText(const std::string& entryName, int position,
                            const std::string& text) override;
     void SetSelectedChildText(int position, const std::string& text) override;
-    void AddSelectedChild(const std::string& text, ImageRole image) override;
+    void AddSelectedChild(const TreeNode& child) override;
+    void ExpandSelected() override;
+    void ReplaceSelected(const TreeNode& node) override;
     void DeleteSelectedSibling(int position) override;
+    void DeleteSelected() override;
 
     std::optional<LoginSettings> EditLoginSettings(const LoginSettings& initial) override;
     std::optional<DialCredentials> AskDialCredentials(const std::string& entryName,
                                                       const DialCredentials& initial) override;
     std::optional<AutolaunchApplication> EditAutolaunchApplication(
         const AutolaunchApplication& initial) override;
+    bool EditProvider(std::string& description, int number) override;
 
     void ShowStatus(const std::string& text) override;
     void SetProgressRange(int maximum) override;
@@ -122,6 +129,7 @@ private:
     std::unique_ptr<PhonebookTreeLogic> m_logic;
     LoginSettingsCommand m_loginSettings;
     AutolaunchCommands m_autolaunch;
+    ProviderCommands m_providers;
     std::unique_ptr<ConnectionMachine> m_connection;
     MenuPresenter m_presentMenu;
     std::array<QIcon, kImageRoleCount> m_images;
