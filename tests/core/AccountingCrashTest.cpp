@@ -7,9 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "FakeCallLock.h"
 #include "FakeClock.h"
-#include "FakeTimers.h"
 #include "FixedLocale.h"
 #include "ForwardingSettingsStore.h"
 #include "RecordingSheetHost.h"
@@ -19,9 +17,7 @@
 #include "app/LocalTime.h"
 #include "log/CConnectionLog.h"
 #include "meter/CallAccounting.h"
-#include "meter/CallJournal.h"
 #include "sqlite/SqliteSettingsStore.h"
-#include "tariff/FeeMeter.h"
 
 namespace varnolt::test {
 namespace {
@@ -29,10 +25,7 @@ namespace {
 // What the accounting and the log store need around them.
 struct Program {
     explicit Program(SettingsStore& store)
-        : log(store, locale, dialer, host),
-          accounting(store, clock, locale, log, host, tree),
-          meter(store, clock, timers),
-          journal(store, clock, lock, meter, accounting) {
+        : log(store, locale, dialer, host), accounting(store, clock, locale, log, host, tree) {
         dialer.AddEntry("Office");
         dialer.AddEntry("Home");
     }
@@ -44,10 +37,6 @@ struct Program {
     RecordingTreeView tree;
     CConnectionLog log;
     CallAccounting accounting;
-    FakeTimers timers{clock};
-    FakeCallLock lock;
-    FeeMeter meter;
-    CallJournal journal;
 };
 
 struct Operation {
@@ -81,8 +70,7 @@ std::string Dump(const std::string& path) {
 
 class KilledMidway : public ::testing::TestWithParam<Operation> {
 protected:
-    // A store with three logged calls and totals, and the journal of a call
-    // whose program died, as it stands before the operation.
+    // A store with three logged calls and totals, as it stands before the operation.
     std::string Seeded(const std::string& name) {
         const std::string path = (m_dir.path() / name).string();
         SqliteSettingsStore store(path);
@@ -91,8 +79,6 @@ protected:
             program.accounting.AccountCall(
                 {n == 2 ? "Home" : "Office", "anna", MakeLocal(1996, 3, n, 9, 0, 0), 0.12f * n});
         }
-        program.meter.BeginCall("Home");
-        program.journal.Begin("joe");
         return path;
     }
 
@@ -151,8 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     p.accounting.AccountCall(
                                         {"Office", "anna", MakeLocal(1996, 3, 5, 9, 7, 15), 0.36f});
                                 }},
-                      Operation{"ClearLog", [](Program& p) { p.log.Clear(); }},
-                      Operation{"RecoverCall", [](Program& p) { p.journal.Recover(); }}),
+                      Operation{"ClearLog", [](Program& p) { p.log.Clear(); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,13 +1,15 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <thread>
+#include <utility>
 
 #include "TempDir.h"
 #include "app/AppIdentity.h"
@@ -22,68 +24,48 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A program started with the test's environment (and one more variable), its
-// stderr read through a pipe; killed at the latest when it goes out of scope.
-class Child {
-public:
-    explicit Child(const char* program, const char* variable = nullptr) {
-        int pipe[2];
-        EXPECT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::dup2(pipe[1], STDERR_FILENO);
-            if (variable != nullptr) {
-                ::putenv(const_cast<char*>(variable));
-            }
-            ::execl(program, program, nullptr);
-            ::_exit(127);
-        }
-        ::close(pipe[1]);
-        m_stderr = pipe[0];
-    }
-    ~Child() {
-        Kill();
-        ::close(m_stderr);
-    }
-    void Kill() {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-            m_pid = -1;
-        }
-    }
-    // Whether the program wrote `text` on stderr within a minute.
-    bool Said(const std::string& text) {
-        const auto deadline = std::chrono::steady_clock::now() + 60s;
-        pollfd readable{m_stderr, POLLIN, 0};
-        char buffer[4096];
-        while (output.find(text) == std::string::npos) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            const ssize_t got = left > 0ms && ::poll(&readable, 1, int(left.count())) > 0
-                                    ? ::read(m_stderr, buffer, sizeof buffer)
-                                    : 0;
-            if (got <= 0) {
-                return false;
-            }
-            output.append(buffer, static_cast<std::size_t>(got));
-        }
-        return true;
-    }
-
-    std::string output;
-
-private:
-    pid_t m_pid = -1;
-    int m_stderr = -1;
-};
-
 bool WaitFor(const std::function<bool()>& done) {
     for (int i = 0; i < 600 && !done(); ++i) {
         std::this_thread::sleep_for(100ms);
     }
     return done();
 }
+
+// A program started with the test's environment (and one more variable), its
+// stderr in a file; killed at the latest when it goes out of scope.
+class Child {
+public:
+    Child(const char* program, const std::filesystem::path& log, const char* variable = nullptr)
+        : m_log(log), m_pid(::fork()) {
+        if (m_pid == 0) {
+            ::dup2(::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+            if (variable != nullptr) {
+                ::putenv(const_cast<char*>(variable));
+            }
+            ::execl(program, program, nullptr);
+            ::_exit(127);
+        }
+    }
+    ~Child() { Kill(); }
+    void Kill() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(std::exchange(m_pid, -1), nullptr, 0);
+        }
+    }
+    // Whether the program wrote `text` on stderr within a minute.
+    bool Said(const std::string& text) const {
+        return WaitFor([&] { return Output().find(text) != std::string::npos; });
+    }
+    std::string Output() const {
+        std::ifstream in(m_log);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+private:
+    std::filesystem::path m_log;
+    pid_t m_pid;
+};
 
 // The program is killed during a call on the simulated service, once more in
 // the middle of the recovery, and started again.
@@ -97,12 +79,12 @@ TEST(CrashRecovery, AKilledCallIsAccountedAtTheNextStartUpToWhenItWasLastSeen) {
     store.WriteString("All entries", "Total costs", "10.00");
     auto fee = [&store] { return ReadCallJournal(store).value_or(JournaledCall{}).callFee; };
 
-    Child call(LIVE_CALL_PROGRAM);
-    ASSERT_TRUE(call.Said("connected")) << call.output;
+    Child call(LIVE_CALL_PROGRAM, home.path() / "call.err");
+    ASSERT_TRUE(call.Said("connected")) << call.Output();
     ASSERT_TRUE(WaitFor([&] { return fee() >= 3.0f; }));
     {
-        Child second(VARNOLT_PROGRAM);
-        EXPECT_TRUE(second.Said("Office runs in another instance")) << second.output;
+        Child second(VARNOLT_PROGRAM, home.path() / "second.err");
+        EXPECT_TRUE(second.Said("Office runs in another instance")) << second.Output();
     }
     const float seen = fee();
     ASSERT_TRUE(WaitFor([&] { return fee() > seen; }));  // still kept by its own program
@@ -112,16 +94,18 @@ TEST(CrashRecovery, AKilledCallIsAccountedAtTheNextStartUpToWhenItWasLastSeen) {
     EXPECT_LE(killed - EpochSecondsFromLocal(left.aliveAt), 10);
 
     {
-        Child paused(VARNOLT_PROGRAM, "VARNOLT_TEST_RECOVERY_PAUSE_MS=60000");
-        ASSERT_TRUE(paused.Said("test pause")) << paused.output;
+        Child paused(VARNOLT_PROGRAM, home.path() / "paused.err",
+                     "VARNOLT_TEST_RECOVERY_PAUSE_MS=60000");
+        ASSERT_TRUE(paused.Said("test pause")) << paused.Output();
     }
     EXPECT_EQ(ReadCallJournal(store).value().aliveAt, left.aliveAt);
     EXPECT_EQ(store.ReadInt("__LOG file", "Anzahl", 0), 0);
     EXPECT_FALSE(store.HasValue("Office", "Total costs"));
 
     {
-        Child next(VARNOLT_PROGRAM);
-        ASSERT_TRUE(next.Said("has been accounted: " + FormatAmount(left.callFee))) << next.output;
+        Child next(VARNOLT_PROGRAM, home.path() / "next.err");
+        ASSERT_TRUE(next.Said("has been accounted: " + FormatAmount(left.callFee)))
+            << next.Output();
     }
     EXPECT_FALSE(ReadCallJournal(store));
     EXPECT_EQ(store.ReadString("Office", "Total costs", ""), FormatAmount(left.callFee));
