@@ -311,8 +311,13 @@ TEST_F(EveryPage, FitsTheScreenAndShowsEveryControlWhole) {
         EXPECT_GE(least.height(), CSheetPage::PageSize(page.font()).height());
         EXPECT_TRUE(page.width() >= least.width() && page.height() >= least.height())
             << Describe(&page) << " is squeezed below " << least.width() << "x" << least.height();
+        // Scrolling one way never makes the other way scroll when the screen
+        // is wide (or high) enough.
         const QSize shown = area->viewport()->size();
         const QSize whole = sheet.Tabs()->size();
+        const int roomAcross = screen.width() - (sheet.frameGeometry().width() - area->width());
+        EXPECT_EQ(area->horizontalScrollBar()->isVisible(), whole.width() > roomAcross)
+            << "the pages are " << whole.width() << " wide, room for " << roomAcross;
         EXPECT_TRUE(whole.width() <= shown.width() || area->horizontalScrollBar()->isVisible());
         EXPECT_TRUE(whole.height() <= shown.height() || area->verticalScrollBar()->isVisible());
         ExpectUnclipped(page);

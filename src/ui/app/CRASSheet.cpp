@@ -41,10 +41,8 @@ public:
         updateGeometry();
         return true;
     }
-    QSize minimumSizeHint() const override {
-        return widget()->minimumSizeHint().boundedTo(m_limit);
-    }
-    QSize sizeHint() const override { return widget()->sizeHint().boundedTo(m_limit); }
+    QSize minimumSizeHint() const override { return Fit(widget()->minimumSizeHint()); }
+    QSize sizeHint() const override { return Fit(widget()->sizeHint()); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -56,6 +54,20 @@ protected:
     }
 
 private:
+    QSize Fit(QSize content) const {
+        // A scroll bar one way takes room the other way, which must not make
+        // that way scroll too.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        QSize fit = content;
+        if (content.height() > m_limit.height()) {
+            fit.rwidth() += bar;
+        }
+        if (content.width() > m_limit.width()) {
+            fit.rheight() += bar;
+        }
+        return fit.boundedTo(m_limit);
+    }
+
     QSize m_limit{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
 };
 
