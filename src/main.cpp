@@ -8,6 +8,7 @@
 #include "app/SheetMessages.h"
 #include "connection/CTreePage.h"
 #include "holiday/CHoliday.h"
+#include "log/CLogviewPage.h"
 #include "meter/CStylePage.h"
 #include "options/CAboutPage.h"
 #include "options/COptionsPage.h"
@@ -15,6 +16,9 @@
 #include "qt/QtEntryDialogs.h"
 #include "qt/QtLocale.h"
 #include "qt/QtPrompts.h"
+#include "qt/QtShell.h"
+#include "qt/QtSound.h"
+#include "qt/QtTimers.h"
 #include "sim/PhonebookDatabase.h"
 #include "sim/SimulatedService.h"
 #include "sqlite/SqliteSettingsStore.h"
@@ -41,6 +45,9 @@ int main(int argc, char* argv[]) {
     varnolt::QtPrompts prompts;
     varnolt::QtLocale locale;
     varnolt::QtClock clock;
+    varnolt::QtTimers timers;
+    varnolt::QtShell shell;
+    varnolt::QtSound sound;
 
     // The embedded dialer; its phonebook is shared by every program name.
     const std::string phonebookPath = varnolt::ConfigFilePath(varnolt::kCompanyKey, "phonebook.db");
@@ -49,8 +56,11 @@ int main(int argc, char* argv[]) {
     varnolt::SimulatedService dialer(phonebook, entryDialogs);
 
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
-    sheet.AddPage(varnolt::kPagePhonebook,
-                  new varnolt::CTreePage(store, dialer, locale, prompts, sheet));
+    auto* phonebookPage = new varnolt::CTreePage(store, dialer, locale, prompts, sheet);
+    phonebookPage->InstallDialing(clock, timers, sound, shell, sheet);
+    sheet.AddPage(varnolt::kPagePhonebook, phonebookPage);
+    sheet.AddPage(varnolt::kPageLogView,
+                  new varnolt::CLogviewPage(store, locale, dialer, prompts, sheet));
     sheet.AddPage(varnolt::kPageScaleManager, new varnolt::CCostPage(store, locale, prompts));
     sheet.AddPage(varnolt::kPageHolidayDatabase, new varnolt::CHoliday(store, clock, prompts));
     sheet.AddPage(varnolt::kPageOptions, new varnolt::COptionsPage(store, prompts));

@@ -85,7 +85,7 @@ TEST(OptionsPageLogic, EveryClickAndPickIsStoredAtOnce) {
     // Wave files in either case (the chooser's matter) or any file; no extension added.
     ASSERT_EQ(prompts.choosers().size(), 2u);
     EXPECT_EQ(prompts.choosers()[0],
-              (OpenFileRequest{"Select sound file ...",
+              (FileRequest{"Select sound file ...",
                                {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},
                                "*.WAV",
                                ""}));

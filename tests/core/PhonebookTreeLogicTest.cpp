@@ -153,5 +153,19 @@ TEST_F(PhonebookTreeLogicTest, ChoosingAScaleRewritesTheScaleItemAndStoresTheIde
     EXPECT_EQ(store.WriteCount(), 2);
 }
 
+TEST_F(PhonebookTreeLogicTest, DialStaysGreyedWhileACallRunsAlsoAcrossARebuild) {
+    logic.InstallHandler(kCmdDial, [](const TreeItemContext&) {});
+    logic.OnSelectionChanged(EntryItem("Office"));
+    EXPECT_TRUE(view.dialEnabled);
+    logic.SetDialAllowed(false);
+    EXPECT_FALSE(view.dialEnabled);
+    // Delete LOG rebuilds the tree during the call.
+    logic.Rebuild();
+    logic.OnSelectionChanged(EntryItem("Office"));
+    EXPECT_FALSE(view.dialEnabled);
+    logic.SetDialAllowed(true);
+    EXPECT_TRUE(view.dialEnabled);
+}
+
 }  // namespace
 }  // namespace varnolt

@@ -93,39 +93,39 @@ TEST(ContextMenuFor, ScaleMenuMarksTheEntrysScale) {
     }
 }
 
-TEST(TreeDispatch, DoubleClickKeysAndDial) {
+TEST(TreeDispatch, DoubleClickKeysAndDialButton) {
     struct Case {
         TreeItemKind kind;
         DoubleClickAction doubleClick;
         int deleteKey;
         int insertKey;
-        bool dial;
+        int dial;
     };
     using A = DoubleClickAction::Kind;
     const DoubleClickAction none{};
     const Case cases[] = {
-        {K::CallFeeChild, {A::SelectPage, kPageScaleManager}, 0, 0, false},
-        {K::Application, {A::Command, kCmdEditApplication}, kCmdDeleteApplication, 0, false},
-        {K::LoginSettingsChild, {A::Command, kCmdEditLoginSettings}, 0, 0, false},
-        {K::OverallChild, {A::SelectPage, kPageLogView}, 0, 0, false},
-        {K::PhonebookItem, none, 0, kCmdNewEntry, false},
-        {K::ProviderItem, none, 0, kCmdNewProvider, false},
-        {K::EntryAutolaunch, none, 0, kCmdInsertApplication, false},
-        {K::Provider, none, kCmdDeleteProvider, 0, true},
-        {K::Entry, none, 0, 0, true},
-        {K::EntryLoginSettings, none, 0, 0, false},
-        {K::EntryCallFee, none, 0, 0, false},
-        {K::OverallIndicator, none, 0, 0, false},
-        {K::ProviderMember, none, 0, 0, false},
-        {K::Root, none, 0, 0, false},
-        {K::Other, none, 0, 0, false},
+        {K::CallFeeChild, {A::SelectPage, kPageScaleManager}, 0, 0, 0},
+        {K::Application, {A::Command, kCmdEditApplication}, kCmdDeleteApplication, 0, 0},
+        {K::LoginSettingsChild, {A::Command, kCmdEditLoginSettings}, 0, 0, 0},
+        {K::OverallChild, {A::SelectPage, kPageLogView}, 0, 0, 0},
+        {K::PhonebookItem, none, 0, kCmdNewEntry, 0},
+        {K::ProviderItem, none, 0, kCmdNewProvider, 0},
+        {K::EntryAutolaunch, none, 0, kCmdInsertApplication, 0},
+        {K::Provider, none, kCmdDeleteProvider, 0, kCmdDialProvider},
+        {K::Entry, none, 0, 0, kCmdDial},
+        {K::EntryLoginSettings, none, 0, 0, 0},
+        {K::EntryCallFee, none, 0, 0, 0},
+        {K::OverallIndicator, none, 0, 0, 0},
+        {K::ProviderMember, none, 0, 0, 0},
+        {K::Root, none, 0, 0, 0},
+        {K::Other, none, 0, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.kind));
         EXPECT_EQ(DoubleClickFor(c.kind), c.doubleClick);
         EXPECT_EQ(DeleteKeyCommand(c.kind), c.deleteKey);
         EXPECT_EQ(InsertKeyCommand(c.kind), c.insertKey);
-        EXPECT_EQ(DialAppliesTo(c.kind), c.dial);
+        EXPECT_EQ(DialButtonCommand(c.kind), c.dial);
     }
 }
 

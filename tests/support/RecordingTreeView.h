@@ -20,15 +20,24 @@ public:
     void SetSelectedSiblingText(int position, const std::string& text) override {
         log.push_back("sibling " + std::to_string(position) + ": " + text);
     }
+    void SetEntryLoginText(const std::string& entryName, int position,
+                           const std::string& text) override {
+        log.push_back("login " + entryName + " " + std::to_string(position) + ": " + text);
+    }
     void SetSelectedChildText(int position, const std::string& text) override {
         log.push_back("child " + std::to_string(position) + ": " + text);
     }
-    void AddSelectedChild(const std::string& text, ImageRole) override {
-        log.push_back("add child: " + text);
+    void AddSelectedChild(const TreeNode& child) override {
+        log.push_back("add child: " + Outline(child));
+    }
+    void ExpandSelected() override { log.push_back("expand"); }
+    void ReplaceSelected(const TreeNode& node) override {
+        log.push_back("replace: " + Outline(node));
     }
     void DeleteSelectedSibling(int position) override {
         log.push_back("delete sibling " + std::to_string(position));
     }
+    void DeleteSelected() override { log.push_back("delete"); }
     void SetOverallTotals(const std::string& costs, const std::string& lastConnect) override {
         if (!tree.children.empty()) {
             SetTotals(tree.children[0], 0, costs, lastConnect);

@@ -118,7 +118,7 @@ int ScriptedDialer::Dial(const std::string& entryName, const RasDialParams& para
     handle = 0;
     if (Find(entryName) == nullptr) {
         // Like the real service: an unknown entry fails at once, without a handle.
-        m_dials.push_back({entryName, params, 0});
+        m_dials.push_back({entryName, params, 0, notify});
         return ras::kErrorCannotFindPhonebookEntry;
     }
     Script script = m_scripts.empty() ? Script{ras::kPending, {}} : m_scripts.front();
@@ -126,7 +126,7 @@ int ScriptedDialer::Dial(const std::string& entryName, const RasDialParams& para
         m_scripts.pop_front();
     }
     handle = m_nextHandle++;
-    m_dials.push_back({entryName, params, handle});
+    m_dials.push_back({entryName, params, handle, notify});
     if (script.result != ras::kSuccess && script.result != ras::kPending) {
         return script.result;
     }

@@ -23,6 +23,9 @@ public:
         std::string entryName;
         RasDialParams params;
         RasHandle handle;
+        // Kept after a hang-up, so a test can play a service thread that
+        // reports late.
+        DialNotify notify;
     };
 
     // --- the phonebook

@@ -39,8 +39,23 @@ public:
     // The next file chooser returns `path`, or is cancelled with nullopt.
     void ChooseFile(std::optional<std::string> path) { m_files.push_back(std::move(path)); }
 
-    std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) override {
+    std::optional<std::string> ChooseOpenFile(const FileRequest& request) override {
         m_choosers.push_back(request);
+        return NextFile();
+    }
+    std::optional<std::string> ChooseSaveFile(const FileRequest& request) override {
+        m_saveChoosers.push_back(request);
+        return NextFile();
+    }
+
+    const std::vector<Shown>& shown() const { return m_shown; }
+    const std::vector<FileRequest>& choosers() const { return m_choosers; }
+    const std::vector<FileRequest>& saveChoosers() const { return m_saveChoosers; }
+    int unscripted() const { return m_unscripted; }
+    bool AllAnswersUsed() const { return m_answers.empty() && m_files.empty(); }
+
+private:
+    std::optional<std::string> NextFile() {
         if (m_files.empty()) {
             ++m_unscripted;
             return std::nullopt;
@@ -50,16 +65,11 @@ public:
         return path;
     }
 
-    const std::vector<Shown>& shown() const { return m_shown; }
-    const std::vector<OpenFileRequest>& choosers() const { return m_choosers; }
-    int unscripted() const { return m_unscripted; }
-    bool AllAnswersUsed() const { return m_answers.empty() && m_files.empty(); }
-
-private:
     std::deque<PromptAnswer> m_answers;
     std::deque<std::optional<std::string>> m_files;
     std::vector<Shown> m_shown;
-    std::vector<OpenFileRequest> m_choosers;
+    std::vector<FileRequest> m_choosers;
+    std::vector<FileRequest> m_saveChoosers;
     int m_unscripted = 0;
 };
 

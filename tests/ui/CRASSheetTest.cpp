@@ -299,6 +299,18 @@ TEST_P(ConnectedSheet, RefusesCloseAndRestoresOnlyWhenTheTrayCanBringItBack) {
 INSTANTIATE_TEST_SUITE_P(Tray, ConnectedSheet, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "WithTray" : "WithoutTray"; });
 
+TEST(CRASSheet, ClosingAfterACallWaitsForTheHandlerThatAskedForIt) {
+    CRASSheet sheet(false);
+    auto* phonebook = new RecordingPage;
+    sheet.AddPage(kPagePhonebook, phonebook);
+    sheet.show();
+    static_cast<SheetWindow&>(sheet).CloseSheetLater();
+    EXPECT_EQ(phonebook->closings, 0);
+    QApplication::processEvents();
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_EQ(phonebook->closings, 1);
+}
+
 TEST(CRASSheet, OkAndCancelLetThePagesHangUpFirst) {
     for (auto button : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel}) {
         CRASSheet sheet(false);

@@ -412,10 +412,9 @@ TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
          "Scale: Deutsche Telekom Region 200=1074, Scale: Deutsche Telekom Fern=1075, "
          "-, Scale: Userdefined scale #1=1076(x), Scale: Userdefined scale #2=1145, "
          "Scale: Userdefined scale #3=1146"},
-        {{"Varnolt", "Provider"}, "&New provider...=1036(off)"},
+        {{"Varnolt", "Provider"}, "&New provider...=1036"},
         {{"Varnolt", "Provider", "City Net"},
-         "&Dial provider=1043(off), -, &Edit provider...=1042(off), "
-         "&Delete provider...=1044(off)"},
+         "&Dial provider=1043(off), -, &Edit provider...=1042, &Delete provider...=1044"},
         {{"Varnolt", "Provider", "City Net", "Office"}, none},
     };
     for (const auto& c : cases) {
@@ -617,12 +616,17 @@ TEST_F(CTreePageTest, DialFollowsTheSelection) {
     dial->click();
     tree->setCurrentItem(Item({"Varnolt", "Phonebook", "Office", "Login settings"}));
     EXPECT_FALSE(dial->isEnabled());
+    // A provider is dialed by provider dialing, which is not there yet.
     tree->setCurrentItem(Item({"Varnolt", "Provider", "City Net"}));
+    EXPECT_FALSE(dial->isEnabled());
+    page->InstallCommandHandler(kCmdDialProvider, [&](const TreeItemContext& item) {
+        dialed.push_back("provider " + item.text);
+    });
     EXPECT_TRUE(dial->isEnabled());
     dial->click();
     tree->setCurrentItem(Item({"Varnolt", "Provider", "City Net", "Office"}));
     EXPECT_FALSE(dial->isEnabled());
-    EXPECT_EQ(dialed, (std::vector<std::string>{"Office", "City Net"}));
+    EXPECT_EQ(dialed, (std::vector<std::string>{"Office", "provider City Net"}));
     // The entry menu now offers dialing as well.
     choose = "&Dial entry";
     EXPECT_EQ(MenuOf(Item({"Varnolt", "Phonebook", "Home"})),

@@ -99,7 +99,7 @@ TEST(AutolaunchDialogUi, TheChooserFillsPathAndDescriptionAndBothAreRequired) {
     // Programs here have no extension: none is added, and every file can be chosen.
     ASSERT_EQ(prompts.choosers().size(), 1u);
     EXPECT_EQ(prompts.choosers()[0],
-              (OpenFileRequest{"Autolaunch program...",
+              (FileRequest{"Autolaunch program...",
                                {{"Executables (*.EXE)", "*.EXE"}, {"All files", "*"}},
                                "*.EXE",
                                ""}));

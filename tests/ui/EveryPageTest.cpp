@@ -31,9 +31,11 @@
 #include "connection/CTreePage.h"
 #include "holiday/CHoliday.h"
 #include "holiday/CInsertHolidayDlg.h"
+#include "log/CLogviewPage.h"
 #include "meter/CStylePage.h"
 #include "options/CAboutPage.h"
 #include "options/COptionsPage.h"
+#include "provider/CProviderDialog.h"
 #include "qt/QtEntryDialog.h"
 #include "tariff/CCostPage.h"
 
@@ -265,6 +267,7 @@ protected:
     EveryPage() {
         dialer.AddEntry("Office");
         sheet.AddPage(kPagePhonebook, new CTreePage(store, dialer, locale, prompts, sheet));
+        sheet.AddPage(kPageLogView, new CLogviewPage(store, locale, dialer, prompts, sheet));
         sheet.AddPage(kPageScaleManager, new CCostPage(store, locale, prompts));
         sheet.AddPage(kPageHolidayDatabase, new CHoliday(store, clock, prompts));
         sheet.AddPage(kPageOptions, new COptionsPage(store, prompts));
@@ -331,42 +334,56 @@ TEST_F(EveryPage, TabReachesNamedControlsInReadingOrder) {
 
 // Every dialog the program opens, on fakes. A dialog that joins the program
 // joins here with one line.
+struct DialogFakes {
+    test::MemorySettingsStore store;
+    test::ScriptedDialer dialer;
+    test::ScriptedPrompts prompts;
+    std::string description = "Night rate";
+};
+
 struct DialogCase {
     const char* name;
-    std::function<std::unique_ptr<QDialog>(Prompts&)> make;
+    std::function<std::unique_ptr<QDialog>(DialogFakes&)> make;
 };
+
+const auto kAcceptEntry = [](const PhonebookEntry&) { return std::string(); };
 
 const DialogCase kDialogs[] = {
     {"InsertHoliday",
-     [](Prompts& p) {
-         return std::make_unique<CInsertHolidayDlg>(CHolidayEntry{"Christmas", 25, 12, 0}, p);
+     [](DialogFakes& f) {
+         return std::make_unique<CInsertHolidayDlg>(CHolidayEntry{"Christmas", 25, 12, 0},
+                                                    f.prompts);
      }},
     {"LoginSettings",
-     [](Prompts& p) {
-         return std::make_unique<CLoginSettingsDlg>(LoginSettings{"joe", "secret", 30}, p);
+     [](DialogFakes& f) {
+         return std::make_unique<CLoginSettingsDlg>(LoginSettings{"joe", "secret", 30}, f.prompts);
      }},
     {"Dial",
-     [](Prompts& p) {
-         return std::make_unique<CDialDlg>("Office", DialCredentials{"joe", "", true}, p);
+     [](DialogFakes& f) {
+         return std::make_unique<CDialDlg>("Office", DialCredentials{"joe", "", true}, f.prompts);
      }},
     {"Autolaunch",
-     [](Prompts& p) {
+     [](DialogFakes& f) {
          return std::make_unique<CAutolaunchDlg>(
-             AutolaunchApplication{"/usr/bin/xterm", "xterm", 0}, p);
+             AutolaunchApplication{"/usr/bin/xterm", "xterm", 0}, f.prompts);
      }},
     {"NewEntry",
-     [](Prompts& p) {
-         return std::make_unique<QtEntryDialog>(
-             QtEntryDialog::Mode::New, PhonebookEntry{}, [](const PhonebookEntry&) { return ""; },
-             p);
+     [](DialogFakes& f) {
+         return std::make_unique<QtEntryDialog>(QtEntryDialog::Mode::New, PhonebookEntry{},
+                                                kAcceptEntry, f.prompts);
      }},
     {"EditEntry",
-     [](Prompts& p) {
+     [](DialogFakes& f) {
          PhonebookEntry entry{
              "Office", "0301234", PhonebookEntry::kDevice, LineAnswer::Connect, 3, 0, true,
              "joe",    "secret"};
-         return std::make_unique<QtEntryDialog>(
-             QtEntryDialog::Mode::Edit, entry, [](const PhonebookEntry&) { return ""; }, p);
+         return std::make_unique<QtEntryDialog>(QtEntryDialog::Mode::Edit, entry, kAcceptEntry,
+                                                f.prompts);
+     }},
+    {"Provider",
+     [](DialogFakes& f) {
+         f.dialer.AddEntry("Office");
+         return std::make_unique<CProviderDialog>(f.description, 0, f.store, f.dialer, f.prompts);
      }},
 };
 
@@ -377,12 +394,12 @@ void PrintTo(const DialogCase& dialog, std::ostream* out) {
 class EveryDialog : public ::testing::TestWithParam<DialogCase> {
 protected:
     void SetUp() override {
-        dialog = GetParam().make(prompts);
+        dialog = GetParam().make(fakes);
         dialog->show();
         QApplication::processEvents();
     }
 
-    test::ScriptedPrompts prompts;
+    DialogFakes fakes;
     std::unique_ptr<QDialog> dialog;
 };
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <fstream>
@@ -38,10 +39,10 @@ TEST(QtPromptsUi, TheOpenFileChooserShowsTheRequestAndHandsBackThePick) {
     std::ofstream(picked) << "RIFF";
     QtPrompts prompts;
     QWidget owner;
-    const OpenFileRequest request{"Select sound file ...",
-                                  {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},
-                                  "*.WAV",
-                                  "WAV"};
+    const FileRequest request{"Select sound file ...",
+                              {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},
+                              "*.WAV",
+                              "WAV"};
 
     QString title, suffix;
     QStringList filters, shownTypes;
@@ -70,6 +71,29 @@ TEST(QtPromptsUi, TheOpenFileChooserShowsTheRequestAndHandsBackThePick) {
 
     test::WhenModal<QFileDialog>(owner, [](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_EQ(prompts.ChooseOpenFile(request), std::nullopt);
+}
+
+TEST(QtPromptsUi, TheSaveChooserNeverSavesUnderThePatternAndAsksBeforeReplacing) {
+    test::TempDir dir;
+    QtPrompts prompts;
+    QWidget owner;
+    QString proposed;
+    bool openWithoutName = false, asks = false;
+    test::WhenModal<QFileDialog>(owner, [&](QFileDialog& dialog) {
+        asks = dialog.acceptMode() == QFileDialog::AcceptSave &&
+               !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setDirectory(QString::fromStdString(dir.path().string()));
+        auto* name = test::Child<QLineEdit>(&dialog, "fileNameEdit");
+        proposed = name->text();
+        static_cast<QDialog&>(dialog).accept();  // as Save does, with no name typed
+        openWithoutName = dialog.isVisible();
+        name->setText("calls");  // a name without an extension
+        static_cast<QDialog&>(dialog).accept();
+    });
+    EXPECT_EQ(prompts.ChooseSaveFile(
+                  {"Export", {{"Varnolt LOG files (*.LOG)", "*.LOG"}}, "*.LOG", "LOG"}),
+              (dir.path() / "calls.LOG").string());
+    EXPECT_TRUE(proposed.isEmpty() && openWithoutName && asks);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ std::string DescriptionFromPath(std::string_view path) {
     return std::string(name);
 }
 
-OpenFileRequest AutolaunchFileRequest() {
+FileRequest AutolaunchFileRequest() {
     return {"Autolaunch program...",
             {{"Executables (*.EXE)", "*.EXE"}, {"All files", "*"}},
             "*.EXE",

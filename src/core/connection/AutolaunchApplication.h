@@ -47,6 +47,6 @@ std::string DescriptionFromPath(std::string_view path);
 
 // The chooser behind "&Application...". Programs on this system have no
 // extension, so the chooser also lists every file and adds none to a name.
-OpenFileRequest AutolaunchFileRequest();
+FileRequest AutolaunchFileRequest();
 
 }  // namespace varnolt

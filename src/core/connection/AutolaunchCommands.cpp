@@ -24,7 +24,7 @@ void AutolaunchCommands::Insert(const TreeItemContext& selected) {
     const std::optional<AutolaunchApplication> added =
         m_dialogs.EditAutolaunchApplication({"", "", 0});
     if (added && AutolaunchList(m_store, *selected.parent).Append(*added)) {
-        m_view.AddSelectedChild(added->description, ImageRole::Application);
+        m_view.AddSelectedChild({added->description, ImageRole::Application, {}});
     }
 }
 

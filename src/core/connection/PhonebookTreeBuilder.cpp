@@ -8,6 +8,7 @@
 #include "platform/Locale.h"
 #include "platform/RemoteAccess.h"
 #include "platform/SettingsStore.h"
+#include "provider/ProviderList.h"
 #include "tariff/EntryScale.h"
 
 namespace varnolt {
@@ -15,7 +16,6 @@ namespace varnolt {
 namespace {
 
 const std::string kAllEntries(kAllEntriesSection);
-const std::string kProviderList(kProviderListSection);
 
 // Texts 1..length of a stored list, missing items shown as def.
 std::vector<std::string> ReadTextList(const SettingsStore& store, const StoredList& list, int count,
@@ -45,6 +45,14 @@ std::array<std::string, 3> LoginItemTexts(RemoteAccess& dialer, const SettingsSt
     return {UserItemText(params.userName),
             PasswordItemText(passwordStored && !params.password.empty()),
             RedialItemText(store.ReadInt(entryName, "Redial after", 10))};
+}
+
+TreeNode ProviderNode(const SettingsStore& store, const std::string& description) {
+    TreeNode node{description, ImageRole::Provider, {}};
+    for (const std::string& member : ProviderList(store).Members(description)) {
+        node.Add(member, ImageRole::Entry);
+    }
+    return node;
 }
 
 TreeNode PhonebookTreeBuilder::Build() const {
@@ -104,22 +112,8 @@ void PhonebookTreeBuilder::AddTotals(TreeNode& indicator, const std::string& sec
 }
 
 void PhonebookTreeBuilder::AddProviders(TreeNode& providerList) const {
-    const std::vector<std::string> descriptions =
-        ReadTextList(m_store, StoredList::InSection(kProviderList, {{"Provider #", ""}}),
-                     m_store.ReadInt(kProviderList, "nCount", 0), [&](int number) {
-                         return m_store.ReadString(kProviderList, ProviderKey(number), "<unknown>");
-                     });
-    for (const std::string& description : descriptions) {
-        TreeNode& provider = providerList.Add(description, ImageRole::Provider);
-        const std::string section = ProviderSection(description);
-        const std::vector<std::string> members = ReadTextList(
-            m_store, StoredList::InSection(section, {{"Phonebook #", ""}}),
-            m_store.ReadInt(section, "How much entries", 0), [&](int number) {
-                return m_store.ReadString(section, ProviderMemberKey(number), "<unknown>");
-            });
-        for (const std::string& member : members) {
-            provider.Add(member, ImageRole::Entry);
-        }
+    for (const std::string& description : ProviderList(m_store).Descriptions()) {
+        providerList.children.push_back(ProviderNode(m_store, description));
     }
 }
 

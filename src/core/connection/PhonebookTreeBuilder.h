@@ -22,6 +22,8 @@ TotalsTexts ReadTotalsTexts(const SettingsStore& store, const std::string& secti
 // service and the store hold now.
 std::array<std::string, 3> LoginItemTexts(RemoteAccess& dialer, const SettingsStore& store,
                                           const std::string& entryName);
+// A provider's item with its members, as the tree shows them.
+TreeNode ProviderNode(const SettingsStore& store, const std::string& description);
 
 // Builds the Phonebook tree from the remote-access phonebook and the settings
 // store: the root with the overall indicator, "Phonebook" with every entry and

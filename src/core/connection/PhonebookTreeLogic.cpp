@@ -48,8 +48,19 @@ void PhonebookTreeLogic::OnSelectionChanged(const std::optional<TreeItemContext>
 
 void PhonebookTreeLogic::UpdateDialButton() {
     // A button that would do nothing stays greyed, whatever is selected.
-    m_view.EnableDialButton(m_selectedKind && DialAppliesTo(*m_selectedKind) &&
-                            HasHandler(kCmdDial));
+    const int command = m_selectedKind ? DialButtonCommand(*m_selectedKind) : 0;
+    m_view.EnableDialButton(m_dialAllowed && command != 0 && HasHandler(command));
+}
+
+void PhonebookTreeLogic::SetDialAllowed(bool allowed) {
+    m_dialAllowed = allowed;
+    UpdateDialButton();
+}
+
+void PhonebookTreeLogic::PressDial(const TreeItemContext& selected) {
+    if (const int command = DialButtonCommand(ClassifyTreeItem(selected))) {
+        RunCommand(command, selected);
+    }
 }
 
 PopupMenu PhonebookTreeLogic::ContextMenu(const TreeItemContext& selected) const {

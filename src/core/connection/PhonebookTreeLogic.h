@@ -40,6 +40,10 @@ public:
     PopupMenu ContextMenu(const TreeItemContext& selected) const;
     // A command chosen from a menu or pressed as a button.
     void RunCommand(int command, const TreeItemContext& selected);
+    // The "&Dial" button: dials an entry or hands a provider over.
+    void PressDial(const TreeItemContext& selected);
+    // Whether "&Dial" may be used at all (not while a call is dialed or up).
+    void SetDialAllowed(bool allowed);
     void OnDoubleClick(const TreeItemContext& item);
     void OnDeleteKey(const TreeItemContext& selected);
     void OnInsertKey(const TreeItemContext& selected);
@@ -57,6 +61,7 @@ private:
     PhonebookTreeView& m_view;
     std::map<int, Handler> m_handlers;
     std::optional<TreeItemKind> m_selectedKind;
+    bool m_dialAllowed = true;
 };
 
 }  // namespace varnolt

@@ -22,12 +22,21 @@ public:
     // of that name; false, changing nothing, when the tree has no such entry.
     virtual bool SetEntryTotals(const std::string& entryName, const std::string& costs,
                                 const std::string& lastConnect) = 0;
+    // Rewrites the text of the child at `position` of the "Login settings"
+    // item of the entry of that name; nothing when the tree has no such entry.
+    virtual void SetEntryLoginText(const std::string& entryName, int position,
+                                   const std::string& text) = 0;
     // Rewrites the text of the selected item's child at `position`.
     virtual void SetSelectedChildText(int position, const std::string& text) = 0;
-    // Adds a child after the selected item's last one.
-    virtual void AddSelectedChild(const std::string& text, ImageRole image) = 0;
+    // Adds a child, with its own children, after the selected item's last one.
+    virtual void AddSelectedChild(const TreeNode& child) = 0;
+    virtual void ExpandSelected() = 0;
+    // Gives the selected item the node's text and its children instead of its own.
+    virtual void ReplaceSelected(const TreeNode& node) = 0;
     // Deletes the child at `position` of the selected item's parent.
     virtual void DeleteSelectedSibling(int position) = 0;
+    // Deletes the selected item with its children.
+    virtual void DeleteSelected() = 0;
 };
 
 }  // namespace varnolt

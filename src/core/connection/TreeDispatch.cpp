@@ -171,8 +171,15 @@ int InsertKeyCommand(TreeItemKind kind) {
     return rule == nullptr ? 0 : rule->command;
 }
 
-bool DialAppliesTo(TreeItemKind kind) {
-    return kind == TreeItemKind::Entry || kind == TreeItemKind::Provider;
+int DialButtonCommand(TreeItemKind kind) {
+    switch (kind) {
+        case TreeItemKind::Entry:
+            return kCmdDial;
+        case TreeItemKind::Provider:
+            return kCmdDialProvider;
+        default:
+            return 0;
+    }
 }
 
 }  // namespace varnolt

@@ -58,7 +58,8 @@ DoubleClickAction DoubleClickFor(TreeItemKind kind);
 int DeleteKeyCommand(TreeItemKind kind);
 int InsertKeyCommand(TreeItemKind kind);
 
-// "&Dial" applies to entries and providers only.
-bool DialAppliesTo(TreeItemKind kind);
+// The command the "&Dial" button runs on an item: an entry is dialed, a
+// provider is handed to provider dialing; 0 for every other item.
+int DialButtonCommand(TreeItemKind kind);
 
 }  // namespace varnolt

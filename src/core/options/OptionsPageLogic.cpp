@@ -10,7 +10,7 @@ const std::string kSection(kAllEntriesSection);
 
 }  // namespace
 
-OpenFileRequest SoundFileRequest() {
+FileRequest SoundFileRequest() {
     // No extension is added to a typed name: Linux file names need none.
     return {"Select sound file ...",
             {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},

@@ -7,7 +7,7 @@
 namespace varnolt {
 
 // The sound file chooser: wave files in either case, or any file.
-OpenFileRequest SoundFileRequest();
+FileRequest SoundFileRequest();
 
 // What the Options page shows and stores. Every control writes its key the
 // moment it is used; there is no apply step and nothing to undo. Typing into

@@ -20,17 +20,18 @@ struct FileFilter {
     bool operator==(const FileFilter&) const = default;
 };
 
-// An open-file chooser: its title, the type list (the first entry is the one
-// shown at first), the file name proposed at opening (a pattern such as
-// "*.WAV" proposes nothing beyond the type list) and the extension added to a
-// typed name that has none (empty: nothing is added).
-struct OpenFileRequest {
+// A file chooser, to open or to save: its title, the type list (the first
+// entry is the one shown at first), the file name proposed at opening (a
+// pattern such as "*.WAV" proposes nothing beyond the type list, so accepting
+// without typing a name never picks a file named like the pattern) and the
+// extension added to a typed name that has none (empty: nothing is added).
+struct FileRequest {
     std::string title;
     std::vector<FileFilter> filters;
     std::string proposedName;
     std::string defaultExtension;
 
-    bool operator==(const OpenFileRequest&) const = default;
+    bool operator==(const FileRequest&) const = default;
 };
 
 // Modal message boxes and file choosers. Tests answer them with scripted prompts.
@@ -40,7 +41,10 @@ public:
     virtual PromptAnswer MessageBox(const std::string& text, const std::string& title,
                                     PromptIcon icon, PromptButtons buttons) = 0;
     // The full path of the file chosen, or nothing when the chooser was cancelled.
-    virtual std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) = 0;
+    virtual std::optional<std::string> ChooseOpenFile(const FileRequest& request) = 0;
+    // The full path to write to, or nothing when the chooser was cancelled. An
+    // existing file is chosen only after the user agreed to replace it.
+    virtual std::optional<std::string> ChooseSaveFile(const FileRequest& request) = 0;
 };
 
 }  // namespace varnolt

@@ -34,6 +34,31 @@ QString NameFilter(const FileFilter& filter) {
            patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
+std::optional<std::string> ChooseFile(const FileRequest& request, QFileDialog::AcceptMode mode) {
+    const bool open = mode == QFileDialog::AcceptOpen;
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title));
+    dialog.setObjectName(open ? "openFileDialog" : "saveFileDialog");
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    QStringList filters;
+    for (const FileFilter& filter : request.filters) {
+        filters << NameFilter(filter);
+    }
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    // A proposed pattern is already the shown type; only a real name is filled
+    // in, so Save with no name typed cannot create a file called "*.LOG".
+    const QString proposed = QString::fromStdString(request.proposedName);
+    if (!proposed.contains(QLatin1Char('*')) && !proposed.contains(QLatin1Char('?'))) {
+        dialog.selectFile(proposed);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
 }  // namespace
 
 PromptAnswer QtPrompts::MessageBox(const std::string& text, const std::string& title,
@@ -83,27 +108,13 @@ PromptAnswer QtPrompts::MessageBox(const std::string& text, const std::string& t
     }
 }
 
-std::optional<std::string> QtPrompts::ChooseOpenFile(const OpenFileRequest& request) {
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title));
-    dialog.setObjectName("openFileDialog");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    QStringList filters;
-    for (const FileFilter& filter : request.filters) {
-        filters << NameFilter(filter);
-    }
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
-    // A proposed pattern is already the shown type; only a real name is filled in.
-    const QString proposed = QString::fromStdString(request.proposedName);
-    if (!proposed.contains(QLatin1Char('*')) && !proposed.contains(QLatin1Char('?'))) {
-        dialog.selectFile(proposed);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().constFirst().toStdString();
+std::optional<std::string> QtPrompts::ChooseOpenFile(const FileRequest& request) {
+    return ChooseFile(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtPrompts::ChooseSaveFile(const FileRequest& request) {
+    // Saving asks before it replaces a file: Qt's default, kept.
+    return ChooseFile(request, QFileDialog::AcceptSave);
 }
 
 }  // namespace varnolt

@@ -203,6 +203,23 @@ void CRASSheet::SetCaption(const std::string& text) {
     setWindowTitle(QString::fromStdString(text));
 }
 
+void CRASSheet::RestoreSheet() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CRASSheet::MinimizeSheet() {
+    showMinimized();
+}
+
+void CRASSheet::CloseSheetLater() {
+    // Queued, so the handler that asks for it returns first. A message box or
+    // file chooser open at that moment stays until answered, and the program
+    // ends once it has been.
+    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+}
+
 bool CRASSheet::PhonebookConnected() const {
     return m_pages[kPagePhonebook] != nullptr && m_pages[kPagePhonebook]->IsConnected();
 }

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "app/SheetMessages.h"
-#include "meter/CaptionView.h"
+#include "app/SheetWindow.h"
 
 class QAction;
 class QDialogButtonBox;
@@ -21,7 +21,7 @@ class CSheetPage;
 // in. Linux has no window system menu, so "Hang up connection" lives in the
 // tray icon's menu. The sheet is minimised during a call, so the tray icon's
 // tooltip always repeats the caption: the running fee while connected.
-class CRASSheet final : public QDialog, public SheetHost, public CaptionView {
+class CRASSheet final : public QDialog, public SheetHost, public SheetWindow {
     Q_OBJECT
 public:
     // trayAvailable: whether a system tray can show our icon (injected for tests).
@@ -39,6 +39,9 @@ public:
     void SendNotification(unsigned message, int param) override;
     void EnableHangUpCommand(bool enable) override;
     void SetCaption(const std::string& text) override;
+    void RestoreSheet() override;
+    void MinimizeSheet() override;
+    void CloseSheetLater() override;
 
     static QString TabTitle(int index);
     static QIcon ProgramIcon();

@@ -4,19 +4,23 @@
 
 namespace varnolt {
 
+void ShowAsReport(QTreeView* view) {
+    view->setRootIsDecorated(false);
+    view->setUniformRowHeights(true);
+    view->setAllColumnsShowFocus(true);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSortingEnabled(false);
+    view->header()->setSectionsClickable(false);
+    view->header()->setSectionsMovable(false);
+    // The page sets every column's width; the rest stays blank.
+    view->header()->setStretchLastSection(false);
+    view->header()->setMinimumSectionSize(1);
+}
+
 QTreeWidget* MakeReportList(QWidget* parent, const char* objectName, const QStringList& headings) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(objectName);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSortingEnabled(false);
-    list->header()->setSectionsClickable(false);
-    list->header()->setSectionsMovable(false);
-    // The page sets every column's width; the rest stays blank.
-    list->header()->setStretchLastSection(false);
-    list->header()->setMinimumSectionSize(1);
+    ShowAsReport(list);
     list->setHeaderLabels(headings);
     return list;
 }

@@ -7,8 +7,11 @@
 
 namespace varnolt {
 
-// A list in report style as the pages show them: rows without a tree, single
+// Report style as the pages show their lists: rows without a tree, single
 // selection, headings that neither sort nor move, columns sized by the page.
+void ShowAsReport(QTreeView* view);
+
+// A list in report style with these column headings.
 QTreeWidget* MakeReportList(QWidget* parent, const char* objectName, const QStringList& headings);
 
 template <std::size_t N>

@@ -18,6 +18,7 @@
 #include "connection/CDialDlg.h"
 #include "connection/CLoginSettingsDlg.h"
 #include "connection/TreeCommands.h"
+#include "provider/CProviderDialog.h"
 
 namespace varnolt {
 
@@ -80,18 +81,49 @@ std::string ExactText(const QTreeWidgetItem* item) {
 CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& locale,
                      Prompts& prompts, SheetHost& host, QWidget* parent)
     : CSheetPage(parent),
+      m_store(store),
+      m_dialer(dialer),
+      m_locale(locale),
+      m_host(host),
       m_prompts(prompts),
       m_logic(std::make_unique<PhonebookTreeLogic>(store, dialer, locale, host,
                                                    static_cast<PhonebookTreeView&>(*this))),
       m_loginSettings(store, dialer, *this, *this),
       m_autolaunch(store, prompts, *this, *this),
+      m_providers(store, prompts, *this, *this, host),
       m_presentMenu([](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }) {
     setObjectName("CTreePage");
     m_loginSettings.InstallInto(*m_logic);
     m_autolaunch.InstallInto(*m_logic);
+    m_providers.InstallInto(*m_logic);
 }
 
 CTreePage::~CTreePage() = default;
+
+void CTreePage::InstallDialing(const Clock& clock, Timers& timers, Sound& sound, Shell& shell,
+                               SheetWindow& sheet) {
+    m_connection = std::make_unique<ConnectionMachine>(
+        ConnectionMachine::Services{m_store, m_dialer, clock, timers, m_locale, sound, shell,
+                                    m_prompts},
+        ConnectionMachine::Views{*this, *this, *this, m_host, sheet});
+    m_connection->InstallInto(*m_logic);
+}
+
+bool CTreePage::IsConnected() const {
+    return m_connection != nullptr && m_connection->IsConnected();
+}
+
+void CTreePage::OnMenuHangUp() {
+    if (m_connection != nullptr) {
+        m_connection->MenuHangUp();
+    }
+}
+
+void CTreePage::OnSheetClosing() {
+    if (m_connection != nullptr) {
+        m_connection->HangUp();
+    }
+}
 
 QIcon CTreePage::RoleIcon(ImageRole role) {
     return SvgIcon(QStringLiteral(":/icons/tree/%1.svg").arg(IconFile(role)));
@@ -158,14 +190,14 @@ void CTreePage::OnInitPage() {
             [this](QTreeWidgetItem* item, int) { m_logic->OnDoubleClick(ContextOf(item)); });
     connect(m_dial, &QPushButton::clicked, this, [this] {
         if (auto selected = SelectedContext()) {
-            m_logic->RunCommand(kCmdDial, *selected);
+            m_logic->PressDial(*selected);
         }
     });
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         m_logic->RunCommand(kCmdCancel, SelectedContext().value_or(TreeItemContext{}));
     });
 
-    m_status->setText(tr("no connection established"));
+    m_status->setText(ConnectionMachine::kIdleText);
     for (int role = 0; role < kImageRoleCount; ++role) {
         m_images[role] = RoleIcon(static_cast<ImageRole>(role));
     }
@@ -259,19 +291,66 @@ void CTreePage::SetOverallTotals(const std::string& costs, const std::string& la
     SetTotalsTexts(RootChild(0), 0, costs, lastConnect);
 }
 
-bool CTreePage::SetEntryTotals(const std::string& entryName, const std::string& costs,
-                               const std::string& lastConnect) {
+QTreeWidgetItem* CTreePage::EntryItem(const std::string& entryName) const {
     QTreeWidgetItem* phonebook = RootChild(1);
     for (int i = 0; phonebook != nullptr && i < phonebook->childCount(); ++i) {
-        QTreeWidgetItem* entry = phonebook->child(i);
-        if (ExactText(entry) == entryName) {
-            // The third child is the call-fee indicator; after its scale item
-            // come the costs and the last connect.
-            SetTotalsTexts(entry->child(2), 1, costs, lastConnect);
-            return true;
+        if (ExactText(phonebook->child(i)) == entryName) {
+            return phonebook->child(i);
         }
     }
-    return false;
+    return nullptr;
+}
+
+bool CTreePage::SetEntryTotals(const std::string& entryName, const std::string& costs,
+                               const std::string& lastConnect) {
+    QTreeWidgetItem* entry = EntryItem(entryName);
+    if (entry == nullptr) {
+        return false;
+    }
+    // The third child is the call-fee indicator; after its scale item come
+    // the costs and the last connect.
+    SetTotalsTexts(entry->child(2), 1, costs, lastConnect);
+    return true;
+}
+
+void CTreePage::SetEntryLoginText(const std::string& entryName, int position,
+                                  const std::string& text) {
+    QTreeWidgetItem* entry = EntryItem(entryName);
+    QTreeWidgetItem* login = entry != nullptr ? entry->child(0) : nullptr;
+    if (login != nullptr && position >= 0 && position < login->childCount()) {
+        SetItemText(login->child(position), text);
+    }
+}
+
+void CTreePage::ShowStatus(const std::string& text) {
+    if (m_status != nullptr) {
+        m_status->setText(QString::fromStdString(text));
+    }
+}
+
+void CTreePage::SetProgressRange(int maximum) {
+    if (m_progress != nullptr) {
+        m_progress->setRange(0, maximum);
+    }
+}
+
+void CTreePage::SetProgress(int position) {
+    if (m_progress != nullptr) {
+        m_progress->setValue(position);
+    }
+}
+
+void CTreePage::EnableDialing(bool enable) {
+    if (m_tree != nullptr) {
+        m_tree->setEnabled(enable);
+    }
+    m_logic->SetDialAllowed(enable);
+}
+
+void CTreePage::EnableCancel(bool enable) {
+    if (m_cancel != nullptr) {
+        m_cancel->setEnabled(enable);
+    }
 }
 
 void CTreePage::SetSelectedChildText(int position, const std::string& text) {
@@ -281,10 +360,28 @@ void CTreePage::SetSelectedChildText(int position, const std::string& text) {
     }
 }
 
-void CTreePage::AddSelectedChild(const std::string& text, ImageRole image) {
+void CTreePage::AddSelectedChild(const TreeNode& child) {
     if (QTreeWidgetItem* selected = SelectedItem()) {
-        TreeNode node{text, image, {}};
-        selected->addChild(MakeItem(node));
+        selected->addChild(MakeItem(child));
+    }
+}
+
+void CTreePage::ExpandSelected() {
+    if (QTreeWidgetItem* selected = SelectedItem()) {
+        selected->setExpanded(true);
+    }
+}
+
+void CTreePage::ReplaceSelected(const TreeNode& node) {
+    QTreeWidgetItem* selected = SelectedItem();
+    if (selected == nullptr) {
+        return;
+    }
+    qDeleteAll(selected->takeChildren());
+    SetItemText(selected, node.text);
+    selected->setIcon(0, m_images[static_cast<int>(node.image)]);
+    for (const TreeNode& child : node.children) {
+        selected->addChild(MakeItem(child));
     }
 }
 
@@ -294,6 +391,10 @@ void CTreePage::DeleteSelectedSibling(int position) {
     if (parent != nullptr && position >= 0 && position < parent->childCount()) {
         delete parent->takeChild(position);
     }
+}
+
+void CTreePage::DeleteSelected() {
+    delete SelectedItem();
 }
 
 std::optional<LoginSettings> CTreePage::EditLoginSettings(const LoginSettings& initial) {
@@ -311,6 +412,11 @@ std::optional<AutolaunchApplication> CTreePage::EditAutolaunchApplication(
     const AutolaunchApplication& initial) {
     CAutolaunchDlg dialog(initial, m_prompts, this);
     return dialog.exec() == QDialog::Accepted ? std::optional(dialog.Application()) : std::nullopt;
+}
+
+bool CTreePage::EditProvider(std::string& description, int number) {
+    CProviderDialog dialog(description, number, m_store, m_dialer, m_prompts, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QTreeWidgetItem* CTreePage::SelectedItem() const {

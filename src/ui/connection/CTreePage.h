@@ -10,9 +10,13 @@
 #include "app/CSheetPage.h"
 #include "connection/AutolaunchCommands.h"
 #include "connection/ConnectionDialogs.h"
+#include "connection/ConnectionMachine.h"
+#include "connection/ConnectionView.h"
 #include "connection/LoginSettingsCommand.h"
 #include "connection/PhonebookTreeLogic.h"
 #include "connection/PhonebookTreeView.h"
+#include "provider/ProviderCommands.h"
+#include "provider/ProviderDialogs.h"
 
 class QAction;
 class QLabel;
@@ -35,7 +39,11 @@ class SheetHost;
 // the "&Dial" and "Cancel" buttons. What an item means and what a command does
 // is decided by PhonebookTreeLogic; this page moves data between it and Qt.
 // It also runs the dialogs its commands open.
-class CTreePage final : public CSheetPage, private PhonebookTreeView, private ConnectionDialogs {
+class CTreePage final : public CSheetPage,
+                        private PhonebookTreeView,
+                        private ConnectionDialogs,
+                        private ProviderDialogs,
+                        private ConnectionView {
     Q_OBJECT
 public:
     // Shows a built context menu and returns the chosen action (nullptr: none).
@@ -46,6 +54,17 @@ public:
     ~CTreePage() override;
 
     void OnReloadPhonebook() override;
+
+    // Dialing, with what a call reaches beyond the page. Until then "&Dial"
+    // and "Cancel" do nothing.
+    void InstallDialing(const Clock& clock, Timers& timers, Sound& sound, Shell& shell,
+                        SheetWindow& sheet);
+    // The call's state; nullptr before InstallDialing.
+    ConnectionMachine* Connection() const { return m_connection.get(); }
+
+    bool IsConnected() const override;
+    void OnMenuHangUp() override;
+    void OnSheetClosing() override;
 
     // Capabilities hand in the commands they carry out.
     void InstallCommandHandler(int command, PhonebookTreeLogic::Handler handler);
@@ -69,17 +88,31 @@ private:
     void SetOverallTotals(const std::string& costs, const std::string& lastConnect) override;
     bool SetEntryTotals(const std::string& entryName, const std::string& costs,
                         const std::string& lastConnect) override;
+    void SetEntryLoginText(const std::string& entryName, int position,
+                           const std::string& text) override;
     void SetSelectedChildText(int position, const std::string& text) override;
-    void AddSelectedChild(const std::string& text, ImageRole image) override;
+    void AddSelectedChild(const TreeNode& child) override;
+    void ExpandSelected() override;
+    void ReplaceSelected(const TreeNode& node) override;
     void DeleteSelectedSibling(int position) override;
+    void DeleteSelected() override;
 
     std::optional<LoginSettings> EditLoginSettings(const LoginSettings& initial) override;
     std::optional<DialCredentials> AskDialCredentials(const std::string& entryName,
                                                       const DialCredentials& initial) override;
     std::optional<AutolaunchApplication> EditAutolaunchApplication(
         const AutolaunchApplication& initial) override;
+    bool EditProvider(std::string& description, int number) override;
+
+    void ShowStatus(const std::string& text) override;
+    void SetProgressRange(int maximum) override;
+    void SetProgress(int position) override;
+    void EnableDialing(bool enable) override;
+    void EnableCancel(bool enable) override;
 
     QTreeWidgetItem* MakeItem(const TreeNode& node) const;
+    // The entry item of that exact name under "Phonebook"; nullptr for none.
+    QTreeWidgetItem* EntryItem(const std::string& entryName) const;
     QTreeWidgetItem* SelectedItem() const;
     // A root child by position; nullptr before the tree is built.
     QTreeWidgetItem* RootChild(int position) const;
@@ -88,10 +121,16 @@ private:
     void OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos);
     void OnSelectionChanged();
 
+    SettingsStore& m_store;
+    RemoteAccess& m_dialer;
+    const Locale& m_locale;
+    SheetHost& m_host;
     Prompts& m_prompts;
     std::unique_ptr<PhonebookTreeLogic> m_logic;
     LoginSettingsCommand m_loginSettings;
     AutolaunchCommands m_autolaunch;
+    ProviderCommands m_providers;
+    std::unique_ptr<ConnectionMachine> m_connection;
     MenuPresenter m_presentMenu;
     std::array<QIcon, kImageRoleCount> m_images;
 

@@ -1,0 +1,165 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "log/CConnectionLog.h"
+#include "meter/CallAccounting.h"
+#include "meter/CaptionMeter.h"
+#include "platform/RemoteAccess.h"
+#include "tariff/FeeMeter.h"
+
+namespace varnolt {
+
+class Clock;
+class ConnectionDialogs;
+class ConnectionView;
+class Locale;
+class PhonebookTreeLogic;
+class PhonebookTreeView;
+class Prompts;
+class SettingsStore;
+class SheetHost;
+class SheetWindow;
+class Shell;
+class Sound;
+class Timers;
+
+// The Phonebook page's one connection: dialing an entry, watching the attempt,
+// counting down and redialing after a failure, metering the call while the
+// line is up and accounting it when the line goes down. A provider is dialed
+// the same way, its entries in turn, the next one after a short pause. Driven
+// by the page's timers; the service's notification only writes two store
+// values, which the watch timers read. Keeps the entry's name, never a tree
+// item, so a tree rebuilt meanwhile changes nothing.
+class ConnectionMachine {
+public:
+    enum class State { Idle, Dialing, Countdown, Connected };
+
+    static constexpr int kWatchDialTimer = 100;  // 250 ms: the attempt
+    static constexpr int kWatchDialMs = 250;
+    static constexpr int kRedialTimer = 200;  // 1000 ms: the countdown
+    static constexpr int kRedialMs = 1000;
+    // 300 and 400 belong to the caption and fee meters. Every stop of "all
+    // timers" stops all six.
+    static constexpr int kProviderWatchTimer = 500;  // 500 ms: a member's attempt
+    static constexpr int kProviderWatchMs = 500;
+    static constexpr int kProviderPauseTimer = 600;  // 1000 ms: before the next member
+    static constexpr int kProviderPauseMs = 1000;
+
+    static constexpr const char* kIdleText = "no connection established";
+
+    struct Services {
+        SettingsStore& store;
+        RemoteAccess& dialer;
+        const Clock& clock;
+        Timers& timers;
+        const Locale& locale;
+        Sound& sound;
+        Shell& shell;
+        Prompts& prompts;
+    };
+    struct Views {
+        ConnectionView& page;
+        PhonebookTreeView& tree;
+        ConnectionDialogs& dialogs;
+        SheetHost& host;
+        SheetWindow& sheet;
+    };
+
+    ConnectionMachine(const Services& services, const Views& views);
+    // Hangs up what is still dialed, so no notification outlives the machine.
+    ~ConnectionMachine();
+    ConnectionMachine(const ConnectionMachine&) = delete;
+    ConnectionMachine& operator=(const ConnectionMachine&) = delete;
+
+    // Hands "&Dial", "&Dial provider" and "Cancel" to the tree.
+    void InstallInto(PhonebookTreeLogic& tree);
+
+    // "&Dial" on an entry; ignored while a dial, countdown or call runs.
+    void Dial(const std::string& entryName);
+    // "&Dial provider", or "&Dial" on a provider; ignored likewise. Refused,
+    // dialing nothing, when the provider has no entries or any of them lacks a
+    // stored user name or password.
+    void DialProvider(const std::string& description);
+    // "Cancel": ends whatever runs, without accounting.
+    void Cancel();
+    // The sheet closes: the same, without greying the sheet's command.
+    void HangUp();
+    // "Hang up connection" of the sheet: a call is ended and accounted at
+    // once; an attempt or a countdown is cancelled.
+    void MenuHangUp();
+    void OnTimer(int id);
+
+    State CurrentState() const { return m_state; }
+    bool IsConnected() const { return m_state == State::Connected; }
+    const std::string& EntryName() const { return m_entry; }
+    FeeMeter& Meter() { return m_meter; }
+
+private:
+    void StartDial(const std::string& entryName);
+    // Asks for what the entry cannot be dialed without; false when cancelled.
+    bool AskCredentials(const std::string& entryName, RasDialParams& params, bool passwordStored);
+    // Dials the entry and starts watching the attempt; false, back to idle
+    // with the service's error shown, when the dial failed at once.
+    bool DialAndWatch(const std::string& entryName, const RasDialParams& params);
+    // Whether the provider can be dialed as stored; says why not.
+    bool MembersDialable(const std::vector<std::string>& members);
+    void DialMember();
+    // Watches an entry's attempt (timer 100) or a member's (timer 500).
+    void WatchDial();
+    // One tick of a countdown whose bar runs to `full`: the count climbs to
+    // full + 1, and the tick after stops `timer`, sets count and bar back to 0
+    // and returns true.
+    bool CountDownTick(int& count, int full, int timer);
+    void CountDown();
+    void PauseBeforeNextMember();
+    void WatchLine();
+    void ConnectionMade();
+    void ConnectionEnded();
+    void StopAllTimers();
+    // Back to idle: the tree and "&Dial" usable, Cancel and the sheet's
+    // hang-up command greyed, the bar at 0.
+    void ShowIdle();
+    void AllowCancel(bool allow);
+    void ShowStatus(const std::string& text);
+    void HangUpHandle();
+    bool DialingProvider() const { return !m_members.empty(); }
+
+    SettingsStore& m_store;
+    RemoteAccess& m_dialer;
+    Timers& m_timers;
+    Sound& m_sound;
+    Shell& m_shell;
+    Prompts& m_prompts;
+    ConnectionView& m_view;
+    PhonebookTreeView& m_tree;
+    ConnectionDialogs& m_dialogs;
+    SheetHost& m_host;
+    SheetWindow& m_sheet;
+
+    FeeMeter m_meter;
+    CaptionMeter m_captionMeter;
+    CConnectionLog m_log;
+    CallAccounting m_accounting;
+
+    State m_state = State::Idle;
+    RasHandle m_handle = 0;
+    std::string m_entry;
+    std::string m_user;
+    std::string m_status;
+    int m_redialDelay = 0;
+    int m_redialCount = 0;
+    // The entries of the provider being dialed, in dialing order (none for an
+    // entry), the one dialed now and the pause's count.
+    std::vector<std::string> m_members;
+    std::size_t m_member = 0;
+    int m_pauseCount = 0;
+    // The dial whose notifications count; those of any earlier one are
+    // ignored. Read on the service's thread.
+    std::atomic<std::uint64_t> m_dialNumber{0};
+};
+
+}  // namespace varnolt

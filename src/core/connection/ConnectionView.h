@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace varnolt {
+
+// The Phonebook page's connection controls as the connection state machine
+// drives them.
+class ConnectionView {
+public:
+    virtual ~ConnectionView() = default;
+    virtual void ShowStatus(const std::string& text) = 0;
+    // The redial progress bar runs from 0 to `maximum`.
+    virtual void SetProgressRange(int maximum) = 0;
+    virtual void SetProgress(int position) = 0;
+    // The tree and "&Dial" together: both usable only while nothing is dialed.
+    virtual void EnableDialing(bool enable) = 0;
+    virtual void EnableCancel(bool enable) = 0;
+};
+
+}  // namespace varnolt

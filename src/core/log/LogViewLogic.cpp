@@ -1,0 +1,77 @@
+#include "log/LogViewLogic.h"
+
+#include <fstream>
+
+namespace varnolt {
+namespace {
+
+// More records than this since the last reload are read in one pass over the
+// section rather than one by one.
+constexpr int kReadOneByOneLimit = 500;
+
+}  // namespace
+
+const std::string& LogColumnText(const CLogRecord& record, int column) {
+    static constexpr std::string CLogRecord::*kColumns[kLogColumnCount] = {
+        &CLogRecord::entry, &CLogRecord::user,  &CLogRecord::from,
+        &CLogRecord::to,    &CLogRecord::costs, &CLogRecord::totalCosts};
+    static const std::string kNone;
+    return column >= 0 && column < kLogColumnCount ? record.*kColumns[column] : kNone;
+}
+
+void LogViewLogic::Reload() {
+    const std::vector<CLogRecord>& shown = m_view.Records();
+    const int shownCount = static_cast<int>(shown.size());
+    const int count = m_log.Count();
+    // The log only grows between clearings, and a clearing rewrites the
+    // records from 1: while the last row shown is still the stored record of
+    // its number, every row before it is too.
+    const bool grewOnly = count >= shownCount && count - shownCount <= kReadOneByOneLimit &&
+                          (shownCount == 0 || m_log.Read(shownCount) == shown.back());
+    if (!grewOnly) {
+        m_view.ShowRecords(m_log.ReadAll());
+        return;
+    }
+    if (count == shownCount) {
+        return;
+    }
+    std::vector<CLogRecord> added;
+    added.reserve(static_cast<std::size_t>(count - shownCount));
+    for (int n = shownCount + 1; n <= count; ++n) {
+        added.push_back(m_log.Read(n));
+    }
+    m_view.AppendRecords(std::move(added));
+}
+
+void LogViewLogic::OnDeleteLog() {
+    if (!AskToClearLog(m_prompts)) {
+        return;
+    }
+    m_log.Clear();
+    m_view.ShowRecords({});
+}
+
+void LogViewLogic::OnExport(LogExportFormat format) {
+    const std::optional<std::string> path = m_prompts.ChooseSaveFile(LogExportRequest(format));
+    if (!path) {
+        return;
+    }
+    // Line ends are written as CR LF by the export itself.
+    std::ofstream file(*path, std::ios::binary | std::ios::trunc);
+    if (!file.is_open()) {
+        m_prompts.MessageBox(
+            "Error, while writing file! Perhaps your disc is write protect or full!", "Error...",
+            PromptIcon::Stop, PromptButtons::Ok);
+        return;
+    }
+    WriteLogExport(file, format, m_log.ReadAll());
+    // A full disk may show only when the last bytes are flushed at closing;
+    // what was written stays in the file.
+    file.close();
+    if (file.fail()) {
+        m_prompts.MessageBox("Disk full while accessing " + *path + ".", "Error...",
+                             PromptIcon::Stop, PromptButtons::Ok);
+    }
+}
+
+}  // namespace varnolt

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "log/CConnectionLog.h"
+#include "log/LogExport.h"
+#include "log/LogTableView.h"
+#include "platform/Prompts.h"
+
+namespace varnolt {
+
+// Headings of the table's columns and their share of the table's width.
+inline constexpr int kLogColumnCount = 6;
+inline constexpr const char* kLogColumnHeadings[kLogColumnCount] = {
+    "RAS Entry", "User", "From", "To", "Costs", "Total costs"};
+inline constexpr double kLogColumnShares[kLogColumnCount] = {0.185, 0.14,  0.185,
+                                                             0.185, 0.119, 0.148};
+
+// The text a record shows in a column.
+const std::string& LogColumnText(const CLogRecord& record, int column);
+
+// What the LOG view page does: fill its table and run its three buttons.
+class LogViewLogic {
+public:
+    LogViewLogic(CConnectionLog& log, Prompts& prompts, LogTableView& view)
+        : m_log(log), m_prompts(prompts), m_view(view) {}
+
+    // Makes the table equal the store's log. When the log only grew by a few
+    // records since the last reload, only those are read.
+    void Reload();
+    // Delete LOG: asks, then clears the log and empties the table.
+    void OnDeleteLog();
+    // Asks for a file and writes the whole log into it. A failure to open,
+    // to write or to finish writing is reported; success is not.
+    void OnExport(LogExportFormat format);
+
+private:
+    CConnectionLog& m_log;
+    Prompts& m_prompts;
+    LogTableView& m_view;
+};
+
+}  // namespace varnolt

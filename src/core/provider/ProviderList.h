@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace varnolt {
+
+class SettingsStore;
+
+// The providers as the store holds them: "_Provider List_" with "nCount" and
+// "Provider #n", and per provider a section "Provider " + description with
+// "How much entries" and "Phonebook #n". Both lists follow the store's one list
+// rule, so a hand-edited count far above what is stored, or below zero, shows
+// what is there.
+class ProviderList {
+public:
+    // What a missing text reads as on the page and when dialing, and in the
+    // Provider dialog and when deleting.
+    static constexpr const char* kUnknown = "<unknown>";
+    static constexpr const char* kNone = "<none>";
+    // Said when a provider without entries is saved or dialed.
+    static constexpr const char* kNoEntriesText =
+        "At least to have to add one phonebook entry to the provider list !";
+
+    explicit ProviderList(const SettingsStore& store) : m_store(store) {}
+
+    // How many providers the list shows.
+    int Count() const;
+    std::string Description(int number, const std::string& missing) const;
+    // Descriptions 1 to Count().
+    std::vector<std::string> Descriptions(const std::string& missing = kUnknown) const;
+    // The entries of the provider with that description, in dialing order.
+    std::vector<std::string> Members(const std::string& description,
+                                     const std::string& missing = kUnknown) const;
+    // The first or the last number from 1 to Count() whose description, read
+    // with `missing` for none, equals `description`; 0 for none.
+    int FindFirst(const std::string& description, const std::string& missing) const;
+    int FindLast(const std::string& description, const std::string& missing) const;
+
+private:
+    const SettingsStore& m_store;
+};
+
+}  // namespace varnolt

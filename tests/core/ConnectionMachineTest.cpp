@@ -1,0 +1,457 @@
+#include <gtest/gtest.h>
+
+#include "FakeTimers.h"
+#include "FixedLocale.h"
+#include "MemorySettingsStore.h"
+#include "ProviderDialogUser.h"
+#include "RecordingSheetHost.h"
+#include "RecordingShell.h"
+#include "RecordingTreeView.h"
+#include "ScriptedDialer.h"
+#include "ScriptedDialogs.h"
+#include "ScriptedPrompts.h"
+#include "app/SheetWindow.h"
+#include "connection/ConnectionMachine.h"
+#include "connection/ConnectionView.h"
+#include "connection/PhonebookTreeBuilder.h"
+#include "connection/PhonebookTreeLogic.h"
+#include "platform/Sound.h"
+#include "provider/ProviderList.h"
+
+namespace varnolt::test {
+namespace {
+
+using Strings = std::vector<std::string>;
+constexpr const char* kTitle = "Varnolt 0.63 NT [Beta]";
+const std::string kIdle = "no connection established | dial |";
+
+// The page's controls, the sheet's window and the speaker as the machine
+// leaves them; the window steps and sounds in order.
+struct Screen final : ConnectionView, SheetWindow, Sound {
+    void ShowStatus(const std::string& text) override { status = text; }
+    void SetProgressRange(int maximum) override { progressMax = maximum; }
+    void SetProgress(int position) override { positions.push_back(position); }
+    void EnableDialing(bool enable) override { dialing = enable; }
+    void EnableCancel(bool enable) override { cancel = enable; }
+    void SetCaption(const std::string& text) override { caption = text; }
+    void RestoreSheet() override { steps.push_back("restore"); }
+    void MinimizeSheet() override { steps.push_back("minimise"); }
+    void CloseSheetLater() override { steps.push_back("close"); }
+    void PlayWave(const std::string& path) override {
+        steps.push_back("sound " + path + " after " + std::to_string(shell->calls.size()));
+    }
+
+    const RecordingShell* shell = nullptr;
+    std::string status = ConnectionMachine::kIdleText;
+    std::string caption = kTitle;
+    int progressMax = 10;
+    std::vector<int> positions;
+    bool dialing = true;
+    bool cancel = false;
+    Strings steps;
+};
+
+// A Phonebook page's connection on fake time with the scripted service:
+// "Office" has a stored password, "Home" has none.
+struct Rig {
+    Rig() {
+        dialer.AddEntry("Office", "jane", "secret", true);
+        dialer.AddEntry("Home", "joe");
+        clock.SetLocal(1996, 3, 5, 9, 7, 15);  // a Tuesday: 90 s units on the City scale
+        screen.shell = &shell;
+    }
+
+    // The service reports everything scripted; the next watch tick sees it.
+    void Report() {
+        dialer.DeliverAll();
+        timers.Advance(ConnectionMachine::kWatchDialMs);
+    }
+    // The same for a provider's entry.
+    void ReportMember() {
+        dialer.DeliverAll();
+        timers.Advance(ConnectionMachine::kProviderWatchMs);
+    }
+    void Connect() {
+        dialer.ScriptConnect();
+        machine.Dial("Office");
+        Report();
+    }
+    // Countdown ticks until the next dial goes out; 0 when none does.
+    int TicksUntilRedial(int limit = 20) {
+        const std::size_t dials = dialer.dials().size();
+        for (int tick = 1; tick <= limit; ++tick) {
+            timers.Advance(1000);
+            if (dialer.dials().size() > dials) {
+                return tick;
+            }
+        }
+        return 0;
+    }
+    // Status line | usable controls | running timers.
+    std::string Controls() const {
+        std::string out =
+            screen.status + " |" + (screen.dialing ? " dial" : "") +
+            (screen.cancel ? " cancel" : "") +
+            (host.hangUpEnabled.empty() || !host.hangUpEnabled.back() ? "" : " hang-up") + " |";
+        for (int id : {100, 200, 300, 400, 500, 600}) {
+            out += timers.IsRunning(id) ? " " + std::to_string(id) : "";
+        }
+        return out;
+    }
+    std::string Read(const std::string& section, const std::string& key) const {
+        return store.ReadString(section, key, "-");
+    }
+    // A provider made as a user makes it: its entries moved in, in this order.
+    void MakeProvider(const std::string& description, const Strings& entries) {
+        ProviderDialogUser user{store, dialer, prompts};
+        user.visits.push_back({entries, description});
+        std::string typed;
+        ASSERT_TRUE(user.EditProvider(typed, 0));
+    }
+    // The entries dialed so far, in order, with their users.
+    Strings Dialed() const {
+        Strings names;
+        for (const auto& dial : dialer.dials()) {
+            names.push_back(dial.entryName + " as " + dial.params.userName);
+        }
+        return names;
+    }
+
+    ScopedTimeZone utc{"UTC"};
+    MemorySettingsStore store;
+    FakeClock clock;
+    FakeTimers timers{clock};
+    FixedLocale locale{"DM"};
+    ScriptedDialer dialer;
+    RecordingShell shell;
+    RecordingTreeView tree;
+    ScriptedDialogs dialogs;
+    ScriptedPrompts prompts;
+    RecordingSheetHost host;
+    Screen screen;
+    ConnectionMachine machine{{store, dialer, clock, timers, locale, screen, shell, prompts},
+                              {screen, tree, dialogs, host, screen}};
+};
+
+TEST(ConnectionMachine, DialAsksOnlyForWhatTheServiceDoesNotHold) {
+    struct Case {
+        const char* entry;
+        std::optional<DialCredentials> answer;  // nullopt: Cancel
+        bool hangUpWhileAsking;
+        Strings outcome;
+    };
+    const Case cases[] = {
+        {"Office", std::nullopt, false, {"dialed jane/secret", "stored"}},
+        {"Home",
+         DialCredentials{"joe", "pw", true},
+         false,
+         {"asked joe/", "dialed joe/pw", "stored", "User: joe", "Password: *****"}},
+        // The removed password no longer shows as stored.
+        {"Home",
+         DialCredentials{"ann", "pw", false},
+         false,
+         {"asked joe/", "dialed ann/pw", "User: ann", "Password: <no password defined>"}},
+        {"Home", std::nullopt, false, {"asked joe/"}},
+        {"Home", DialCredentials{"joe", "pw", true}, true, {"asked joe/"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.outcome.back());
+        Rig rig;
+        rig.dialogs.dialResults.push_back(c.answer);
+        if (c.hangUpWhileAsking) {
+            rig.dialogs.whileOpen = [&rig] { rig.machine.MenuHangUp(); };
+        }
+        rig.machine.Dial(c.entry);
+        rig.timers.Advance(250);
+
+        Strings outcome;
+        for (const auto& [entry, initial] : rig.dialogs.dialOpened) {
+            outcome.push_back("asked " + initial.userName + "/" + initial.password);
+        }
+        for (const auto& dial : rig.dialer.dials()) {
+            outcome.push_back("dialed " + dial.params.userName + "/" + dial.params.password);
+        }
+        RasDialParams params;
+        bool stored = false;
+        rig.dialer.GetEntryDialParams(c.entry, params, stored);
+        if (stored) {
+            outcome.push_back("stored");
+        }
+        for (const std::string& line : rig.tree.log) {
+            outcome.push_back(line.substr(line.find(": ") + 2));
+        }
+        EXPECT_EQ(outcome, c.outcome);
+        EXPECT_EQ(rig.Controls(),
+                  rig.dialer.dials().empty()
+                      ? kIdle
+                      : std::string(c.entry) +
+                            " - process waiting - authentication running | cancel hang-up | 100");
+    }
+}
+
+TEST(ConnectionMachine, FailuresAreShownAndRedialedWithoutLimitUntilCancelled) {
+    Rig rig;
+    // At once: only Cancel is left to press, and the handle is hung up.
+    rig.dialer.ScriptDial(633, {});
+    rig.machine.Dial("Office");
+    EXPECT_EQ(rig.Controls(), "ERROR #633 'Scripted error 633' | dial cancel hang-up |");
+    EXPECT_EQ(rig.dialer.hangUps(), (std::vector<RasHandle>{rig.dialer.dials()[0].handle}));
+    rig.machine.HangUp();
+    EXPECT_EQ(rig.Controls(), kIdle);
+
+    // Reported: counted down and the same entry dialed again on the 12th tick.
+    for (int i = 0; i < 5; ++i) {
+        rig.dialer.ScriptFailure(ras::kErrorNoAnswer);
+    }
+    rig.machine.Dial("Office");
+    for (int failure = 1; failure <= 3; ++failure) {
+        SCOPED_TRACE(failure);
+        rig.Report();
+        EXPECT_EQ(rig.Controls(), "System reports ERROR Code [678] | cancel hang-up | 200");
+        EXPECT_EQ(rig.dialer.hangUps().back(), rig.dialer.dials().back().handle);
+        rig.screen.positions.clear();
+        ASSERT_EQ(rig.TicksUntilRedial(), 12);
+        EXPECT_EQ(rig.screen.positions, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 10, 0}));
+        EXPECT_EQ(rig.dialer.dials().back().entryName, "Office");
+    }
+
+    // Cancelled three ticks into a countdown: the next one starts from 0.
+    rig.Report();
+    rig.timers.Advance(3000);
+    rig.machine.HangUp();
+    EXPECT_EQ(rig.Controls(), kIdle);
+    EXPECT_EQ(rig.screen.positions.back(), 0);
+    rig.machine.Dial("Office");
+    rig.Report();
+    rig.screen.positions.clear();
+    EXPECT_EQ(rig.TicksUntilRedial(), 12);
+    EXPECT_EQ(rig.screen.positions.front(), 1);
+}
+
+TEST(ConnectionMachine, AHandEditedRedialDelayCountsAsItsNearestBound) {
+    for (const auto& [stored, delay] : {std::pair{7, 7}, {0, 1}, {-5, 1}, {5000, 3600}}) {
+        SCOPED_TRACE(stored);
+        Rig rig;
+        rig.store.WriteInt("Office", "Redial after", stored);
+        rig.dialer.ScriptFailure(ras::kErrorLineBusy);
+        rig.machine.Dial("Office");
+        rig.Report();
+        EXPECT_EQ(rig.screen.progressMax, delay);
+        EXPECT_EQ(rig.TicksUntilRedial(delay + 5), delay + 2);
+    }
+}
+
+TEST(ConnectionMachine, AWholeCallIsMeteredThenAccountedWhenTheLineDrops) {
+    Rig rig;
+    rig.store.WriteString("All entries", "Sound", "/connect.wav");
+    rig.store.WriteInt("Office", "Autolaunch", 2);
+    rig.store.WriteString("Office Autolaunch #1", "Path", "/bin/mail");
+    rig.store.WriteString("Office Autolaunch #2", "Path", "/srv");
+    rig.store.WriteInt("Office Autolaunch #2", "Startup", 3);
+    // Delete LOG during the call rebuilds the tree; the call names its entry.
+    rig.host.onNotification = [&rig](unsigned message, int) {
+        if (message == WM_RELOAD_PHONEBOOK) {
+            rig.tree.ShowTree(PhonebookTreeBuilder(rig.dialer, rig.store, rig.locale).Build());
+        }
+    };
+
+    rig.Connect();
+    EXPECT_EQ(rig.screen.steps, (Strings{"minimise", "sound /connect.wav after 0"}));
+    EXPECT_EQ(rig.shell.calls, (std::vector<RecordingShell::Call>{
+                                   {"/bin/mail", ShellVerb::Open, ShowWindow::Normal},
+                                   {"/srv", ShellVerb::Explore, ShowWindow::Maximized}}));
+    EXPECT_TRUE(rig.machine.IsConnected());
+    EXPECT_EQ(rig.machine.Meter().CallFee(), 0.12f);
+    EXPECT_EQ(rig.Controls(), "Office - connected | cancel hang-up | 300");
+    rig.timers.Advance(60'000);
+    EXPECT_EQ(rig.screen.caption, "0.12 DM / 00:01:00 h");
+    CConnectionLog(rig.store, rig.locale, rig.dialer, rig.host).Clear();
+    rig.timers.Advance(40'000);  // the second unit falls due 91 s in
+    rig.dialer.DropLine();
+    rig.timers.Advance(1000);
+
+    EXPECT_EQ(rig.Read("Office", "Total costs"), "0.24");
+    EXPECT_EQ(rig.Read("All entries", "Total costs"), "0.24");
+    EXPECT_EQ(rig.Read("Office", "Last connect"), "05.03.1996 at 09:07:15 h");
+    EXPECT_EQ(rig.Read("__LOG file", "User #1"), "jane");
+    EXPECT_EQ(rig.store.ReadInt("__LOG file", "Anzahl", 0), 1);
+    const std::string shown = RecordingTreeView::Outline(rig.tree.tree);
+    EXPECT_NE(shown.find("Costs: 0.24 DM\n    Last connect: 05.03.1996"), std::string::npos);
+    // The dropped line is released; caption, window and meter are back.
+    EXPECT_EQ(rig.dialer.hangUps(), (std::vector<RasHandle>{rig.dialer.dials()[0].handle}));
+    EXPECT_EQ(rig.screen.caption, kTitle);
+    EXPECT_EQ(rig.screen.steps.back(), "restore");
+    EXPECT_EQ(rig.machine.Meter().CallFee(), 0.0f);
+    EXPECT_EQ(rig.Controls(), kIdle);
+}
+
+TEST(ConnectionMachine, HowACallEndsDecidesWhetherItIsAccounted) {
+    enum class End { Drop, MenuHangUp, Cancel };
+    struct Case {
+        End end;
+        int fileLogging;
+        int closeAfter;
+        const char* sound;
+        const char* total;
+        Strings steps;
+    };
+    const Case cases[] = {
+        {End::Drop, 1, 0, "<no>", "0.12", {"minimise", "restore"}},
+        {End::Drop, 0, 0, "", "-", {"minimise", "restore"}},  // an empty sound is none
+        {End::Drop, 1, 1, "<no>", "0.12", {"minimise", "restore", "close"}},
+        {End::MenuHangUp, 1, 0, "<no>", "0.12", {"minimise", "restore"}},
+        // Cancel, as the sheet's closing: not accounted, the window left alone.
+        {End::Cancel, 1, 1, "<no>", "-", {"minimise"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(&c - cases));
+        Rig rig;
+        rig.store.WriteInt("All entries", "Filelogging", c.fileLogging);
+        rig.store.WriteInt("All entries", "Close after disconnect", c.closeAfter);
+        rig.store.WriteString("All entries", "Sound", c.sound);
+        rig.Connect();
+        rig.timers.Advance(10'000);
+        if (c.end == End::Drop) {
+            rig.dialer.DropLine();
+            rig.timers.Advance(1000);
+        } else {
+            c.end == End::MenuHangUp ? rig.machine.MenuHangUp() : rig.machine.HangUp();
+        }
+        EXPECT_EQ(rig.Controls(), kIdle);
+        rig.timers.Advance(10'000);
+        EXPECT_EQ(rig.Read("Office", "Total costs"), c.total);
+        EXPECT_EQ(rig.store.ReadInt("__LOG file", "Anzahl", 0), c.total[0] == '-' ? 0 : 1);
+        EXPECT_EQ(rig.dialer.hangUps().size(), 1u);
+        EXPECT_EQ(rig.screen.caption, kTitle);
+        EXPECT_EQ(rig.screen.steps, c.steps);
+    }
+}
+
+TEST(ConnectionMachine, OnlyTheCurrentDialIsHeard) {
+    Rig rig;
+    // A previous call left "connected" and an error behind.
+    rig.store.WriteInt("All entries", "Extended Status", 1);
+    rig.store.WriteInt("All entries", "Status", ras::kErrorDisconnection);
+    rig.dialer.ScriptDial(ras::kPending, {});
+    rig.machine.Dial("Office");
+    rig.timers.Advance(2000);
+    EXPECT_EQ(rig.machine.CurrentState(), ConnectionMachine::State::Dialing);
+
+    // The sheet's command ends an attempt like Cancel; a late word from that
+    // attempt is not heard by the next one.
+    rig.machine.MenuHangUp();
+    EXPECT_EQ(rig.Controls(), kIdle);
+    rig.dialer.ScriptDial(ras::kPending, {});
+    rig.machine.Dial("Office");
+    const auto& late = rig.dialer.dials()[0];
+    late.notify(late.handle, ras::kStateConnected, 0);
+    rig.timers.Advance(1000);
+    late.notify(late.handle, 0, ras::kErrorLineBusy);
+    rig.timers.Advance(1000);
+    EXPECT_EQ(rig.Controls(),
+              "Office - process waiting - authentication running | cancel hang-up | 100");
+}
+
+TEST(ConnectionMachine, AProviderTriesItsEntriesInTurnFourSecondsApartUntilCancelled) {
+    Rig rig;
+    for (const char* entry : {"E1", "E2", "E3"}) {
+        rig.dialer.AddEntry(entry, std::string("u") + entry, "pw", true);
+    }
+    rig.MakeProvider("Net", {"E1", "E2", "E3"});
+    for (int i = 0; i < 5; ++i) {
+        rig.dialer.ScriptFailure(ras::kErrorLineBusy);
+    }
+    // "&Dial" on a provider hands it to provider dialing.
+    PhonebookTreeLogic tree{rig.store, rig.dialer, rig.locale, rig.host, rig.tree};
+    rig.machine.InstallInto(tree);
+    tree.PressDial({"Net", "Provider", "Varnolt", {}, RootChild::None});
+    for (const std::string next : {"E2 as uE2", "E3 as uE3", "E1 as uE1"}) {
+        SCOPED_TRACE(next);
+        rig.ReportMember();
+        EXPECT_EQ(rig.Controls(), "System reports ERROR Code [676] | cancel hang-up | 600");
+        EXPECT_EQ(rig.screen.progressMax, 2);
+        rig.screen.positions.clear();
+        ASSERT_EQ(rig.TicksUntilRedial(), 4);
+        EXPECT_EQ(rig.screen.positions, (std::vector<int>{1, 2, 2, 0}));
+        EXPECT_EQ(rig.Dialed().back(), next);
+    }
+
+    // Cancelled two ticks into a pause: the next provider dial pauses afresh.
+    rig.ReportMember();
+    rig.timers.Advance(2000);
+    rig.machine.HangUp();
+    EXPECT_EQ(rig.Controls(), kIdle);
+    rig.timers.Advance(10'000);
+    EXPECT_EQ(rig.dialer.dials().size(), 4u);
+    rig.machine.DialProvider("Net");
+    rig.ReportMember();
+    EXPECT_EQ(rig.TicksUntilRedial(), 4);
+}
+
+TEST(ConnectionMachine, AProviderDialEndsIdleWhenAnEntryCannotBeDialed) {
+    const std::string noPassword = "First you have to save the password for phonebook entry '";
+    struct Case {
+        int count;
+        Strings members;
+        std::string message;  // empty: the dial itself fails at once
+        std::string controls;
+    };
+    const Case cases[] = {
+        // Refused before any dial.
+        {2, {"Office", "Home"}, noPassword + "Home' !", kIdle},  // no password stored
+        {0, {"Office"}, ProviderList::kNoEntriesText, kIdle},
+        {1, {"Office"}, "", "ERROR #633 'Scripted error 633' | dial |"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.controls + c.message);
+        Rig rig;
+        rig.dialer.ScriptDial(633, {});
+        rig.store.WriteInt("Provider P", "How much entries", c.count);
+        for (std::size_t i = 0; i < c.members.size(); ++i) {
+            rig.store.WriteString("Provider P", "Phonebook #" + std::to_string(i + 1),
+                                  c.members[i]);
+        }
+        rig.machine.DialProvider("P");
+        rig.timers.Advance(10'000);
+        EXPECT_EQ(rig.Controls(), c.controls);
+        EXPECT_EQ(rig.dialer.dials().size(), c.message.empty() ? 1u : 0u);
+        for (const ScriptedPrompts::Shown& shown : rig.prompts.shown()) {
+            EXPECT_EQ(shown.text, c.message);
+            EXPECT_EQ(shown.title, "Error...");
+            EXPECT_EQ(shown.icon, PromptIcon::Stop);
+        }
+        EXPECT_EQ(rig.prompts.shown().size(), c.message.empty() ? 0u : 1u);
+    }
+}
+
+TEST(ConnectionMachine, AProviderCallIsAccountedUnderTheEntryThatConnected) {
+    Rig rig;
+    rig.dialer.AddEntry("E2", "bob", "pw2", true);
+    rig.tree.ShowTree(PhonebookTreeBuilder(rig.dialer, rig.store, rig.locale).Build());
+    // Created by another program after the tree was built.
+    rig.dialer.AddEntry("E1", "ann", "pw1", true);
+    rig.MakeProvider("A", {"E2", "E1"});
+    rig.dialer.ScriptFailure(ras::kErrorNoAnswer);
+    rig.dialer.ScriptConnect();
+    rig.machine.DialProvider("A");
+    rig.ReportMember();
+    rig.timers.Advance(4000);
+    rig.ReportMember();
+    EXPECT_EQ(rig.Dialed(), (Strings{"E2 as bob", "E1 as ann"}));
+    EXPECT_EQ(rig.Controls(), "E1 - connected | cancel hang-up | 300");
+    rig.timers.Advance(60'000);
+    EXPECT_EQ(rig.screen.caption, "0.12 DM / 00:01:00 h");
+    rig.dialer.DropLine();
+    rig.timers.Advance(1000);
+
+    EXPECT_EQ(rig.Read("E1", "Total costs") + rig.Read("E2", "Total costs"), "0.12-");
+    EXPECT_EQ(rig.Read("__LOG file", "Entry #1") + " " + rig.Read("__LOG file", "User #1"),
+              "E1 ann");
+    const std::string shown = RecordingTreeView::Outline(rig.tree.tree);
+    EXPECT_NE(shown.find("Overall call-fee indicator\n  Costs: 0.12 DM"), std::string::npos);
+    EXPECT_EQ(shown.find("E1"), std::string::npos);
+    EXPECT_EQ(rig.Controls(), kIdle);
+    EXPECT_EQ(rig.screen.steps, (Strings{"minimise", "restore"}));
+}
+}  // namespace
+}  // namespace varnolt::test
