@@ -133,6 +133,7 @@ void CTreePage::OnInitPage() {
     // Find the controls.
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName("phonebookTree");
+    m_tree->setAccessibleName(tr("Phonebook"));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->setRootIsDecorated(true);
@@ -156,11 +157,16 @@ void CTreePage::OnInitPage() {
     m_status->setObjectName("statusLine");
     m_status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_status->setAlignment(Qt::AlignCenter);
+    // The line's name is the status itself, so a change is announced; the
+    // caption above says what it is.
+    statusLabel->setBuddy(m_status);
     auto* progressLabel = new QLabel(tr("Redial progress:"), this);
     progressLabel->setObjectName("redialProgressLabel");
     m_progress = new QProgressBar(this);
     m_progress->setObjectName("redialProgress");
     m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(tr("Redial progress"));
+    progressLabel->setBuddy(m_progress);
     m_dial = new QPushButton(tr("&Dial"), this);
     m_dial->setObjectName("dialButton");
     m_dial->setEnabled(false);
