@@ -15,8 +15,6 @@
 
 #include "RealService.h"
 #include "app/NumberText.h"
-#include "platform/StoreTransaction.h"
-#include "tariff/CScaleStore.h"
 
 namespace {
 
@@ -65,16 +63,7 @@ int main(int argc, char** argv) {
     test::RealService real;
     real.AddEntry("Idle line", 1, 0);
     real.AddEntry("Metered line", 1, callSeconds);
-    // One unit of 1.00 a second, all day, every day: the fee counts the units.
-    TariffScale scale;
-    scale.id = ScaleId::User1;
-    scale.weekdayPeriods = {{0, 0, 24, 0, "1", "1.00"}};
-    scale.holidayPeriods = scale.weekdayPeriods;
-    {
-        StoreTransaction transaction(real.store);
-        CScaleStore(real.store).SaveScale(scale);
-        real.store.WriteString("Metered line", "Scale", "Userdefined scale #1");
-    }
+    real.MeterEachSecond("Metered line");
     real.Open(timers);
     ConnectionMachine& connection = *real.page->Connection();
 

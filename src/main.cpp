@@ -2,6 +2,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QSystemTrayIcon>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <thread>
 
 #include "app/AppIdentity.h"
 #include "app/CRASSheet.h"
@@ -16,7 +21,25 @@
 #include "qt/QtTimers.h"
 #include "sim/PhonebookDatabase.h"
 #include "sim/SimulatedService.h"
+#include "sqlite/FileCallLock.h"
 #include "sqlite/SqliteSettingsStore.h"
+
+namespace {
+
+// Test-only: holds the start-up recovery open just before it commits, so
+// that a test can kill the program in the middle of it. Unset, nothing waits.
+std::function<void()> RecoveryPauseForTests() {
+    const char* ms = std::getenv("VARNOLT_TEST_RECOVERY_PAUSE_MS");
+    if (ms == nullptr) {
+        return {};
+    }
+    return [pause = std::chrono::milliseconds(std::atoi(ms))] {
+        std::cerr << "varnolt: test pause before the recovery commits" << std::endl;
+        std::this_thread::sleep_for(pause);
+    };
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -39,6 +62,8 @@ int main(int argc, char* argv[]) {
     const std::string storePath =
         varnolt::StorePathForExecutable(QCoreApplication::applicationFilePath().toStdString());
     varnolt::SqliteSettingsStore store(storePath);
+    // A store kept only in memory leaves no journal to recover.
+    varnolt::FileCallLock callLock(varnolt::CallLockPath(store.IsPersistent() ? storePath : ""));
     varnolt::QtPrompts prompts;
     varnolt::QtLocale locale;
     varnolt::QtClock clock;
@@ -62,9 +87,17 @@ int main(int argc, char* argv[]) {
                 timers,
                 sound,
                 shell,
+                callLock,
                 {storePath, store.IsPersistent(), store.IsReadOnly()},
                 {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()}});
-    // The autoconnect choice is dialed once the sheet is on screen.
+
+    // Start-up, in this order. First a call that a killed or crashed program
+    // left in the journal is accounted, so the tree and the log show it.
+    const std::string recovered = phonebookPage->Connection()->RecoverCall(RecoveryPauseForTests());
+    if (!recovered.empty()) {
+        std::cerr << "varnolt: " << recovered << std::endl;
+    }
+    // Only then the autoconnect choice, dialed once the sheet is on screen.
     phonebookPage->SetAutoconnectAtStartup(!options.isSet(noAutoconnect));
     sheet.exec();
     return 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FakeCallLock.h"
 #include "FakeTimers.h"
 #include "FixedLocale.h"
 #include "MemorySettingsStore.h"
@@ -15,6 +16,7 @@
 #include "connection/ConnectionView.h"
 #include "connection/PhonebookTreeBuilder.h"
 #include "connection/PhonebookTreeLogic.h"
+#include "meter/CallJournal.h"
 #include "platform/Sound.h"
 #include "provider/ProviderList.h"
 
@@ -129,7 +131,8 @@ struct Rig {
     ScriptedPrompts prompts;
     RecordingSheetHost host;
     Screen screen;
-    ConnectionMachine machine{{store, dialer, clock, timers, locale, screen, shell, prompts},
+    FakeCallLock lock;
+    ConnectionMachine machine{{store, dialer, clock, timers, locale, screen, shell, prompts, lock},
                               {screen, tree, dialogs, host, screen}};
 };
 
@@ -311,6 +314,7 @@ TEST(ConnectionMachine, HowACallEndsDecidesWhetherItIsAccounted) {
         rig.store.WriteString("All entries", "Sound", c.sound);
         rig.Connect();
         rig.timers.Advance(10'000);
+        ASSERT_TRUE(ReadCallJournal(rig.store));
         if (c.end == End::Drop) {
             rig.dialer.DropLine();
             rig.timers.Advance(1000);
@@ -324,6 +328,57 @@ TEST(ConnectionMachine, HowACallEndsDecidesWhetherItIsAccounted) {
         EXPECT_EQ(rig.dialer.hangUps().size(), 1u);
         EXPECT_EQ(rig.screen.caption, kTitle);
         EXPECT_EQ(rig.screen.steps, c.steps);
+        EXPECT_FALSE(ReadCallJournal(rig.store));
+        EXPECT_FALSE(rig.lock.held);
+    }
+}
+
+// What a program killed during a call on "Home" left in the journal.
+void LeaveJournal(SettingsStore& store, const char* connectTime, int fileLogging) {
+    const char* values[][2] = {{"Entry", "Home"},
+                               {"User", "joe"},
+                               {"Call fee", "0.36"},
+                               {"Connect time", connectTime},
+                               {"Alive at", "1996-03-05 08:30:10"}};
+    for (const auto& [key, value] : values) {
+        store.WriteString("__Running call", key, value);
+    }
+    store.WriteInt("__Running call", "Filelogging", fileLogging);
+}
+
+TEST(ConnectionMachine, TheJournalFollowsEachUnitAndTenSecondsAfterACallLeftByADeadProgram) {
+    Rig rig;
+    LeaveJournal(rig.store, "1996-03-05 08:00:00", 1);
+    rig.lock.heldElsewhere = true;  // and another program runs a call of its own
+    rig.Connect();
+    std::vector<int> written;  // seconds into the call
+    std::string alive = rig.Read("__Running call", "Alive at");
+    for (int second = 1; second <= 105; ++second) {
+        rig.lock.heldElsewhere = second < 6;
+        rig.timers.Advance(1000);
+        if (rig.Read("__Running call", "Alive at") != alive) {
+            alive = rig.Read("__Running call", "Alive at");
+            written.push_back(second);
+        }
+    }
+    // The call left behind was accounted before this one took its place.
+    EXPECT_EQ(rig.Read("Home", "Total costs"), "0.36");
+    EXPECT_EQ(rig.Read("__LOG file", "To #1"), "05.03. 08:30 h");
+    // The second unit falls due 91 s in.
+    EXPECT_EQ(written, (std::vector<int>{6, 16, 26, 36, 46, 56, 66, 76, 86, 91, 101}));
+    EXPECT_EQ(rig.Read("__Running call", "Call fee"), "0.24");
+}
+
+TEST(ConnectionMachine, AtStartUpALeftCallIsOnlyRemovedWhenItCannotBeAccounted) {
+    for (const auto& [connectTime, fileLogging, said] :
+         {std::tuple{"1996-03-05 08:00:00", 0, "was not accounted, as cost management was off"},
+          {"1996-03-05 25:00:00", 1, "could not be read and was removed"}}) {
+        Rig rig;
+        LeaveJournal(rig.store, connectTime, fileLogging);
+        EXPECT_TRUE(rig.machine.RecoverCall().ends_with(said));
+        EXPECT_EQ(rig.Read("Home", "Total costs") + rig.Read("__LOG file", "Entry #1"), "--");
+        EXPECT_FALSE(ReadCallJournal(rig.store));
+        EXPECT_FALSE(rig.lock.held);
     }
 }
 
@@ -441,9 +496,12 @@ TEST(ConnectionMachine, AProviderCallIsAccountedUnderTheEntryThatConnected) {
     EXPECT_EQ(rig.Controls(), "E1 - connected | cancel hang-up | 300");
     rig.timers.Advance(60'000);
     EXPECT_EQ(rig.screen.caption, "0.12 DM / 00:01:00 h");
+    EXPECT_EQ(rig.Read("__Running call", "Entry") + " " + rig.Read("__Running call", "User"),
+              "E1 ann");
     rig.dialer.DropLine();
     rig.timers.Advance(1000);
 
+    EXPECT_FALSE(ReadCallJournal(rig.store));
     EXPECT_EQ(rig.Read("E1", "Total costs") + rig.Read("E2", "Total costs"), "0.12-");
     EXPECT_EQ(rig.Read("__LOG file", "Entry #1") + " " + rig.Read("__LOG file", "User #1"),
               "E1 ann");

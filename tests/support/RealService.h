@@ -13,12 +13,15 @@
 #include "TempDir.h"
 #include "app/CRASSheet.h"
 #include "connection/CTreePage.h"
+#include "platform/StoreTransaction.h"
 #include "qt/QtClock.h"
 #include "qt/QtSound.h"
 #include "qt/QtTimers.h"
 #include "sim/PhonebookDatabase.h"
 #include "sim/SimulatedService.h"
+#include "sqlite/FileCallLock.h"
 #include "sqlite/SqliteSettingsStore.h"
+#include "tariff/CScaleStore.h"
 
 namespace varnolt::test {
 
@@ -46,9 +49,13 @@ inline void RunEventsFor(int ms) {
     loop.exec();
 }
 
-// The program's own parts on a temporary store and phonebook: the simulated
-// service, the Qt clock, timers and sound, the sheet with the Phonebook page.
+// The program's own parts on a store and phonebook in `folder` (by default a
+// temporary one): the simulated service, the Qt clock, timers and sound, the
+// sheet with the Phonebook page.
 struct RealService {
+    explicit RealService(const std::string& storeFolder = {})
+        : folder(storeFolder.empty() ? dir.path().string() : storeFolder) {}
+
     struct NoEntryDialogs final : EntryDialogs {
         void ShowNewEntry(const Submit&) override {}
         void ShowEditEntry(const PhonebookEntry&, const Submit&) override {}
@@ -64,10 +71,21 @@ struct RealService {
         phonebook.AddEntry(entry);
         phonebook.StoreCredentials(name, {"jane", "secret", true});
     }
+    // One unit of 1.00 a second for the entry, all day, every day: its fee
+    // counts the units.
+    void MeterEachSecond(const std::string& entryName) {
+        TariffScale scale;
+        scale.id = ScaleId::User1;
+        scale.weekdayPeriods = {{0, 0, 24, 0, "1", "1.00"}};
+        scale.holidayPeriods = scale.weekdayPeriods;
+        StoreTransaction transaction(store);
+        CScaleStore(store).SaveScale(scale);
+        store.WriteString(entryName, "Scale", "Userdefined scale #1");
+    }
     // Shows the sheet with the page dialing through `pageTimers`.
     void Open(Timers& pageTimers) {
         page = new CTreePage(store, service, locale, prompts, sheet);
-        page->InstallDialing(clock, pageTimers, sound, shell, sheet);
+        page->InstallDialing(clock, pageTimers, sound, shell, sheet, callLock);
         sheet.AddPage(kPagePhonebook, page);
         sheet.show();
         QApplication::processEvents();
@@ -80,8 +98,11 @@ struct RealService {
     }
 
     TempDir dir;
-    SqliteSettingsStore store{(dir.path() / "store.db").string()};
-    PhonebookDatabase phonebook{(dir.path() / "phonebook.db").string()};
+    std::string folder;
+    // Named as the program's own store.
+    SqliteSettingsStore store{folder + "/varnolt.db"};
+    FileCallLock callLock{CallLockPath(folder + "/varnolt.db")};
+    PhonebookDatabase phonebook{folder + "/phonebook.db"};
     NoEntryDialogs entryDialogs;
     SimulatedService service{phonebook, entryDialogs};
     QtClock clock;

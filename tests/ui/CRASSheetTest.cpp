@@ -4,10 +4,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSystemTrayIcon>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "app/CRASSheet.h"
 #include "app/CSheetPage.h"
@@ -27,6 +33,28 @@ public:
     bool IsConnected() const override { return connected; }
     void OnMenuHangUp() override { ++hangUps; }
     void OnSheetClosing() override { ++closings; }
+};
+
+// A page whose controls, built when it is first shown, need a given size:
+// a button, a body of that size, a button.
+class SizedPage : public CSheetPage {
+public:
+    explicit SizedPage(QSize body) : m_body(body) {}
+    QPushButton* first = nullptr;
+    QPushButton* last = nullptr;
+
+protected:
+    void OnInitPage() override {
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(first = new QPushButton("First", this));
+        auto* body = new QWidget(this);
+        body->setMinimumSize(m_body);
+        layout->addWidget(body);
+        layout->addWidget(last = new QPushButton("Last", this));
+    }
+
+private:
+    QSize m_body;
 };
 
 QStringList TabTitles(const CRASSheet& sheet) {
@@ -76,7 +104,7 @@ TEST(CRASSheet, PagesTakeTheirFixedPlaceWhateverOrderTheyJoinIn) {
     EXPECT_EQ(TabTitles(sheet), (QStringList{"Phonebook", "Holiday database", "About"}));
     EXPECT_EQ(sheet.Page(kPageHolidayDatabase), holiday);
     EXPECT_EQ(sheet.Page(kPageLogView), nullptr);
-    EXPECT_EQ(phonebook->minimumSize(), CRASSheet::PageSize(sheet.font()));
+    EXPECT_EQ(phonebook->minimumSizeHint(), CSheetPage::PageSize(phonebook->font()));
     EXPECT_EQ(sheet.Tabs()->currentWidget(), phonebook);  // shown first though it joined last
 
     QStringList all;
@@ -91,13 +119,78 @@ TEST(CRASSheet, PageSizeFollowsTheFontsDialogUnits) {
     small.setPointSize(8);
     QFont large = small;
     large.setPointSize(16);
-    QSize a = CRASSheet::PageSize(small);
-    QSize b = CRASSheet::PageSize(large);
+    QSize a = CSheetPage::PageSize(small);
+    QSize b = CSheetPage::PageSize(large);
     EXPECT_GT(a.width(), 320);  // a dialog unit is more than a pixel at 8 points
     EXPECT_GT(b.width(), a.width() * 3 / 2);
     EXPECT_GT(b.height(), a.height() * 3 / 2);
     // Wider than high, as 320 by 239 dialog units are.
     EXPECT_GT(a.width(), a.height());
+}
+
+TEST(CRASSheet, GrowsForItsPagesControlsAndFont) {
+    CRASSheet sheet(false);
+    sheet.AddPage(kPagePhonebook, new RecordingPage);
+    const QSize pageSize = CSheetPage::PageSize(sheet.font());
+    auto* page = new SizedPage(QSize(pageSize.width() / 2, pageSize.height() + 50));
+    sheet.AddPage(kPageAbout, page);
+    sheet.show();
+    const int before = sheet.height();
+    // Built on first show; no round of layout events in between, so the
+    // page is never squeezed.
+    sheet.SendNotification(WM_SELECT_PAGE, kPageAbout);
+    EXPECT_GT(page->minimumSizeHint().height(), pageSize.height() + 50);
+    EXPECT_GE(page->height(), page->minimumSizeHint().height());
+    EXPECT_GE(sheet.height(), before + 50);
+
+    QFont larger = sheet.font();
+    larger.setPointSize(larger.pointSize() + 2);
+    sheet.setFont(larger);
+    QApplication::processEvents();
+    EXPECT_GE(page->width(), CSheetPage::PageSize(larger).width());
+    EXPECT_GE(page->height(), CSheetPage::PageSize(larger).height());
+
+    // A control that comes to need more room (a longer text, say).
+    page->first->setMinimumHeight(CSheetPage::PageSize(larger).height() / 2);
+    QApplication::processEvents();
+    EXPECT_GE(page->height(), page->minimumSizeHint().height());
+    auto* area = sheet.findChild<QScrollArea*>("sheetPageArea");
+    ASSERT_NE(area, nullptr);
+    EXPECT_FALSE(area->verticalScrollBar()->isVisible());  // the sheet grew instead
+}
+
+TEST(CRASSheet, StaysOnAScreenTooSmallForItsPagesWhichScrollInstead) {
+    CRASSheet sheet(false);
+    const QRect screen = sheet.screen()->availableGeometry();
+    auto* huge = new SizedPage(screen.size() * 2);
+    sheet.AddPage(kPagePhonebook, huge);
+    sheet.show();
+    QApplication::processEvents();  // the window frame is known once shown
+    EXPECT_TRUE(screen.contains(sheet.frameGeometry()));
+    EXPECT_GE(huge->width(), screen.width() * 2);
+    EXPECT_GE(huge->height(), screen.height() * 2);
+    auto* area = sheet.findChild<QScrollArea*>("sheetPageArea");
+    ASSERT_NE(area, nullptr);
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(area->verticalScrollBar()->isVisible());
+}
+
+TEST(CRASSheet, TabGoesFromTheTabsThroughThePageToOkAndCancel) {
+    CRASSheet sheet(false);
+    auto* page = new SizedPage(QSize(10, 10));
+    sheet.AddPage(kPagePhonebook, page);
+    sheet.show();  // the page builds its controls after the sheet's buttons
+    sheet.Tabs()->tabBar()->setFocus();
+    QList<QWidget*> stops;
+    for (int i = 0; i < 5; ++i) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(sheet.focusWidget(), &tab);
+        stops << sheet.focusWidget();
+    }
+    auto* box = sheet.findChild<QDialogButtonBox*>("sheetButtons");
+    EXPECT_EQ(stops,
+              (QList<QWidget*>{page->first, page->last, box->button(QDialogButtonBox::Ok),
+                               box->button(QDialogButtonBox::Cancel), sheet.Tabs()->tabBar()}));
 }
 
 TEST(CRASSheet, RelaysNotificationsToPagesNeverShown) {

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include "FakeCallLock.h"
 #include "FakeClock.h"
 #include "FakeTimers.h"
 #include "FixedLocale.h"
@@ -37,7 +38,7 @@ struct Program {
         store.memory.WriteInt("_Autoconnect", "Autoconnect", 1);
         store.memory.WriteString("_Autoconnect", "Entry", entry);
         phonebook = AddProgramPages(
-            sheet, {store, dialer, locale, prompts, clock, timers, sound, shell, {}, {}});
+            sheet, {store, dialer, locale, prompts, clock, timers, sound, shell, lock, {}, {}});
         sheet.show();
     }
 
@@ -49,6 +50,7 @@ struct Program {
     FakeTimers timers{clock};
     QtSound sound;
     RecordingShell shell;
+    FakeCallLock lock;
     CRASSheet sheet{false};
     CTreePage* phonebook = nullptr;
 };

@@ -66,6 +66,7 @@ ConnectionMachine::ConnectionMachine(const Services& services, const Views& view
       m_captionMeter(services.store, services.locale, m_meter, services.timers, views.sheet),
       m_log(services.store, services.locale, services.dialer, views.host),
       m_accounting(services.store, services.clock, services.locale, m_log, views.host, views.tree),
+      m_journal(services.store, services.clock, services.callLock, m_meter, m_accounting),
       m_status(kIdleText) {
     m_timers.SetHandler([this](int id) { OnTimer(id); });
 }
@@ -295,6 +296,7 @@ void ConnectionMachine::ConnectionMade() {
     m_sheet.MinimizeSheet();
     m_state = State::Connected;
     m_meter.BeginCall(m_entry);
+    m_journal.Begin(m_user);
     m_captionMeter.StartMetering();
     ShowStatus(m_entry + " - connected");
     const std::string sound = m_store.ReadString(kAllEntries, kSoundKey, kNoSound);
@@ -309,6 +311,7 @@ void ConnectionMachine::WatchLine() {
     if (m_dialer.GetConnectStatus(m_handle, state) == ras::kSuccess &&
         state == ras::kStateConnected) {
         m_captionMeter.MeterTick();
+        m_journal.Tick();
         return;
     }
     ConnectionEnded();
@@ -320,7 +323,7 @@ void ConnectionMachine::ConnectionEnded() {
     StopAllTimers();
     // Also a line the remote side dropped: the service releases it.
     HangUpHandle();
-    m_accounting.AccountCall({m_entry, m_user, m_meter.ConnectTime(), m_meter.CallFee()});
+    m_journal.Finish({m_entry, m_user, m_meter.ConnectTime(), m_meter.CallFee()});
     m_sheet.SetCaption(kProgramCaption);
     m_entry.clear();
     m_members.clear();
@@ -344,6 +347,7 @@ void ConnectionMachine::HangUp() {
         // Not accounted, but the fee no longer shows once the line is gone.
         m_sheet.SetCaption(kProgramCaption);
         m_meter.EndCall();
+        m_journal.Discard();
     }
     ShowIdle();
 }

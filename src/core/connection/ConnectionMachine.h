@@ -2,17 +2,20 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "log/CConnectionLog.h"
 #include "meter/CallAccounting.h"
+#include "meter/CallJournal.h"
 #include "meter/CaptionMeter.h"
 #include "platform/RemoteAccess.h"
 #include "tariff/FeeMeter.h"
 
 namespace varnolt {
 
+class CallLock;
 class Clock;
 class ConnectionDialogs;
 class ConnectionView;
@@ -60,6 +63,7 @@ public:
         Sound& sound;
         Shell& shell;
         Prompts& prompts;
+        CallLock& callLock;  // of the running-call journal
     };
     struct Views {
         ConnectionView& page;
@@ -92,6 +96,11 @@ public:
     // once; an attempt or a countdown is cancelled.
     void MenuHangUp();
     void OnTimer(int id);
+    // At start-up, before anything may dial: accounts a call that a program
+    // killed while connected left in the journal. A line for the user, or empty.
+    std::string RecoverCall(const std::function<void()>& beforeCommit = {}) {
+        return m_journal.Recover(beforeCommit);
+    }
 
     State CurrentState() const { return m_state; }
     bool IsConnected() const { return m_state == State::Connected; }
@@ -144,6 +153,7 @@ private:
     CaptionMeter m_captionMeter;
     CConnectionLog m_log;
     CallAccounting m_accounting;
+    CallJournal m_journal;
 
     State m_state = State::Idle;
     RasHandle m_handle = 0;

@@ -29,11 +29,16 @@ CallAccounting::CallAccounting(SettingsStore& store, const Clock& clock, const L
                                CConnectionLog& log, SheetHost& host, PhonebookTreeView& tree)
     : m_store(store), m_clock(clock), m_locale(locale), m_log(log), m_host(host), m_tree(tree) {}
 
-void CallAccounting::AccountCall(const EndedCall& call) {
+bool CallAccounting::AccountCall(const EndedCall& call,
+                                 const std::function<void()>& sameTransaction,
+                                 const std::optional<LocalDateTime>& end) {
     if (m_store.ReadInt(kAllEntries, kFileLoggingKey, kFileLoggingDefault) != 1) {
-        return;
+        if (sameTransaction) {
+            sameTransaction();
+        }
+        return false;
     }
-    const LocalDateTime end = m_clock.Now();
+    const LocalDateTime ended = end.value_or(m_clock.Now());
     const std::string lastConnect = LastConnectText(call.connectTime);
     const float fee = AddAmounts(0.0f, call.callFee);
     {
@@ -44,11 +49,15 @@ void CallAccounting::AccountCall(const EndedCall& call) {
         const float overall = AddAmounts(ReadTotalCosts(m_store, kAllEntries), fee);
         m_store.WriteString(kAllEntries, kTotalCostsKey, FormatAmount(overall));
         m_store.WriteString(kAllEntries, kLastConnectKey, lastConnect);
-        m_log.Append(call.entryName, call.userName, call.connectTime, end, fee, overall);
+        m_log.Append(call.entryName, call.userName, call.connectTime, ended, fee, overall);
+        if (sameTransaction) {
+            sameTransaction();
+        }
     }
     // Shown and announced once committed, so nothing shows a call the store lacks.
     RefreshTotalsDisplay(call.entryName);
     m_host.SendNotification(WM_RELOAD_LOG, 0);
+    return true;
 }
 
 void CallAccounting::RefreshTotalsDisplay(const std::string& entryName) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/Clock.h"
@@ -36,8 +38,12 @@ public:
     // now plus the call's fee, so what happened to them during the call (a
     // cleared log, another call, logging switched off for a while) is kept.
     // Totals, last-connect texts and the log record are written in one
-    // transaction: a crash leaves all of them or none.
-    void AccountCall(const EndedCall& call);
+    // transaction: a crash leaves all of them or none. `sameTransaction`
+    // writes what must commit with the call (or, when nothing is accounted,
+    // simply runs). The call ended at `end`, by default now. Returns whether
+    // the call was accounted.
+    bool AccountCall(const EndedCall& call, const std::function<void()>& sameTransaction = {},
+                     const std::optional<LocalDateTime>& end = std::nullopt);
 
     // Rewrites the overall and the entry's totals items from the store; an
     // entry not in the tree is skipped. Only item texts change.

@@ -80,7 +80,8 @@ public:
     float CallFee() const { return m_callFee; }
     float EntryTotal() const { return m_entryTotal; }
 
-    // Told of every unit charged (the price, possibly 0); for tests and displays.
+    // Told of every unit charged (the price, possibly 0): the running-call
+    // journal of the connection's meter, a test's record of another.
     void SetChargeListener(std::function<void(float unitPrice)> listener) {
         m_chargeListener = std::move(listener);
     }

@@ -3,17 +3,74 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
-#include <QFontMetrics>
 #include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "CSheetPage.h"
 #include "app/SvgPixmap.h"
 
 namespace varnolt {
+
+// The tab widget in a frameless scroll area whose size hints are the tab
+// widget's own, so the sheet is sized by its pages. Only where a screen cannot
+// hold the pages' least size does the sheet limit the area: the pages then
+// scroll instead of being squeezed.
+class CRASSheet::PageArea final : public QScrollArea {
+public:
+    explicit PageArea(QWidget* parent) : QScrollArea(parent) {
+        setObjectName("sheetPageArea");
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setFocusPolicy(Qt::NoFocus);  // Tab goes straight to the pages
+    }
+
+    // Whether the limit changed.
+    bool SetLimit(QSize limit) {
+        limit = limit.expandedTo(QSize(0, 0));
+        if (limit == m_limit) {
+            return false;
+        }
+        m_limit = limit;
+        updateGeometry();
+        return true;
+    }
+    QSize minimumSizeHint() const override { return Fit(widget()->minimumSizeHint()); }
+    QSize sizeHint() const override { return Fit(widget()->sizeHint()); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A page's hints changed; the sheet's layout has to hear of it.
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            updateGeometry();
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+
+private:
+    QSize Fit(QSize content) const {
+        // A scroll bar one way takes room the other way, which must not make
+        // that way scroll too.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        QSize fit = content;
+        if (content.height() > m_limit.height()) {
+            fit.rwidth() += bar;
+        }
+        if (content.width() > m_limit.width()) {
+            fit.rheight() += bar;
+        }
+        return fit.boundedTo(m_limit);
+    }
+
+    QSize m_limit{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+};
+
 CRASSheet::CRASSheet(bool trayAvailable, QWidget* parent) : QDialog(parent) {
     setObjectName("CRASSheet");
     // No close button in the title bar: the sheet is left with OK or Cancel.
@@ -22,20 +79,22 @@ CRASSheet::CRASSheet(bool trayAvailable, QWidget* parent) : QDialog(parent) {
     setWindowTitle(kProgramCaption);
     setWindowIcon(ProgramIcon());
 
-    m_tabs = new QTabWidget(this);
+    m_tabs = new QTabWidget;
     m_tabs->setObjectName("sheetTabs");
-    // Keep the page area even before the first page has joined.
-    m_tabs->setMinimumSize(PageSize(font()));
     // All seven titles stay readable: the sheet grows rather than scrolling its tabs.
     m_tabs->setUsesScrollButtons(false);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName("sheetButtons");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_pageArea = new PageArea(this);
+    m_pageArea->setWidget(m_tabs);
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_buttons->setObjectName("sheetButtons");
+    // Focusable, so the tab order can move the box with its buttons as one.
+    m_buttons->setFocusPolicy(Qt::TabFocus);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_tabs);
-    layout->addWidget(buttons);
+    layout->addWidget(m_pageArea);
+    layout->addWidget(m_buttons);
 
     m_hangUp = new QAction(tr("Hang up connection"), this);
     m_hangUp->setObjectName("hangUpConnection");
@@ -86,22 +145,12 @@ QIcon CRASSheet::ProgramIcon() {
     return icon;
 }
 
-QSize CRASSheet::PageSize(const QFont& font) {
-    // Dialog units: a quarter of the average character width across, an eighth
-    // of the character height down.
-    QFontMetrics metrics(font);
-    const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    int averageWidth = (metrics.horizontalAdvance(alphabet) + 26) / 52;
-    int height = metrics.height();
-    return QSize((320 * averageWidth + 2) / 4, (239 * height + 4) / 8);
-}
-
 void CRASSheet::AddPage(int index, CSheetPage* page) {
     if (index < 0 || index >= kPageCount || page == nullptr || m_pages[index] != nullptr) {
         return;
     }
     m_pages[index] = page;
-    page->setMinimumSize(PageSize(font()));
+    connect(page, &CSheetPage::ControlsBuilt, this, &CRASSheet::OnPageBuilt);
     // Insert before the first page that has a higher index.
     int position = 0;
     for (int i = 0; i < index; ++i) {
@@ -189,6 +238,90 @@ void CRASSheet::done(int result) {
         m_tray->hide();
     }
     QDialog::done(result);
+}
+
+void CRASSheet::setVisible(bool visible) {
+    if (visible && !m_opened) {
+        m_opened = true;
+        FitToScreen();
+        // The page shown first exists from the start, so its controls count
+        // in the opening size.
+        if (auto* page = qobject_cast<CSheetPage*>(m_tabs->currentWidget())) {
+            page->EnsureInitialised();
+        }
+        resize(sizeHint().boundedTo(Room()).expandedTo(minimumSizeHint()));
+    }
+    QDialog::setVisible(visible);
+}
+
+bool CRASSheet::event(QEvent* event) {
+    // The layout has just set the least size (a page built its controls, the
+    // font changed) and grown the window to it.
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest) {
+        FitToScreen();
+    }
+    return handled;
+}
+
+QSize CRASSheet::Room() const {
+    QSize frame = frameGeometry().size() - size();
+    if (frame.isNull()) {
+        // Not shown yet, so the window manager's frame is unknown: allow for a title bar.
+        frame.setHeight(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    }
+    return screen()->availableGeometry().size() - frame;
+}
+
+void CRASSheet::FitToScreen() {
+    // The page area may take what the screen has room for beside the buttons
+    // and margins; pages that need more scroll.
+    const QMargins margins = layout()->contentsMargins();
+    const QSize around(
+        margins.left() + margins.right(),
+        margins.top() + margins.bottom() + layout()->spacing() + m_buttons->sizeHint().height());
+    if (m_pageArea->SetLimit(Room() - around)) {
+        // The least size follows at once, also before the first show.
+        layout()->invalidate();
+        layout()->activate();
+    }
+    if (!isVisible()) {
+        return;
+    }
+    // Now that the window frame is known, the limit may have come down.
+    resize(size().boundedTo(Room()));
+    // Grown past the screen's edge: back onto it.
+    const QRect available = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (!available.contains(frame)) {
+        move(std::max(available.left(),
+                      std::min(frame.left(), available.right() + 1 - frame.width())),
+             std::max(available.top(),
+                      std::min(frame.top(), available.bottom() + 1 - frame.height())));
+    }
+}
+
+void CRASSheet::OnPageBuilt() {
+    PutButtonsLast();
+    // The new controls may need more than the page size: grow to that now,
+    // not a few rounds of layout events later with the page squeezed meanwhile.
+    m_pageArea->updateGeometry();
+    layout()->invalidate();
+    layout()->activate();
+}
+
+void CRASSheet::PutButtonsLast() {
+    // A page makes its controls after the sheet's buttons, and new controls
+    // join the end of the window's focus chain.
+    QWidget* last = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (w != m_buttons && !m_buttons->isAncestorOf(w) && w->focusPolicy() != Qt::NoFocus) {
+            last = w;
+        }
+    }
+    if (last != nullptr) {
+        setTabOrder(last, m_buttons);
+    }
 }
 
 void CRASSheet::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 #include "app/SheetWindow.h"
 
 class QAction;
+class QDialogButtonBox;
 class QMenu;
 class QSystemTrayIcon;
 class QTabWidget;
@@ -44,24 +45,37 @@ public:
 
     static QString TabTitle(int index);
     static QIcon ProgramIcon();
-    // The page size: 320 by 239 dialog units of the given font.
-    static QSize PageSize(const QFont& font);
 
     void done(int result) override;
+    // Opens at the size its pages ask for, within the screen.
+    void setVisible(bool visible) override;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    class PageArea;
+
     bool PhonebookConnected() const;
+    // The screen's free area less the window frame.
+    QSize Room() const;
+    // Limits the page area to what the screen can hold and keeps the window on it.
+    void FitToScreen();
+    void OnPageBuilt();
+    // Tab goes from the tabs through the page to OK and Cancel.
+    void PutButtonsLast();
 
     QTabWidget* m_tabs = nullptr;
+    PageArea* m_pageArea = nullptr;
+    QDialogButtonBox* m_buttons = nullptr;
     std::array<CSheetPage*, kPageCount> m_pages{};
     QSystemTrayIcon* m_tray = nullptr;
     QMenu* m_trayMenu = nullptr;
     QAction* m_hangUp = nullptr;
     bool m_closing = false;
+    bool m_opened = false;
 };
 
 }  // namespace varnolt

@@ -26,6 +26,17 @@ public:
     // Builds the controls now if that has not happened yet.
     void EnsureInitialised();
 
+    // The least size of every page: 320 by 239 dialog units of the given font.
+    static QSize PageSize(const QFont& font);
+    // Never less than the page size in the page's own font, and more where the
+    // controls need it.
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+signals:
+    // The controls have just been built; the page's size hints have grown.
+    void ControlsBuilt();
+
 protected:
     virtual void OnInitPage() {}
     void showEvent(QShowEvent* event) override;

@@ -13,7 +13,7 @@ namespace varnolt {
 
 CTreePage* AddProgramPages(CRASSheet& sheet, const ProgramServices& s) {
     auto* phonebook = new CTreePage(s.store, s.dialer, s.locale, s.prompts, sheet);
-    phonebook->InstallDialing(s.clock, s.timers, s.sound, s.shell, sheet);
+    phonebook->InstallDialing(s.clock, s.timers, s.sound, s.shell, sheet, s.callLock);
     sheet.AddPage(kPagePhonebook, phonebook);
     sheet.AddPage(kPageLogView, new CLogviewPage(s.store, s.locale, s.dialer, s.prompts, sheet));
     sheet.AddPage(kPageScaleManager, new CCostPage(s.store, s.locale, s.prompts));

@@ -6,6 +6,7 @@ namespace varnolt {
 
 class CRASSheet;
 class CTreePage;
+class CallLock;
 class Clock;
 class Locale;
 class Prompts;
@@ -25,6 +26,7 @@ struct ProgramServices {
     Timers& timers;
     Sound& sound;
     Shell& shell;
+    CallLock& callLock;  // held by the process whose call the journal keeps
     // Where the settings store and the phonebook are kept, as the About page tells it.
     StorageLocation storeAt;
     StorageLocation phonebookAt;

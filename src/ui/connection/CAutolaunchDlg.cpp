@@ -22,6 +22,8 @@ CAutolaunchDlg::CAutolaunchDlg(const AutolaunchApplication& initial, Prompts& pr
     choose->setAutoDefault(false);
     connect(choose, &QPushButton::clicked, this, &CAutolaunchDlg::OnChooseFile);
     m_path = FreeTextEdit(this, "pathEdit", QString::fromStdString(initial.path));
+    // The button beside it is all the caption it has.
+    m_path->setAccessibleName(tr("Application"));
 
     auto* descriptionLabel = new QLabel(tr("Description:"), this);
     descriptionLabel->setObjectName("descriptionLabel");

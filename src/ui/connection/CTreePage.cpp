@@ -103,10 +103,10 @@ CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& l
 CTreePage::~CTreePage() = default;
 
 void CTreePage::InstallDialing(const Clock& clock, Timers& timers, Sound& sound, Shell& shell,
-                               SheetWindow& sheet) {
+                               SheetWindow& sheet, CallLock& callLock) {
     m_connection = std::make_unique<ConnectionMachine>(
         ConnectionMachine::Services{m_store, m_dialer, clock, timers, m_locale, sound, shell,
-                                    m_prompts},
+                                    m_prompts, callLock},
         ConnectionMachine::Views{*this, *this, *this, m_host, sheet});
     m_connection->InstallInto(*m_logic);
 }
@@ -135,6 +135,7 @@ void CTreePage::OnInitPage() {
     // Find the controls.
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName("phonebookTree");
+    m_tree->setAccessibleName(tr("Phonebook"));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->setRootIsDecorated(true);
@@ -158,11 +159,16 @@ void CTreePage::OnInitPage() {
     m_status->setObjectName("statusLine");
     m_status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_status->setAlignment(Qt::AlignCenter);
+    // The line's name is the status itself, so a change is announced; the
+    // caption above says what it is.
+    statusLabel->setBuddy(m_status);
     auto* progressLabel = new QLabel(tr("Redial progress:"), this);
     progressLabel->setObjectName("redialProgressLabel");
     m_progress = new QProgressBar(this);
     m_progress->setObjectName("redialProgress");
     m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(tr("Redial progress"));
+    progressLabel->setBuddy(m_progress);
     m_dial = new QPushButton(tr("&Dial"), this);
     m_dial->setObjectName("dialButton");
     m_dial->setEnabled(false);

@@ -59,7 +59,7 @@ public:
     // Dialing, with what a call reaches beyond the page. Until then "&Dial"
     // and "Cancel" do nothing.
     void InstallDialing(const Clock& clock, Timers& timers, Sound& sound, Shell& shell,
-                        SheetWindow& sheet);
+                        SheetWindow& sheet, CallLock& callLock);
     // The call's state; nullptr before InstallDialing.
     ConnectionMachine* Connection() const { return m_connection.get(); }
 

@@ -19,6 +19,7 @@ CHoliday::~CHoliday() = default;
 
 void CHoliday::OnInitPage() {
     m_list = MakeReportList(this, "holidayList", kHolidayColumnHeadings);
+    m_list->setAccessibleName(tr("Holidays"));
 
     auto* deleteDatabase = new QPushButton(tr("Delete database..."), this);
     deleteDatabase->setObjectName("deleteDatabaseButton");

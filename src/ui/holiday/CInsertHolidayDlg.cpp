@@ -44,6 +44,8 @@ CInsertHolidayDlg::CInsertHolidayDlg(const CHolidayEntry& initial, Prompts& prom
     m_month = DateEdit(this, "monthEdit", 2);
     m_year = DateEdit(this, "yearEdit", 4);
     dateLabel->setBuddy(m_day);
+    m_month->setAccessibleName(tr("Month"));
+    m_year->setAccessibleName(tr("Year"));
 
     auto* date = new QHBoxLayout;
     date->addWidget(m_day);

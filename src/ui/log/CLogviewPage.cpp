@@ -32,6 +32,7 @@ void CLogviewPage::OnReloadLog() {
 void CLogviewPage::OnInitPage() {
     m_table = new QTreeView(this);
     m_table->setObjectName("logTable");
+    m_table->setAccessibleName(tr("Connection log"));
     ShowAsReport(m_table);
     m_table->setIconSize(QSize(16, 16));
     m_table->setModel(m_model);

@@ -4,6 +4,7 @@
 #include <QCollator>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -38,7 +39,12 @@ CAutoconnectGroup::CAutoconnectGroup(SettingsStore& store, RemoteAccess& dialer,
         m_radios[i]->setObjectName(radioNames[i]);
         m_lists[i] = new QComboBox(this);
         m_lists[i]->setObjectName(listNames[i]);
-        m_lists[i]->setAccessibleName(captions[i]);
+        // Screen readers on Linux name a drop-down list after the label that
+        // has it as buddy; the radio button beside it cannot be one, so a
+        // label that is never shown carries the radio button's caption.
+        auto* spokenName = new QLabel(captions[i], this);
+        spokenName->setBuddy(m_lists[i]);
+        spokenName->hide();
         // A long name is cut in the closed list rather than widening the page.
         m_lists[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         m_lists[i]->setMinimumContentsLength(16);

@@ -51,6 +51,7 @@ CCostPage::~CCostPage() = default;
 void CCostPage::OnInitPage() {
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName("scaleTree");
+    m_tree->setAccessibleName(tr("Scales"));
     m_tree->setHeaderHidden(true);
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setIconSize(QSize(16, 16));
@@ -60,13 +61,18 @@ void CCostPage::OnInitPage() {
 
     auto* fields = new QGridLayout;
     const char* timeNames[] = {"fromHourEdit", "fromMinuteEdit", "toHourEdit", "toMinuteEdit"};
+    const QString timeTexts[] = {tr("From hour"), tr("From minute"), tr("To hour"),
+                                 tr("To minute")};
     for (std::size_t i = 0; i < m_times.size(); ++i) {
         m_times[i] = new CTimeField(i % 2 == 0 ? kMaxHour : kMaxMinute, this);
         m_times[i]->setObjectName(timeNames[i]);
+        m_times[i]->setAccessibleName(timeTexts[i]);
     }
     const QString rowCaptions[] = {tr("From:"), tr("To:")};
     for (int row = 0; row < 2; ++row) {
-        fields->addWidget(new QLabel(rowCaptions[row], this), row, 0);
+        auto* caption = new QLabel(rowCaptions[row], this);
+        caption->setBuddy(m_times[static_cast<std::size_t>(row * 2)]);
+        fields->addWidget(caption, row, 0);
         fields->addWidget(m_times[static_cast<std::size_t>(row * 2)], row, 1);
         fields->addWidget(new QLabel(":", this), row, 2);
         fields->addWidget(m_times[static_cast<std::size_t>(row * 2 + 1)], row, 3);
@@ -78,7 +84,10 @@ void CCostPage::OnInitPage() {
     m_unit->setObjectName("unitBox");
     m_unitLabel = new QLabel(tr("Unit in $:"), this);
     m_unitLabel->setObjectName("unitLabel");
-    fields->addWidget(new QLabel(tr("Cycle in secs."), this), 2, 0);
+    m_unitLabel->setBuddy(m_unit);
+    auto* cycleLabel = new QLabel(tr("Cycle in secs."), this);
+    cycleLabel->setBuddy(m_cycle);
+    fields->addWidget(cycleLabel, 2, 0);
     fields->addWidget(m_cycle, 2, 1, 1, 4);
     fields->addWidget(m_unitLabel, 3, 0);
     fields->addWidget(m_unit, 3, 1, 1, 4);
@@ -123,12 +132,15 @@ void CCostPage::OnInitPage() {
     top->addWidget(m_tree, 1);
     top->addLayout(edit);
 
+    // Made in reading order, which Tab follows.
     m_weekdayChoice = new QRadioButton(tr("on weekdays"), this);
     m_weekdayChoice->setObjectName("weekdayChoice");
+    m_weekdayList = MakeList("weekdayList");
+    m_weekdayList->setAccessibleName(tr("Periods on weekdays"));
     m_holidayChoice = new QRadioButton(tr("on sundays && public holidays"), this);
     m_holidayChoice->setObjectName("holidayChoice");
-    m_weekdayList = MakeList("weekdayList");
     m_holidayList = MakeList("holidayList");
+    m_holidayList->setAccessibleName(tr("Periods on sundays and public holidays"));
     // Column widths follow the Sunday/holiday list's real size.
     m_holidayList->installEventFilter(this);
 
