@@ -51,13 +51,14 @@ std::string Timestamp() {
 }
 
 // What stands at a path, as far as trusting it goes.
-enum class Kind { Missing, File, Folder, Pipe, Device, Socket, DanglingLink, Unknown };
+enum class Kind { Missing, File, Folder, Other, Unknown };
 
 struct Found {
     Kind kind = Kind::Missing;
-    struct stat st {};  // of what a link leads to
-    bool ours = true;   // the entry, and what a link leads to, belong to the user
-    int error = 0;      // why it could not be looked at
+    struct stat st {};   // of what a link leads to
+    bool ours = true;    // the entry, and what a link leads to, belong to the user
+    int error = 0;       // why it could not be looked at
+    std::string reason;  // why what stands there is no database file
 };
 
 Found Look(const std::string& path) {
@@ -72,7 +73,8 @@ Found Look(const std::string& path) {
     found.ours = link.st_uid == ::geteuid();
     if (S_ISLNK(link.st_mode)) {
         if (::stat(path.c_str(), &found.st) != 0) {
-            found.kind = Kind::DanglingLink;
+            found.kind = Kind::Other;
+            found.reason = "is a link that leads nowhere";
             return found;
         }
         found.ours = found.ours && found.st.st_uid == ::geteuid();
@@ -83,16 +85,20 @@ Found Look(const std::string& path) {
             break;
         case S_IFDIR:
             found.kind = Kind::Folder;
+            found.reason = "is a folder";
             break;
         case S_IFIFO:
-            found.kind = Kind::Pipe;
+            found.kind = Kind::Other;
+            found.reason = "is a named pipe (FIFO)";
             break;
         case S_IFCHR:
         case S_IFBLK:
-            found.kind = Kind::Device;
+            found.kind = Kind::Other;
+            found.reason = "is a device";
             break;
         case S_IFSOCK:
-            found.kind = Kind::Socket;
+            found.kind = Kind::Other;
+            found.reason = "is a socket";
             break;
         default:
             found.kind = Kind::Unknown;
@@ -101,32 +107,25 @@ Found Look(const std::string& path) {
     return found;
 }
 
-// Why something that is no database file stands at the path; empty for a file.
-std::string KindReason(Kind kind) {
-    switch (kind) {
-        case Kind::Folder:
-            return "is a folder";
-        case Kind::Pipe:
-            return "is a named pipe (FIFO)";
-        case Kind::Device:
-            return "is a device";
-        case Kind::Socket:
-            return "is a socket";
-        case Kind::DanglingLink:
-            return "is a link that leads nowhere";
-        case Kind::Missing:
-        case Kind::File:
-        case Kind::Unknown:
-            break;
-    }
-    return {};
-}
-
 // Judged by the owner's bits as well as by access(), so that root, whom
 // access() lets write anything, still treats a file made read-only as such.
 bool OwnerMay(const Found& found, mode_t ownerBit, int how, const std::string& path) {
     return (found.st.st_mode & ownerBit) != 0 &&
            ::faccessat(AT_FDCWD, path.c_str(), how, AT_EACCESS) == 0;
+}
+
+// Takes away every permission beyond allowed, keeping the owner's own bits
+// (a read-only file stays read-only). Whether it narrowed them.
+bool Narrow(const std::string& path, const Found& found, mode_t allowed) {
+    const mode_t mode = found.st.st_mode & 07777;
+    if ((mode & ~allowed) == 0) {
+        return false;
+    }
+    if (::chmod(path.c_str(), mode & allowed) == 0) {
+        return true;
+    }
+    Say("other users can reach " + path + " and it cannot be narrowed (" + ErrorText(errno) + ")");
+    return false;
 }
 
 // Why an SQLite code condemns the file itself; none for a passing trouble
@@ -157,6 +156,11 @@ std::optional<std::string> DamageReason(int extendedCode) {
         default:
             return "holds data of another kind";
     }
+}
+
+// Renames from to to, never replacing what stands at to.
+bool MoveTo(const std::string& from, const std::string& to) {
+    return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
 }
 
 // A file name as an SQLite URI that opens it immutable: on a read-only medium
@@ -220,7 +224,6 @@ private:
     };
 
     bool Trusted();
-    void Narrow(const std::string& path, const Found& found, mode_t allowed);
     bool Create();
     PrivateDatabase Use(const Found& file);
     Attempt Try(bool readOnly, bool immutable);
@@ -234,7 +237,6 @@ private:
     const std::function<void()>& m_tearDown;
     sqlite3* m_db = nullptr;
     bool m_folderWritable = false;
-    std::vector<std::string> m_narrowed;
 };
 
 PrivateDatabase Opener::Open() {
@@ -260,7 +262,7 @@ PrivateDatabase Opener::Open() {
         return InMemory();
     }
     if (file.kind != Kind::File) {
-        return MoveAsideAndStartAfresh(KindReason(file.kind));
+        return MoveAsideAndStartAfresh(file.reason);
     }
     if (!OwnerMay(file, S_IRUSR, R_OK, m_path)) {
         return MoveAsideAndStartAfresh("cannot be read");
@@ -271,9 +273,8 @@ PrivateDatabase Opener::Open() {
 // The folder and the files must be the user's own; what others could reach is
 // narrowed. False, after saying why, when they must not be used at all.
 bool Opener::Trusted() {
-    const std::string folder = fs::path(m_path).parent_path().empty()
-                                   ? std::string(".")
-                                   : fs::path(m_path).parent_path().string();
+    const fs::path parent = fs::path(m_path).parent_path();
+    const std::string folder = parent.empty() ? std::string(".") : parent.string();
     const Found dir = Look(folder);
     bool trusted = true;
     if (dir.kind != Kind::Folder) {
@@ -288,7 +289,13 @@ bool Opener::Trusted() {
             m_notes.inMemory);
         return false;
     }
-    Narrow(folder, dir, kFolderMode);
+    std::string narrowed;  // the paths whose modes were narrowed, for one line
+    auto narrow = [&narrowed](const std::string& path, const Found& found, mode_t allowed) {
+        if (Narrow(path, found, allowed)) {
+            narrowed += (narrowed.empty() ? "" : ", ") + path;
+        }
+    };
+    narrow(folder, dir, kFolderMode);
     m_folderWritable = OwnerMay(dir, S_IWUSR, W_OK | X_OK, folder);
     for (const std::string& path : {m_path, m_path + "-wal", m_path + "-shm"}) {
         const Found found = Look(path);
@@ -301,32 +308,13 @@ bool Opener::Trusted() {
             break;
         }
         if (found.kind == Kind::File) {
-            Narrow(path, found, kFileMode);
+            narrow(path, found, kFileMode);
         }
     }
-    if (!m_narrowed.empty()) {
-        std::string list;
-        for (const std::string& path : m_narrowed) {
-            list += (list.empty() ? "" : ", ") + path;
-        }
-        Say("other users could reach " + list + "; narrowed to the user alone");
+    if (!narrowed.empty()) {
+        Say("other users could reach " + narrowed + "; narrowed to the user alone");
     }
     return trusted;
-}
-
-// Takes away every permission beyond allowed, keeping the owner's own bits
-// (a read-only file stays read-only).
-void Opener::Narrow(const std::string& path, const Found& found, mode_t allowed) {
-    const mode_t mode = found.st.st_mode & 07777;
-    if ((mode & ~allowed) == 0) {
-        return;
-    }
-    if (::chmod(path.c_str(), mode & allowed) == 0) {
-        m_narrowed.push_back(path);
-    } else {
-        Say("other users can reach " + path + " and it cannot be narrowed (" + ErrorText(errno) +
-            ")");
-    }
 }
 
 // A new file, private before SQLite sees it (the -wal and -shm files take
@@ -424,14 +412,11 @@ PrivateDatabase Opener::MoveAsideAndStartAfresh(const std::string& reason) {
     // the same second must not replace each other's moved-aside copy.
     const std::string stamp = m_path + ".broken-" + Timestamp();
     std::string target = stamp;
-    int result = 0;
-    for (int n = 2; (result = ::renameat2(AT_FDCWD, m_path.c_str(), AT_FDCWD, target.c_str(),
-                                          RENAME_NOREPLACE)) != 0 &&
-                    errno == EEXIST;
-         ++n) {
+    bool moved = false;
+    for (int n = 2; !(moved = MoveTo(m_path, target)) && errno == EEXIST; ++n) {
         target = stamp + "-" + std::to_string(n);
     }
-    if (result != 0) {
+    if (!moved) {
         Say(m_path + " " + reason + " and could not be moved aside (" + ErrorText(errno) +
             "); it is left in place and " + m_notes.inMemory);
         return InMemory();
@@ -439,9 +424,7 @@ PrivateDatabase Opener::MoveAsideAndStartAfresh(const std::string& reason) {
     // A journal left behind would be replayed into the fresh database.
     for (const char* suffix : {"-wal", "-shm"}) {
         const std::string companion = m_path + suffix;
-        if (Look(companion).kind != Kind::Missing &&
-            ::renameat2(AT_FDCWD, companion.c_str(), AT_FDCWD, (target + suffix).c_str(),
-                        RENAME_NOREPLACE) != 0) {
+        if (Look(companion).kind != Kind::Missing && !MoveTo(companion, target + suffix)) {
             Say(m_path + " " + reason + "; moved aside to " + target + ", but " + companion +
                 " could not follow (" + ErrorText(errno) + "); " + m_notes.inMemory);
             return InMemory();
