@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 
 #include "app/AppIdentity.h"
 #include "app/StoredList.h"
@@ -25,6 +26,18 @@ std::string UpperBound(std::string prefix) {
         ++prefix.back();
     }
     return prefix;
+}
+
+// Binds text that outlives the statement's step.
+void BindText(sqlite3_stmt* statement, int index, std::string_view text) {
+    sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+}
+
+// A column's bytes as stored, valid until the statement moves on.
+std::string_view ColumnBytes(sqlite3_stmt* statement, int column) {
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, column));
+    return {bytes != nullptr ? bytes : "",
+            static_cast<std::size_t>(sqlite3_column_bytes(statement, column))};
 }
 
 // Binds a range's upper bound; an empty bound is a blob, which sorts after
@@ -123,8 +136,8 @@ bool SqliteSettingsStore::Exec(const char* sql) {
 }
 
 int SqliteSettingsStore::FindKind(const std::string& section, const std::string& key) const {
-    sqlite3_bind_text(m_read, 1, section.data(), static_cast<int>(section.size()), SQLITE_STATIC);
-    sqlite3_bind_text(m_read, 2, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
+    BindText(m_read, 1, section);
+    BindText(m_read, 2, key);
     return sqlite3_step(m_read) == SQLITE_ROW ? sqlite3_column_int(m_read, 0) : kMissing;
 }
 
@@ -141,9 +154,7 @@ std::string SqliteSettingsStore::ReadString(const std::string& section, const st
     std::lock_guard lock(m_mutex);
     std::string result = def;
     if (FindKind(section, key) == kKindText) {
-        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_read, 1));
-        result.assign(bytes != nullptr ? bytes : "",
-                      static_cast<std::size_t>(sqlite3_column_bytes(m_read, 1)));
+        result = ColumnBytes(m_read, 1);
     }
     sqlite3_reset(m_read);
     return result;
@@ -183,27 +194,22 @@ bool SqliteSettingsStore::VisitSection(const std::string& section, const std::st
                                        const ValueVisitor& visit) const {
     std::lock_guard lock(m_mutex);
     // The keys from the prefix up to the first text past all its extensions.
-    sqlite3_bind_text(m_scan, 1, section.data(), static_cast<int>(section.size()), SQLITE_STATIC);
-    sqlite3_bind_text(m_scan, 2, keyPrefix.data(), static_cast<int>(keyPrefix.size()),
-                      SQLITE_STATIC);
+    BindText(m_scan, 1, section);
+    BindText(m_scan, 2, keyPrefix);
     BindUpper(m_scan, 3, UpperBound(keyPrefix));
-    auto bytesOf = [this](int column) {
-        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_scan, column));
-        return std::string_view(bytes != nullptr ? bytes : "",
-                                static_cast<std::size_t>(sqlite3_column_bytes(m_scan, column)));
-    };
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(m_scan)) == SQLITE_ROW) {
+        const std::string_view key = ColumnBytes(m_scan, 0);
         switch (sqlite3_column_int(m_scan, 1)) {
             case kKindInt:
-                visit(bytesOf(0), {SectionValues::Kind::Int, sqlite3_column_int(m_scan, 2), {}});
+                visit(key, {SectionValues::Kind::Int, sqlite3_column_int(m_scan, 2), {}});
                 break;
             case kKindText:
-                visit(bytesOf(0), {SectionValues::Kind::Text, 0, bytesOf(2)});
+                visit(key, {SectionValues::Kind::Text, 0, ColumnBytes(m_scan, 2)});
                 break;
             default:
                 // Stored, readable as neither kind.
-                visit(bytesOf(0), {SectionValues::Kind::Other, 0, {}});
+                visit(key, {SectionValues::Kind::Other, 0, {}});
                 break;
         }
     }
@@ -214,17 +220,14 @@ bool SqliteSettingsStore::VisitSection(const std::string& section, const std::st
 int SqliteSettingsStore::HighestNumber(sqlite3_stmt* statement, const std::string* section,
                                        const std::string& prefix, const std::string& suffix) const {
     if (section != nullptr) {
-        sqlite3_bind_text(statement, 1, section->data(), static_cast<int>(section->size()),
-                          SQLITE_STATIC);
+        BindText(statement, 1, *section);
     }
-    sqlite3_bind_text(statement, 2, prefix.data(), static_cast<int>(prefix.size()), SQLITE_STATIC);
+    BindText(statement, 2, prefix);
     BindUpper(statement, 3, UpperBound(prefix));
     int highest = -1;
     while (sqlite3_step(statement) == SQLITE_ROW) {
-        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, 0));
-        const std::string_view name(bytes != nullptr ? bytes : "",
-                                    static_cast<std::size_t>(sqlite3_column_bytes(statement, 0)));
-        if (auto number = NumberBetween(name, prefix, suffix); number && *number > highest) {
+        if (auto number = NumberBetween(ColumnBytes(statement, 0), prefix, suffix);
+            number && *number > highest) {
             highest = *number;
         }
     }
@@ -267,8 +270,8 @@ bool SqliteSettingsStore::EndTransaction() {
 }
 
 void SqliteSettingsStore::BindName(const std::string& section, const std::string& key, int kind) {
-    sqlite3_bind_text(m_write, 1, section.data(), static_cast<int>(section.size()), SQLITE_STATIC);
-    sqlite3_bind_text(m_write, 2, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
+    BindText(m_write, 1, section);
+    BindText(m_write, 2, key);
     sqlite3_bind_int(m_write, 3, kind);
 }
 
