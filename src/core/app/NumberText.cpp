@@ -19,13 +19,28 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Moves i past a run of digits; whether there was one.
-bool SkipDigits(std::string_view text, std::size_t& i) {
+// Moves i past a run of characters that fit; whether there was one.
+bool SkipRun(std::string_view text, std::size_t& i, bool (*fits)(char)) {
     const std::size_t start = i;
-    while (i < text.size() && IsDigit(text[i])) {
+    while (i < text.size() && fits(text[i])) {
         ++i;
     }
     return i > start;
+}
+
+// Moves i past one of chars when it stands there; whether it did.
+bool SkipOneOf(std::string_view text, std::size_t& i, std::string_view chars) {
+    if (i < text.size() && chars.find(text[i]) != std::string_view::npos) {
+        ++i;
+        return true;
+    }
+    return false;
+}
+
+// NaN as 0, anything beyond the largest finite float as that value.
+double WithinFloat(double value) {
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    return std::isnan(value) ? 0.0 : std::clamp(value, -kLargest, kLargest);
 }
 
 locale_t CLocale() {
@@ -44,32 +59,22 @@ float ScanFloat(std::string_view text) {
 std::optional<float> ScanWholeFloat(std::string_view text) {
     // Checked by hand: strtof alone would also take hexadecimal, "inf" and "nan".
     std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        ++i;
-    }
-    bool digits = SkipDigits(text, i);
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        digits = SkipDigits(text, i) || digits;
+    SkipRun(text, i, IsBlank);
+    SkipOneOf(text, i, "+-");
+    bool digits = SkipRun(text, i, IsDigit);
+    if (SkipOneOf(text, i, ".")) {
+        digits = SkipRun(text, i, IsDigit) || digits;
     }
     if (!digits) {
         return std::nullopt;
     }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            ++i;
-        }
-        if (!SkipDigits(text, i)) {
+    if (SkipOneOf(text, i, "eE")) {
+        SkipOneOf(text, i, "+-");
+        if (!SkipRun(text, i, IsDigit)) {
             return std::nullopt;
         }
     }
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
+    SkipRun(text, i, IsBlank);
     const float value = ScanFloat(text);
     if (i != text.size() || !std::isfinite(value)) {
         return std::nullopt;
@@ -79,9 +84,7 @@ std::optional<float> ScanWholeFloat(std::string_view text) {
 
 bool ScanLeadingInt(std::string_view text, int& value) {
     std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
+    SkipRun(text, i, IsBlank);
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
@@ -107,17 +110,15 @@ bool ScanLeadingInt(std::string_view text, int& value) {
 }
 
 std::string FormatAmount(double amount) {
-    constexpr double kLargest = std::numeric_limits<float>::max();
-    amount = std::isnan(amount) ? 0.0 : std::clamp(amount, -kLargest, kLargest);
+    amount = WithinFloat(amount);
     char buf[64];
     auto result = std::to_chars(buf, buf + sizeof buf, amount, std::chars_format::fixed, 2);
     return std::string(buf, result.ptr);
 }
 
 float AddAmounts(float total, float amount) {
-    constexpr float kLargest = std::numeric_limits<float>::max();
-    const float sum = total + amount;
-    return std::isnan(sum) ? 0.0f : std::clamp(sum, -kLargest, kLargest);
+    // Added in float, as totals are kept; an overflow to infinity is clamped.
+    return static_cast<float>(WithinFloat(total + amount));
 }
 
 std::string FormatTwoDigits(int value) {
