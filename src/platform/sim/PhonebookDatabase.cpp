@@ -142,10 +142,6 @@ bool PhonebookDatabase::SetUp(sqlite3* db) {
     return true;
 }
 
-bool PhonebookDatabase::Exec(const char* sql) const {
-    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-}
-
 std::vector<std::string> PhonebookDatabase::EntryNames(std::size_t limit) const {
     std::lock_guard lock(m_mutex);
     std::vector<std::string> names;
@@ -244,7 +240,7 @@ std::string PhonebookDatabase::SaveEntry(const std::optional<std::string>& name,
     std::lock_guard lock(m_mutex);
     // One write transaction from check to store, so that another process
     // cannot slip in an entry of the same name between them.
-    if (!Exec("BEGIN IMMEDIATE")) {
+    if (!ExecSql(m_db, "BEGIN IMMEDIATE")) {
         return std::string("The phonebook cannot be changed now: ") + sqlite3_errmsg(m_db) + ".";
     }
     std::optional<std::int64_t> id;
@@ -261,11 +257,11 @@ std::string PhonebookDatabase::SaveEntry(const std::optional<std::string>& name,
     if (message.empty()) {
         message = WriteEntry(entry, id);
     }
-    if (message.empty() && !Exec("COMMIT")) {
+    if (message.empty() && !ExecSql(m_db, "COMMIT")) {
         message = std::string("The entry could not be stored: ") + sqlite3_errmsg(m_db) + ".";
     }
     if (!message.empty()) {
-        Exec("ROLLBACK");
+        ExecSql(m_db, "ROLLBACK");
     }
     return message;
 }

@@ -63,7 +63,6 @@ private:
     std::string CheckEntry(const PhonebookEntry& entry, std::optional<std::int64_t> self) const;
     std::string SaveEntry(const std::optional<std::string>& name, const PhonebookEntry& entry);
     std::string WriteEntry(const PhonebookEntry& entry, std::optional<std::int64_t> id);
-    bool Exec(const char* sql) const;
 
     mutable std::mutex m_mutex;
     sqlite3* m_db = nullptr;

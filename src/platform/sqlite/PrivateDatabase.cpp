@@ -37,10 +37,6 @@ std::string ErrorText(int error) {
     return std::error_code(error, std::generic_category()).message();
 }
 
-bool Exec(sqlite3* db, const char* sql) {
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-}
-
 std::string Timestamp() {
     std::time_t now = std::time(nullptr);
     std::tm tm{};
@@ -185,7 +181,7 @@ std::string ImmutableUri(const std::string& path) {
 // only slower, and the next start switches it.
 void SwitchToWal(sqlite3* db) {
     for (int tries = 0; tries < 100; ++tries) {
-        if (Exec(db, "PRAGMA journal_mode=WAL") || (sqlite3_errcode(db) & 0xFF) != SQLITE_BUSY) {
+        if (ExecSql(db, "PRAGMA journal_mode=WAL") || (sqlite3_errcode(db) & 0xFF) != SQLITE_BUSY) {
             return;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10 + ::getpid() % 10));
@@ -383,7 +379,7 @@ Opener::Attempt Opener::Try(bool readOnly, bool immutable) {
     // another program's database is moved aside exactly as it was.
     if (ok && !readOnly) {
         SwitchToWal(m_db);
-        ok = Exec(m_db, "PRAGMA synchronous=NORMAL");
+        ok = ExecSql(m_db, "PRAGMA synchronous=NORMAL");
     }
     if (ok) {
         sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
@@ -509,24 +505,28 @@ PrivateDatabase OpenPrivateDatabase(const std::string& path, const DatabaseNotes
     return Opener(path, notes, setUp, tearDown).Open();
 }
 
+bool ExecSql(sqlite3* db, const char* sql) {
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
 bool CreateSchemaIfNew(sqlite3* db, std::initializer_list<const char*> statements) {
     const int existing = SchemaSize(db);
     if (existing != 0) {
         return existing > 0;
     }
-    if (!Exec(db, "BEGIN IMMEDIATE")) {
+    if (!ExecSql(db, "BEGIN IMMEDIATE")) {
         return false;
     }
     // Another process may have created the tables while this one waited.
     const int size = SchemaSize(db);
     bool ok = size >= 0;
     for (const char* sql : statements) {
-        ok = ok && (size > 0 || Exec(db, sql));
+        ok = ok && (size > 0 || ExecSql(db, sql));
     }
-    if (ok && Exec(db, "COMMIT")) {
+    if (ok && ExecSql(db, "COMMIT")) {
         return true;
     }
-    Exec(db, "ROLLBACK");
+    ExecSql(db, "ROLLBACK");
     return false;
 }
 

@@ -38,6 +38,9 @@ PrivateDatabase OpenPrivateDatabase(const std::string& path, const DatabaseNotes
                                     const std::function<bool(sqlite3*)>& setUp,
                                     const std::function<void()>& tearDown);
 
+// Runs one statement that returns no rows; whether it succeeded.
+bool ExecSql(sqlite3* db, const char* sql);
+
 // For setUp: creates the tables of a new database, in one transaction so that
 // a second process starting at the same moment never sees half a schema. A
 // database that already has tables is left as it is without taking the write

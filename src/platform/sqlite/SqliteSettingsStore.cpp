@@ -101,7 +101,7 @@ bool SqliteSettingsStore::Prepare() {
     // Reads through a mapping instead of a copy per page: a pass over a long
     // log (600,000 values) costs a fifth less. Writes still go through
     // SQLite's own file writes; without mapping, reads work all the same.
-    Exec("PRAGMA mmap_size=268435456");
+    ExecSql(m_db, "PRAGMA mmap_size=268435456");
     return sqlite3_prepare_v3(m_db, "SELECT kind, value FROM settings WHERE section=?1 AND key=?2",
                               -1, SQLITE_PREPARE_PERSISTENT, &m_read, nullptr) == SQLITE_OK &&
            sqlite3_prepare_v3(m_db,
@@ -129,10 +129,6 @@ void SqliteSettingsStore::FinalizeStatements() {
     sqlite3_finalize(m_keyNames);
     sqlite3_finalize(m_sectionNames);
     m_read = m_write = m_scan = m_keyNames = m_sectionNames = nullptr;
-}
-
-bool SqliteSettingsStore::Exec(const char* sql) {
-    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 int SqliteSettingsStore::FindKind(const std::string& section, const std::string& key) const {
@@ -250,7 +246,7 @@ int SqliteSettingsStore::HighestSectionNumber(const std::string& sectionPrefix) 
 void SqliteSettingsStore::BeginTransaction() {
     m_mutex.lock();  // held until the matching EndTransaction
     if (m_depth++ == 0) {
-        m_transactionOk = Exec("BEGIN IMMEDIATE");
+        m_transactionOk = ExecSql(m_db, "BEGIN IMMEDIATE");
     }
 }
 
@@ -258,10 +254,10 @@ bool SqliteSettingsStore::EndTransaction() {
     bool kept = m_transactionOk;
     if (--m_depth == 0) {
         if (m_transactionOk) {
-            kept = Exec("COMMIT");
+            kept = ExecSql(m_db, "COMMIT");
         }
         if (!kept && !sqlite3_get_autocommit(m_db)) {
-            Exec("ROLLBACK");
+            ExecSql(m_db, "ROLLBACK");
         }
         m_transactionOk = true;
     }

@@ -57,7 +57,6 @@ public:
 private:
     void FinalizeStatements();
     bool Prepare();
-    bool Exec(const char* sql);
     // Steps the read statement onto the value's row; its kind, or -1 when missing.
     int FindKind(const std::string& section, const std::string& key) const;
     void BindName(const std::string& section, const std::string& key, int kind);
