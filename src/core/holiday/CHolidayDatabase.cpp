@@ -17,10 +17,6 @@ std::string Key(const char* name, int n) {
     return name + FormatInt(n);
 }
 
-}  // namespace
-
-namespace {
-
 const StoredList& Holidays() {
     static const StoredList list = StoredList::InSection(
         kSection, {{"Day #", ""}, {"Description #", ""}, {"Month #", ""}, {"Year #", ""}});
