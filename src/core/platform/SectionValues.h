@@ -25,6 +25,9 @@ public:
     void AddInt(std::string_view key, int number) { Add(key, Kind::Int, number, {}); }
     void AddText(std::string_view key, std::string_view text) { Add(key, Kind::Text, 0, text); }
     void AddOther(std::string_view key) { Add(key, Kind::Other, 0, {}); }
+    void Add(std::string_view key, const Value& value) {
+        Add(key, value.kind, value.number, value.text);
+    }
 
     // Keys should arrive in ascending byte order (a store's key order); then a
     // lookup is a binary search, otherwise it falls back to a linear one.

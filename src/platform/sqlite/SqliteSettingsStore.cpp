@@ -168,17 +168,7 @@ std::optional<SectionValues> SqliteSettingsStore::ReadSection(const std::string&
     SectionValues values;
     const bool read = VisitSection(
         section, keyPrefix, [&values](std::string_view key, const SectionValues::Value& value) {
-            switch (value.kind) {
-                case SectionValues::Kind::Int:
-                    values.AddInt(key, value.number);
-                    break;
-                case SectionValues::Kind::Text:
-                    values.AddText(key, value.text);
-                    break;
-                case SectionValues::Kind::Other:
-                    values.AddOther(key);
-                    break;
-            }
+            values.Add(key, value);
         });
     if (!read) {
         return std::nullopt;  // a failed scan: let the caller read value by value
