@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QTreeWidget>
 
@@ -13,6 +15,11 @@ T* Child(const QObject* parent, const char* name) {
     T* child = parent->findChild<T*>(name);
     EXPECT_NE(child, nullptr) << name;
     return child;
+}
+
+// Clicks a standard button of a dialog's "buttons" box.
+inline void Press(const QWidget& dialog, QDialogButtonBox::StandardButton which) {
+    Child<QDialogButtonBox>(&dialog, "buttons")->button(which)->click();
 }
 
 // The texts of one row of a list, column by column.

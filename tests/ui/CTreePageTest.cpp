@@ -167,9 +167,7 @@ protected:
     }
     template <typename T>
     T* Widget(const char* name) {
-        T* widget = page->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return test::Child<T>(page.get(), name);
     }
     std::string TreeOutline() {
         std::string out;

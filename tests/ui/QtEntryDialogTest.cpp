@@ -16,6 +16,7 @@
 
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
+#include "WidgetLookup.h"
 #include "qt/QtEntryDialog.h"
 #include "qt/QtEntryDialogs.h"
 #include "sim/SimulatedService.h"
@@ -23,18 +24,8 @@
 namespace varnolt {
 namespace {
 
-template <typename T>
-T* Child(QWidget& dialog, const char* name) {
-    auto* child = dialog.findChild<T*>(name);
-    if (child == nullptr) {
-        ADD_FAILURE() << "no widget " << name;
-    }
-    return child;
-}
-
-void Press(QWidget& dialog, QDialogButtonBox::StandardButton which) {
-    Child<QDialogButtonBox>(dialog, "buttons")->button(which)->click();
-}
+using test::Child;
+using test::Press;
 
 // How many scripted acts were set up and how many found their dialog.
 int g_actsScheduled = 0;
@@ -92,23 +83,23 @@ TEST_F(QtEntryDialogTest, NewEntryRefusesBadNamesAndKeepsWhatWasTyped) {
     QtEntryDialog dialog(QtEntryDialog::Mode::New, PhonebookEntry{}, AddToPhonebook(), m_prompts);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "New entry");
-    EXPECT_EQ(Child<QLabel>(dialog, "device")->text(), "Simulated modem");
-    EXPECT_EQ(Child<QSpinBox>(dialog, "connectSeconds")->value(), 3);
-    EXPECT_EQ(Child<QSpinBox>(dialog, "dropSeconds")->text(), "never");
-    EXPECT_FALSE(Child<QLineEdit>(dialog, "accountUser")->isEnabled());
-    EXPECT_EQ(Child<QLineEdit>(dialog, "accountPassword")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(Child<QLabel>(&dialog, "device")->text(), "Simulated modem");
+    EXPECT_EQ(Child<QSpinBox>(&dialog, "connectSeconds")->value(), 3);
+    EXPECT_EQ(Child<QSpinBox>(&dialog, "dropSeconds")->text(), "never");
+    EXPECT_FALSE(Child<QLineEdit>(&dialog, "accountUser")->isEnabled());
+    EXPECT_EQ(Child<QLineEdit>(&dialog, "accountPassword")->echoMode(), QLineEdit::Password);
 
-    auto* name = Child<QLineEdit>(dialog, "entryName");
-    Child<QLineEdit>(dialog, "phoneNumber")->setText("030 1234");
-    Child<QComboBox>(dialog, "answer")->setCurrentIndex(static_cast<int>(LineAnswer::Busy));
-    EXPECT_FALSE(Child<QSpinBox>(dialog, "connectSeconds")->isEnabled());
-    Child<QComboBox>(dialog, "answer")->setCurrentIndex(static_cast<int>(LineAnswer::Connect));
-    Child<QSpinBox>(dialog, "connectSeconds")->setValue(7);
-    Child<QSpinBox>(dialog, "dropSeconds")->setValue(60);
-    Child<QCheckBox>(dialog, "accountRequired")->setChecked(true);
-    EXPECT_TRUE(Child<QLineEdit>(dialog, "accountUser")->isEnabled());
-    Child<QLineEdit>(dialog, "accountUser")->setText("anna");
-    Child<QLineEdit>(dialog, "accountPassword")->setText("pw");
+    auto* name = Child<QLineEdit>(&dialog, "entryName");
+    Child<QLineEdit>(&dialog, "phoneNumber")->setText("030 1234");
+    Child<QComboBox>(&dialog, "answer")->setCurrentIndex(static_cast<int>(LineAnswer::Busy));
+    EXPECT_FALSE(Child<QSpinBox>(&dialog, "connectSeconds")->isEnabled());
+    Child<QComboBox>(&dialog, "answer")->setCurrentIndex(static_cast<int>(LineAnswer::Connect));
+    Child<QSpinBox>(&dialog, "connectSeconds")->setValue(7);
+    Child<QSpinBox>(&dialog, "dropSeconds")->setValue(60);
+    Child<QCheckBox>(&dialog, "accountRequired")->setChecked(true);
+    EXPECT_TRUE(Child<QLineEdit>(&dialog, "accountUser")->isEnabled());
+    Child<QLineEdit>(&dialog, "accountUser")->setText("anna");
+    Child<QLineEdit>(&dialog, "accountPassword")->setText("pw");
 
     const struct {
         QString name;
@@ -129,8 +120,8 @@ TEST_F(QtEntryDialogTest, NewEntryRefusesBadNamesAndKeepsWhatWasTyped) {
         EXPECT_EQ(shown.icon, PromptIcon::Stop);
         EXPECT_TRUE(dialog.isVisible()) << r.message;
         EXPECT_EQ(name->text(), r.name);
-        EXPECT_EQ(Child<QLineEdit>(dialog, "phoneNumber")->text(), "030 1234");
-        EXPECT_EQ(Child<QSpinBox>(dialog, "connectSeconds")->value(), 7);
+        EXPECT_EQ(Child<QLineEdit>(&dialog, "phoneNumber")->text(), "030 1234");
+        EXPECT_EQ(Child<QSpinBox>(&dialog, "connectSeconds")->value(), 7);
     }
     EXPECT_EQ(m_prompts.shown().size(), std::size(refused));
 
@@ -166,9 +157,9 @@ TEST_F(QtEntryDialogTest, EditShowsTheEntryAndRenamesIt) {
     EXPECT_EQ(dialog.windowTitle(), "Edit entry");
     EXPECT_EQ(dialog.Entry(), office);
     // The remote side's account does not matter when it never answers.
-    EXPECT_FALSE(Child<QLineEdit>(dialog, "accountUser")->isEnabled());
+    EXPECT_FALSE(Child<QLineEdit>(&dialog, "accountUser")->isEnabled());
 
-    Child<QLineEdit>(dialog, "entryName")->setText("Head office");
+    Child<QLineEdit>(&dialog, "entryName")->setText("Head office");
     Press(dialog, QDialogButtonBox::Ok);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(m_phonebook.EntryNames(10), std::vector<std::string>{"Head office"});
@@ -181,7 +172,7 @@ TEST_F(QtEntryDialogTest, TheServiceShowsItsDialogsModally) {
 
     WhenModal([](QtEntryDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), "newEntryDialog");
-        Child<QLineEdit>(dialog, "entryName")->setText("Modem pool");
+        Child<QLineEdit>(&dialog, "entryName")->setText("Modem pool");
         Press(dialog, QDialogButtonBox::Ok);
     });
     service.CreateEntryDialog();
@@ -189,8 +180,8 @@ TEST_F(QtEntryDialogTest, TheServiceShowsItsDialogsModally) {
 
     WhenModal([](QtEntryDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), "editEntryDialog");
-        EXPECT_EQ(Child<QLineEdit>(dialog, "entryName")->text(), "Modem pool");
-        Child<QLineEdit>(dialog, "entryName")->setText("Changed");
+        EXPECT_EQ(Child<QLineEdit>(&dialog, "entryName")->text(), "Modem pool");
+        Child<QLineEdit>(&dialog, "entryName")->setText("Changed");
         Press(dialog, QDialogButtonBox::Cancel);
     });
     service.EditEntryDialog("MODEM POOL");
