@@ -1,21 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <functional>
 
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
+#include "WhenModal.h"
 #include "WidgetLookup.h"
 #include "qt/QtEntryDialog.h"
 #include "qt/QtEntryDialogs.h"
@@ -27,44 +22,18 @@ namespace {
 using test::Child;
 using test::Press;
 
-// How many scripted acts were set up and how many found their dialog.
-int g_actsScheduled = 0;
-int g_actsRun = 0;
-
-// Acts on the modal entry dialog from inside its event loop, once it is up.
-// A dialog that never opens is reported (the fixture compares the counts) and
-// one left open is closed, so a broken dialog fails the test instead of hanging it.
-void WhenModal(std::function<void(QtEntryDialog&)> act) {
-    ++g_actsScheduled;
-    auto* poll = new QTimer;
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, polls, act = std::move(act)] {
-        auto* dialog = qobject_cast<QtEntryDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr && ++*polls < 1000) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        if (dialog == nullptr) {
-            return;
-        }
-        ++g_actsRun;
-        act(*dialog);
-        QPointer<QtEntryDialog> left(dialog);
-        QTimer::singleShot(5000, [left] {
-            if (left && left->isVisible()) {
-                ADD_FAILURE() << "the entry dialog was left open";
-                left->reject();
-            }
-        });
-    });
-    poll->start(5);
-}
-
 class QtEntryDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override { g_actsScheduled = g_actsRun = 0; }
-    void TearDown() override { EXPECT_EQ(g_actsRun, g_actsScheduled) << "a dialog never opened"; }
+    void TearDown() override { EXPECT_EQ(m_actsRun, m_actsScheduled) << "a dialog never opened"; }
+
+    // Acts on the modal entry dialog from inside its event loop, once it is up.
+    void WhenModal(std::function<void(QtEntryDialog&)> act) {
+        ++m_actsScheduled;
+        test::WhenModal<QtEntryDialog>(m_watches, [this, act = std::move(act)](QtEntryDialog& d) {
+            ++m_actsRun;
+            act(d);
+        });
+    }
 
     EntryDialogs::Submit AddToPhonebook() {
         return [this](const PhonebookEntry& entry) { return m_phonebook.AddEntry(entry); };
@@ -73,6 +42,9 @@ protected:
     test::TempDir m_dir;
     PhonebookDatabase m_phonebook{(m_dir.path() / "phonebook.db").string()};
     test::ScriptedPrompts m_prompts;
+    QObject m_watches;
+    int m_actsScheduled = 0;
+    int m_actsRun = 0;
 };
 
 TEST_F(QtEntryDialogTest, NewEntryRefusesBadNamesAndKeepsWhatWasTyped) {
