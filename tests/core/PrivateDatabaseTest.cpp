@@ -112,18 +112,8 @@ TEST(ConfigLocation, IsTheUsersOwnNeverASharedFolder) {
         {nullptr, "relative", fromUserDatabase},
     };
     for (const auto& c : cases) {
-        ScopedEnv keepXdg("XDG_CONFIG_HOME", "");
-        ScopedEnv keepHome("HOME", "");
-        if (c.xdg == nullptr) {
-            ::unsetenv("XDG_CONFIG_HOME");
-        } else {
-            ::setenv("XDG_CONFIG_HOME", c.xdg, 1);
-        }
-        if (c.home == nullptr) {
-            ::unsetenv("HOME");
-        } else {
-            ::setenv("HOME", c.home, 1);
-        }
+        ScopedEnv xdgVariable("XDG_CONFIG_HOME", c.xdg);
+        ScopedEnv homeVariable("HOME", c.home);
         EXPECT_EQ(ConfigFolder("Kessendral"), c.expected)
             << (c.xdg ? c.xdg : "-") << " / " << (c.home ? c.home : "-");
     }
