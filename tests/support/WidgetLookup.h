@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <QTreeWidget>
@@ -20,6 +22,12 @@ T* Child(const QObject* parent, const char* name) {
 // Clicks a standard button of a dialog's "buttons" box.
 inline void Press(const QWidget& dialog, QDialogButtonBox::StandardButton which) {
     Child<QDialogButtonBox>(&dialog, "buttons")->button(which)->click();
+}
+
+// One key press sent to a widget, as typing it does.
+inline void PressKey(QWidget* widget, Qt::Key key, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
 }
 
 // The texts of one row of a list, column by column.

@@ -162,8 +162,7 @@ protected:
     }
     void Press(QTreeWidgetItem* item, Qt::Key key) {
         tree->setCurrentItem(item);
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(tree, &event);
+        test::PressKey(tree, key);
     }
     template <typename T>
     T* Widget(const char* name) {

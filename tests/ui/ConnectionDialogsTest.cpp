@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -20,14 +18,10 @@ namespace {
 
 using test::Child;
 using test::Press;
+using test::PressKey;
 
 QLineEdit* Edit(QWidget& dialog, const char* name) {
     return Child<QLineEdit>(&dialog, name);
-}
-
-void Type(QWidget* widget, Qt::Key key, const QString& text = {}) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &press);
 }
 
 // A failed check says so once and leaves the dialog open with what was entered.
@@ -44,8 +38,8 @@ TEST(LoginSettingsDialogUi, TheDelayStepsOnlyWithTheArrowsAndAUserNameIsRequired
     EXPECT_EQ(Edit(dialog, "passwordEdit")->echoMode(), QLineEdit::Password);
     auto* redial = Child<QSpinBox>(&dialog, "redialSpin");
     redial->setFocus();
-    Type(redial, Qt::Key_7, "7");
-    Type(redial, Qt::Key_Up);
+    PressKey(redial, Qt::Key_7, "7");
+    PressKey(redial, Qt::Key_Up);
     EXPECT_EQ(redial->text(), "26");
     redial->setValue(redial->maximum());
     EXPECT_EQ(redial->text(), "3600");  // plain digits whatever the locale
