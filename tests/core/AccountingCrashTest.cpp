@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "ChildProcess.h"
 #include "FakeClock.h"
 #include "FixedLocale.h"
 #include "ForwardingSettingsStore.h"
@@ -104,9 +105,7 @@ TEST_P(KilledMidway, LeavesTheStoreAsBeforeOrAsAfter) {
 
     for (int k = 1; k <= writes + 1; ++k) {
         const std::string path = Seeded("killed-" + std::to_string(k) + ".db");
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
+        ChildProcess child([&] {
             SqliteSettingsStore store(path);
             ForwardingSettingsStore killing(store);
             auto die = [] { ::kill(::getpid(), SIGKILL); };
@@ -121,10 +120,9 @@ TEST_P(KilledMidway, LeavesTheStoreAsBeforeOrAsAfter) {
             }
             Program program(killing);
             GetParam().run(program);
-            _exit(0);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
+            return 0;
+        });
+        const int status = child.Wait();
         ASSERT_TRUE(WIFSIGNALED(status)) << "write " << k;
         EXPECT_EQ(Dump(path), k <= writes ? before : after) << "killed after write " << k;
     }

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <functional>
 #include <string>
 
+#include "ChildProcess.h"
 #include "FixedLocale.h"
 #include "RecordingSheetHost.h"
 #include "ScriptedDialer.h"
@@ -40,15 +40,12 @@ TEST_P(TwoInstances, AppendingAtOnceLoseNothing) {
             GetParam().append(store, who);
         }
     };
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    test::ChildProcess child([&] {
         appendMany("child");
-        _exit(0);
-    }
+        return 0;
+    });
     appendMany("parent");
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    const int status = child.Wait();
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 
     SqliteSettingsStore store(path);

@@ -2,13 +2,13 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
+#include "ChildProcess.h"
 #include "TempDir.h"
 #include "sim/PhonebookDatabase.h"
 
@@ -220,9 +220,7 @@ TEST_F(PhonebookDatabaseTest, AReadOnlyPhonebookIsDialedButNeverChanged) {
 
 TEST_F(PhonebookDatabaseTest, TwoInstancesSaveEntriesAtOnce) {
     PhonebookDatabase mine(DbPath());
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    test::ChildProcess child([&] {
         PhonebookDatabase other(DbPath());
         bool ok = true;
         for (int i = 0; i < 100; ++i) {
@@ -231,15 +229,14 @@ TEST_F(PhonebookDatabaseTest, TwoInstancesSaveEntriesAtOnce) {
                      PhonebookDatabase::StoreResult::Stored &&
                  ok;
         }
-        _exit(ok ? 0 : 1);
-    }
+        return ok ? 0 : 1;
+    });
     for (int i = 0; i < 100; ++i) {
         EXPECT_EQ(mine.AddEntry(Named("Parent " + std::to_string(i))), "");
         EXPECT_EQ(mine.StoreCredentials("Parent " + std::to_string(i), {"p", "p", true}),
                   PhonebookDatabase::StoreResult::Stored);
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    const int status = child.Wait();
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other instance failed";
     EXPECT_EQ(mine.EntryNames(1000).size(), 200u);
     EXPECT_EQ(mine.FindCredentials("Child 99")->userName, "c");

@@ -10,13 +10,15 @@
 #include <chrono>
 #include <csignal>
 #include <ctime>
+#include <deque>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <thread>
 
+#include "ChildProcess.h"
 #include "TempDir.h"
 #include "platform/StoreTransaction.h"
 #include "sqlite/PrivateDatabase.h"
@@ -73,28 +75,14 @@ std::vector<fs::path> MovedAside(const fs::path& folder) {
 // A store whose writer was killed: its last values are committed frames in
 // the -wal, beside a -shm, as a crash leaves them.
 void WriteAndKill(const std::string& path, const std::string& section, int count) {
-    const pid_t child = fork();
-    if (child == 0) {
+    test::ChildProcess([&] {
         SqliteSettingsStore store(path);
         for (int i = 0; i < count; ++i) {
             store.WriteString(section, std::to_string(i), std::string(100, 'v'));
         }
         ::kill(::getpid(), SIGKILL);
-        _exit(3);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-}
-
-// Runs fn in a child process and returns its exit code (fn's result).
-int InChild(const std::function<int()>& fn) {
-    const pid_t child = fork();
-    if (child == 0) {
-        _exit(fn());
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return 3;
+    }).Wait();
 }
 
 uid_t Nobody() {
@@ -124,18 +112,8 @@ TEST(ConfigLocation, IsTheUsersOwnNeverASharedFolder) {
         {nullptr, "relative", fromUserDatabase},
     };
     for (const auto& c : cases) {
-        ScopedEnv keepXdg("XDG_CONFIG_HOME", "");
-        ScopedEnv keepHome("HOME", "");
-        if (c.xdg == nullptr) {
-            ::unsetenv("XDG_CONFIG_HOME");
-        } else {
-            ::setenv("XDG_CONFIG_HOME", c.xdg, 1);
-        }
-        if (c.home == nullptr) {
-            ::unsetenv("HOME");
-        } else {
-            ::setenv("HOME", c.home, 1);
-        }
+        ScopedEnv xdgVariable("XDG_CONFIG_HOME", c.xdg);
+        ScopedEnv homeVariable("HOME", c.home);
         EXPECT_EQ(ConfigFolder("Kessendral"), c.expected)
             << (c.xdg ? c.xdg : "-") << " / " << (c.home ? c.home : "-");
     }
@@ -148,7 +126,7 @@ TEST(ConfigLocation, WithoutAHomeFolderNothingIsKeptOnDisk) {
     }
     TempDir dir;
     const std::string errFile = (dir.path() / "stderr").string();
-    const int result = InChild([&] {
+    test::ChildProcess child([&] {
         if (std::freopen(errFile.c_str(), "w", stderr) == nullptr || ::setgid(kUnknownUser) != 0 ||
             ::setuid(kUnknownUser) != 0) {
             return 2;
@@ -162,7 +140,7 @@ TEST(ConfigLocation, WithoutAHomeFolderNothingIsKeptOnDisk) {
                    ? 0
                    : 1;
     });
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(test::ExitCode(child.Wait()), 0);
     const std::string err = Bytes(errFile);
     EXPECT_EQ(Lines(err), 1) << err;
     EXPECT_NE(err.find("no home folder"), std::string::npos) << err;
@@ -410,18 +388,18 @@ TEST_F(PrivateFiles, RecoveriesInOneSecondNeverOverwriteAnEarlierCopy) {
 // ---------------------------------------------------------------- several processes
 
 // A store holding 7, whose lock another process takes with sql and holds for
-// some seconds; returns that process once it holds the lock.
-pid_t LockedElsewhere(const std::string& path, const char* sql, int seconds) {
+// some seconds; returns that process once it holds the lock, else none.
+std::unique_ptr<test::ChildProcess> LockedElsewhere(const std::string& path, const char* sql,
+                                                    int seconds) {
     {
         SqliteSettingsStore store(path);
         store.WriteInt("S", "k", 7);
     }
     int ready[2];
     if (::pipe(ready) != 0) {
-        return -1;
+        return nullptr;
     }
-    const pid_t holder = fork();
-    if (holder == 0) {
+    auto holder = std::make_unique<test::ChildProcess>([&] {
         sqlite3* db = nullptr;
         sqlite3_open(path.c_str(), &db);
         sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
@@ -429,18 +407,18 @@ pid_t LockedElsewhere(const std::string& path, const char* sql, int seconds) {
         (void)!::write(ready[1], &byte, 1);
         std::this_thread::sleep_for(std::chrono::seconds(seconds));
         sqlite3_close(db);
-        _exit(0);
-    }
+        return 0;
+    });
     char byte = 0;
     const bool holds = ::read(ready[0], &byte, 1) == 1;
     ::close(ready[0]);
     ::close(ready[1]);
-    return holds ? holder : -1;
+    return holds ? std::move(holder) : nullptr;
 }
 
 TEST_F(PrivateFiles, AStoreWhoseWriteLockIsHeldOpensAtOnceAndWaitsToWrite) {
-    const pid_t holder = LockedElsewhere(DbPath(), "BEGIN IMMEDIATE", 3);
-    ASSERT_GT(holder, 0);
+    const auto holder = LockedElsewhere(DbPath(), "BEGIN IMMEDIATE", 3);
+    ASSERT_NE(holder, nullptr);
     const auto start = std::chrono::steady_clock::now();
     std::unique_ptr<SqliteSettingsStore> store;
     const std::string err = Open(store);
@@ -449,24 +427,22 @@ TEST_F(PrivateFiles, AStoreWhoseWriteLockIsHeldOpensAtOnceAndWaitsToWrite) {
     EXPECT_TRUE(store->IsPersistent());
     EXPECT_EQ(store->ReadInt("S", "k", 0), 7);
     EXPECT_TRUE(store->WriteInt("S", "k", 8));  // waits for the lock
-    int status = 0;
-    waitpid(holder, &status, 0);
+    holder->Wait();
     EXPECT_TRUE(MovedAside(Folder()).empty());
     EXPECT_EQ(SqliteSettingsStore(DbPath()).ReadInt("S", "k", 0), 8);
 }
 
 TEST_F(PrivateFiles, AStoreLockedPastTheTimeoutIsLeftInPlaceAndBackOnceFree) {
     // An exclusive lock keeps even readers out, past the 5 s the store waits.
-    const pid_t holder =
+    const auto holder =
         LockedElsewhere(DbPath(), "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE", 6);
-    ASSERT_GT(holder, 0);
+    ASSERT_NE(holder, nullptr);
     std::unique_ptr<SqliteSettingsStore> store;
     const std::string err = Open(store);
     EXPECT_FALSE(store->IsPersistent());
     EXPECT_EQ(Lines(err), 1) << err;
     EXPECT_NE(err.find("left as it is"), std::string::npos) << err;
-    int status = 0;
-    waitpid(holder, &status, 0);
+    holder->Wait();
     EXPECT_TRUE(MovedAside(Folder()).empty());
     EXPECT_EQ(Open(store), "");
     EXPECT_TRUE(store->IsPersistent());
@@ -479,29 +455,26 @@ TEST_F(PrivateFiles, TwoFirstStartsAtOneMomentShareOneGoodDatabase) {
         const std::string path = (Folder() / ("round" + std::to_string(round) + ".db")).string();
         int go[2];
         ASSERT_EQ(::pipe(go), 0);
-        std::vector<pid_t> children;
+        std::deque<test::ChildProcess> children;
         for (int n = 0; n < 2; ++n) {
             const std::string errFile = path + ".err" + std::to_string(n);
-            const pid_t child = fork();
-            if (child == 0) {
+            children.emplace_back([&] {
                 ::close(go[1]);
                 char byte = 0;
                 (void)!::read(go[0], &byte, 1);  // returns when the parent closes its end
                 if (std::freopen(errFile.c_str(), "w", stderr) == nullptr) {
-                    _exit(2);
+                    return 2;
                 }
                 SqliteSettingsStore store(path);
                 const bool ok =
                     store.IsPersistent() && store.WriteInt("Start", std::to_string(n), n + 1);
-                _exit(ok ? 0 : 1);
-            }
-            children.push_back(child);
+                return ok ? 0 : 1;
+            });
         }
         ::close(go[0]);
         ::close(go[1]);
-        for (pid_t child : children) {
-            int status = 0;
-            waitpid(child, &status, 0);
+        for (test::ChildProcess& child : children) {
+            const int status = child.Wait();
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         }
         EXPECT_EQ(Bytes(path + ".err0") + Bytes(path + ".err1"), "");

@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "ChildProcess.h"
 #include "MemorySettingsStore.h"
 #include "TempDir.h"
 #include "platform/StoreTransaction.h"
@@ -265,19 +266,16 @@ TEST_F(SqliteStoreTest, DatabaseIsPrivateAndKeepsKindsAcrossReopen) {
 }
 
 TEST_F(SqliteStoreTest, AWriteSurvivesTheWriterBeingKilled) {
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    test::ChildProcess child([&] {
         SqliteSettingsStore store(DbPath());
         for (int i = 0; i < 50; ++i) {
             store.WriteInt("Killed", "n" + std::to_string(i), i);
         }
         store.WriteString("Killed", "last", "written");
         ::kill(::getpid(), SIGKILL);
-        _exit(3);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+        return 3;
+    });
+    const int status = child.Wait();
     ASSERT_TRUE(WIFSIGNALED(status));
 
     testing::internal::CaptureStderr();
@@ -292,23 +290,20 @@ TEST_F(SqliteStoreTest, AWriteSurvivesTheWriterBeingKilled) {
 
 TEST_F(SqliteStoreTest, TwoProcessesWriteOneStoreAtOnce) {
     SqliteSettingsStore store(DbPath());
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    test::ChildProcess child([&] {
         SqliteSettingsStore other(DbPath());
         bool ok = true;
         for (int i = 0; i < 300; ++i) {
             ok = other.WriteInt("Child", std::to_string(i), i) && ok;
             ok = other.ReadInt("Child", std::to_string(i), -1) == i && ok;
         }
-        _exit(ok ? 0 : 1);
-    }
+        return ok ? 0 : 1;
+    });
     bool ok = true;
     for (int i = 0; i < 300; ++i) {
         ok = store.WriteInt("Parent", std::to_string(i), i) && ok;
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    const int status = child.Wait();
     EXPECT_TRUE(ok);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the other process saw a failed write";
@@ -337,18 +332,15 @@ TEST_F(SqliteStoreTest, AKilledTransactionLeavesNoneOfItsWrites) {
         SqliteSettingsStore store(DbPath());
         store.WriteInt("__LOG file", "Anzahl", 1);
     }
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    test::ChildProcess child([&] {
         SqliteSettingsStore store(DbPath());
         store.BeginTransaction();
         store.WriteInt("__LOG file", "Anzahl", 2);
         store.WriteString("__LOG file", "Entry #2", "Office");
         ::kill(::getpid(), SIGKILL);
-        _exit(3);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+        return 3;
+    });
+    const int status = child.Wait();
     ASSERT_TRUE(WIFSIGNALED(status));
 
     SqliteSettingsStore store(DbPath());
@@ -366,16 +358,13 @@ TEST_F(SqliteStoreTest, TwoProcessesCountAndAppendInTransactionsWithoutLosingOne
             store.WriteString("L", "Entry #" + std::to_string(n), who);
         }
     };
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    test::ChildProcess child([&] {
         SqliteSettingsStore store(DbPath());
         appendMany(store, "child");
-        _exit(0);
-    }
+        return 0;
+    });
     appendMany(setup, "parent");
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    const int status = child.Wait();
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(setup.ReadInt("L", "Anzahl", 0), 200);
     int fromChild = 0;

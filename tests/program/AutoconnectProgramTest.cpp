@@ -1,13 +1,10 @@
 // The built program started as a user starts it, on a configuration of its own.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <optional>
-#include <thread>
 
+#include "ChildProcess.h"
 #include "TempDir.h"
 #include "app/AppIdentity.h"
 #include "sim/PhonebookDatabase.h"
@@ -22,21 +19,12 @@ using Clock = std::chrono::steady_clock;
 
 // The program's exit status, or none when it still ran after `patience` (it is killed).
 std::optional<int> RunProgram(const char* argument, Clock::duration patience) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
+    ChildProcess program([argument] {
         ::execl(VARNOLT_PROGRAM, VARNOLT_PROGRAM, argument, nullptr);
-        ::_exit(127);
-    }
-    int status = 0;
-    for (const auto deadline = Clock::now() + patience; ::waitpid(pid, &status, WNOHANG) == 0;) {
-        if (Clock::now() > deadline) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-            return std::nullopt;
-        }
-        std::this_thread::sleep_for(50ms);
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return 127;
+    });
+    const std::optional<int> status = program.WaitAtMost(patience);
+    return status ? std::optional(ExitCode(*status)) : std::nullopt;
 }
 
 // "Office", the autoconnect entry, has its password stored; its line connects

@@ -1,16 +1,13 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <thread>
-#include <utility>
 
+#include "ChildProcess.h"
 #include "TempDir.h"
 #include "app/AppIdentity.h"
 #include "app/LocalTime.h"
@@ -36,23 +33,15 @@ bool WaitFor(const std::function<bool()>& done) {
 class Child {
 public:
     Child(const char* program, const std::filesystem::path& log, const char* variable = nullptr)
-        : m_log(log), m_pid(::fork()) {
-        if (m_pid == 0) {
-            ::dup2(::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
-            if (variable != nullptr) {
-                ::putenv(const_cast<char*>(variable));
-            }
-            ::execl(program, program, nullptr);
-            ::_exit(127);
-        }
-    }
-    ~Child() { Kill(); }
-    void Kill() {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(std::exchange(m_pid, -1), nullptr, 0);
-        }
-    }
+        : m_log(log), m_process([&] {
+              ::dup2(::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), STDERR_FILENO);
+              if (variable != nullptr) {
+                  ::putenv(const_cast<char*>(variable));
+              }
+              ::execl(program, program, nullptr);
+              return 127;
+          }) {}
+    void Kill() { m_process.Kill(); }
     // Whether the program wrote `text` on stderr within a minute.
     bool Said(const std::string& text) const {
         return WaitFor([&] { return Output().find(text) != std::string::npos; });
@@ -64,7 +53,7 @@ public:
 
 private:
     std::filesystem::path m_log;
-    pid_t m_pid;
+    ChildProcess m_process;
 };
 
 // The program is killed during a call on the simulated service, once more in

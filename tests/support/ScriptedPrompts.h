@@ -52,7 +52,6 @@ public:
     const std::vector<FileRequest>& choosers() const { return m_choosers; }
     const std::vector<FileRequest>& saveChoosers() const { return m_saveChoosers; }
     int unscripted() const { return m_unscripted; }
-    bool AllAnswersUsed() const { return m_answers.empty() && m_files.empty(); }
 
 private:
     std::optional<std::string> NextFile() {

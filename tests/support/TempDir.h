@@ -28,14 +28,19 @@ private:
     std::filesystem::path m_path;
 };
 
-// Sets an environment variable for the life of the object.
+// Sets (for a null value: unsets) an environment variable for the life of the object.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const std::string& value) : m_name(name) {
+    ScopedEnv(const char* name, const char* value) : m_name(name) {
         if (const char* old = ::getenv(name))
             m_old = old;
-        ::setenv(name, value.c_str(), 1);
+        if (value != nullptr) {
+            ::setenv(name, value, 1);
+        } else {
+            ::unsetenv(name);
+        }
     }
+    ScopedEnv(const char* name, const std::string& value) : ScopedEnv(name, value.c_str()) {}
     ~ScopedEnv() {
         if (m_old) {
             ::setenv(m_name, m_old->c_str(), 1);

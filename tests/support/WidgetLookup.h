@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QStringList>
 #include <QTreeWidget>
 
@@ -13,6 +17,17 @@ T* Child(const QObject* parent, const char* name) {
     T* child = parent->findChild<T*>(name);
     EXPECT_NE(child, nullptr) << name;
     return child;
+}
+
+// Clicks a standard button of a dialog's "buttons" box.
+inline void Press(const QWidget& dialog, QDialogButtonBox::StandardButton which) {
+    Child<QDialogButtonBox>(&dialog, "buttons")->button(which)->click();
+}
+
+// One key press sent to a widget, as typing it does.
+inline void PressKey(QWidget* widget, Qt::Key key, const QString& text = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
 }
 
 // The texts of one row of a list, column by column.

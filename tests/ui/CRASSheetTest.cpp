@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -15,6 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "WidgetLookup.h"
 #include "app/CRASSheet.h"
 #include "app/CSheetPage.h"
 
@@ -183,8 +183,7 @@ TEST(CRASSheet, TabGoesFromTheTabsThroughThePageToOkAndCancel) {
     sheet.Tabs()->tabBar()->setFocus();
     QList<QWidget*> stops;
     for (int i = 0; i < 5; ++i) {
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(sheet.focusWidget(), &tab);
+        test::PressKey(sheet.focusWidget(), Qt::Key_Tab);
         stops << sheet.focusWidget();
     }
     auto* box = sheet.findChild<QDialogButtonBox*>("sheetButtons");

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>

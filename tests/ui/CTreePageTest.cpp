@@ -162,14 +162,11 @@ protected:
     }
     void Press(QTreeWidgetItem* item, Qt::Key key) {
         tree->setCurrentItem(item);
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(tree, &event);
+        test::PressKey(tree, key);
     }
     template <typename T>
     T* Widget(const char* name) {
-        T* widget = page->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return test::Child<T>(page.get(), name);
     }
     std::string TreeOutline() {
         std::string out;

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -19,18 +17,11 @@ namespace varnolt {
 namespace {
 
 using test::Child;
+using test::Press;
+using test::PressKey;
 
 QLineEdit* Edit(QWidget& dialog, const char* name) {
     return Child<QLineEdit>(&dialog, name);
-}
-
-void PressOk(QDialog& dialog) {
-    Child<QDialogButtonBox>(&dialog, "buttons")->button(QDialogButtonBox::Ok)->click();
-}
-
-void Type(QWidget* widget, Qt::Key key, const QString& text = {}) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &press);
 }
 
 // A failed check says so once and leaves the dialog open with what was entered.
@@ -47,23 +38,23 @@ TEST(LoginSettingsDialogUi, TheDelayStepsOnlyWithTheArrowsAndAUserNameIsRequired
     EXPECT_EQ(Edit(dialog, "passwordEdit")->echoMode(), QLineEdit::Password);
     auto* redial = Child<QSpinBox>(&dialog, "redialSpin");
     redial->setFocus();
-    Type(redial, Qt::Key_7, "7");
-    Type(redial, Qt::Key_Up);
+    PressKey(redial, Qt::Key_7, "7");
+    PressKey(redial, Qt::Key_Up);
     EXPECT_EQ(redial->text(), "26");
     redial->setValue(redial->maximum());
     EXPECT_EQ(redial->text(), "3600");  // plain digits whatever the locale
 
-    PressOk(dialog);
+    Press(dialog, QDialogButtonBox::Ok);
     ExpectStillOpen(dialog, prompts);
     EXPECT_EQ(Edit(dialog, "passwordEdit")->text(), "secret");
     Edit(dialog, "userEdit")->setText("joe");
-    PressOk(dialog);
+    Press(dialog, QDialogButtonBox::Ok);
     EXPECT_EQ(dialog.Settings(), (LoginSettings{"joe", "secret", 3600}));
 
     // A stored delay outside the range is shown, and stored, clamped.
     for (const auto& [stored, shown] : {std::pair{0, 1}, std::pair{9999, 3600}}) {
         CLoginSettingsDlg clamped({"jane", "", stored}, prompts);
-        PressOk(clamped);
+        Press(clamped, QDialogButtonBox::Ok);
         EXPECT_EQ(clamped.Settings().redialDelay, shown);
     }
 }
@@ -74,12 +65,12 @@ TEST(DialDialogUi, TakesAnEmptyUserButRefusesToRememberAnEmptyPassword) {
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Connect to Office");
     EXPECT_EQ(Edit(dialog, "passwordEdit")->echoMode(), QLineEdit::Password);
-    PressOk(dialog);
+    Press(dialog, QDialogButtonBox::Ok);
     ExpectStillOpen(dialog, prompts);
 
     Edit(dialog, "userEdit")->clear();
     Child<QCheckBox>(&dialog, "rememberCheck")->setChecked(false);
-    PressOk(dialog);
+    Press(dialog, QDialogButtonBox::Ok);
     EXPECT_EQ(dialog.Credentials(), (DialCredentials{"", "", false}));
 }
 
@@ -90,7 +81,7 @@ TEST(AutolaunchDialogUi, TheChooserFillsPathAndDescriptionAndBothAreRequired) {
     auto* startup = Child<QComboBox>(&dialog, "startupList");
     EXPECT_EQ(startup->count(), 6);
     EXPECT_EQ(startup->currentText(), "EXPLORE maximized");
-    PressOk(dialog);
+    Press(dialog, QDialogButtonBox::Ok);
     ExpectStillOpen(dialog, prompts);
     EXPECT_EQ(Edit(dialog, "descriptionEdit")->text(), "typed before");
 
@@ -100,18 +91,18 @@ TEST(AutolaunchDialogUi, TheChooserFillsPathAndDescriptionAndBothAreRequired) {
     ASSERT_EQ(prompts.choosers().size(), 1u);
     EXPECT_EQ(prompts.choosers()[0],
               (FileRequest{"Autolaunch program...",
-                               {{"Executables (*.EXE)", "*.EXE"}, {"All files", "*"}},
-                               "*.EXE",
-                               ""}));
+                           {{"Executables (*.EXE)", "*.EXE"}, {"All files", "*"}},
+                           "*.EXE",
+                           ""}));
     startup->setCurrentIndex(4);
-    PressOk(dialog);
+    Press(dialog, QDialogButtonBox::Ok);
     EXPECT_EQ(dialog.Application(),
               (AutolaunchApplication{"/usr/lib/thunderbird/thunderbird.sh", "thunderbird", 4}));
 
     // A stored mode outside the list selects nothing, and stays as it was.
     CAutolaunchDlg odd({"/x", "X", 6}, prompts);
     EXPECT_EQ(Child<QComboBox>(&odd, "startupList")->currentIndex(), -1);
-    PressOk(odd);
+    Press(odd, QDialogButtonBox::Ok);
     EXPECT_EQ(odd.Application().startup, 6);
 }
 

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +25,7 @@ namespace varnolt {
 namespace {
 
 using test::Child;
+using test::PressKey;
 using test::RowTexts;
 
 QTreeWidgetItem* FindItem(const QTreeWidget* tree, const QString& text) {
@@ -184,24 +184,20 @@ TEST_F(CostPageUi, AUserScaleIsEditedAddedToAndSaved) {
 
 TEST_F(CostPageUi, TimeFieldsStepWithTheArrowKeysAndWrapAround) {
     SelectScale("Userdefined scale #2");
-    auto press = [](QWidget* field, Qt::Key key) {
-        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(field, &down);
-    };
     auto* hour = Get<CTimeField>("toHourEdit");
     auto* minute = Get<CTimeField>("toMinuteEdit");
-    press(hour, Qt::Key_Up);
+    PressKey(hour, Qt::Key_Up);
     EXPECT_EQ(hour->text(), "1");  // from empty, at the first position
-    press(hour, Qt::Key_Down);
-    press(hour, Qt::Key_Down);
+    PressKey(hour, Qt::Key_Down);
+    PressKey(hour, Qt::Key_Down);
     EXPECT_EQ(hour->text(), "24");
-    press(hour, Qt::Key_Up);
+    PressKey(hour, Qt::Key_Up);
     EXPECT_EQ(hour->text(), "0");
     minute->SetText("60");
-    press(minute, Qt::Key_Up);
+    PressKey(minute, Qt::Key_Up);
     EXPECT_EQ(minute->text(), "0");
     minute->SetText("07 min");
-    press(minute, Qt::Key_Up);
+    PressKey(minute, Qt::Key_Up);
     EXPECT_EQ(minute->text(), "8");
 }
 

@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
@@ -24,9 +23,10 @@
 #include "FakeTimers.h"
 #include "FixedLocale.h"
 #include "MemorySettingsStore.h"
-#include "ScriptedDialer.h"
 #include "RecordingShell.h"
+#include "ScriptedDialer.h"
 #include "ScriptedPrompts.h"
+#include "WidgetLookup.h"
 #include "app/CRASSheet.h"
 #include "app/ProgramPages.h"
 #include "connection/CAutolaunchDlg.h"
@@ -179,8 +179,7 @@ QList<QWidget*> TabStops(QWidget& container) {
     QWidget* start = window->focusWidget();
     QList<QWidget*> stops;
     for (int i = 0; i < 500; ++i) {
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window, &tab);
+        test::PressKey(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Tab);
         QWidget* focus = window->focusWidget();
         if (focus == nullptr || focus == start || stops.contains(ControlOf(focus))) {
             break;

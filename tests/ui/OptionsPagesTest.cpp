@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,8 +58,7 @@ TEST_F(OptionsPagesUi, OptionsControlsShowTheStoreAndWriteOnlyWhenClicked) {
     auto* browse = Child<QPushButton>(m_options, "browseSoundButton");
     ASSERT_TRUE(path && browse);
     EXPECT_TRUE(path->isEnabled() && browse->isEnabled());
-    QKeyEvent typed(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
-    QApplication::sendEvent(path, &typed);
+    test::PressKey(path, Qt::Key_A, "a");
     EXPECT_EQ(path->text(), "a");
     m_prompts.ChooseFile("/home/u/ring.wav");
     browse->click();

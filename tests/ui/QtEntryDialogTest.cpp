@@ -1,21 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <functional>
 
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
+#include "WhenModal.h"
+#include "WidgetLookup.h"
 #include "qt/QtEntryDialog.h"
 #include "qt/QtEntryDialogs.h"
 #include "sim/SimulatedService.h"
@@ -23,57 +19,21 @@
 namespace varnolt {
 namespace {
 
-template <typename T>
-T* Child(QWidget& dialog, const char* name) {
-    auto* child = dialog.findChild<T*>(name);
-    if (child == nullptr) {
-        ADD_FAILURE() << "no widget " << name;
-    }
-    return child;
-}
-
-void Press(QWidget& dialog, QDialogButtonBox::StandardButton which) {
-    Child<QDialogButtonBox>(dialog, "buttons")->button(which)->click();
-}
-
-// How many scripted acts were set up and how many found their dialog.
-int g_actsScheduled = 0;
-int g_actsRun = 0;
-
-// Acts on the modal entry dialog from inside its event loop, once it is up.
-// A dialog that never opens is reported (the fixture compares the counts) and
-// one left open is closed, so a broken dialog fails the test instead of hanging it.
-void WhenModal(std::function<void(QtEntryDialog&)> act) {
-    ++g_actsScheduled;
-    auto* poll = new QTimer;
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, polls, act = std::move(act)] {
-        auto* dialog = qobject_cast<QtEntryDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr && ++*polls < 1000) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        if (dialog == nullptr) {
-            return;
-        }
-        ++g_actsRun;
-        act(*dialog);
-        QPointer<QtEntryDialog> left(dialog);
-        QTimer::singleShot(5000, [left] {
-            if (left && left->isVisible()) {
-                ADD_FAILURE() << "the entry dialog was left open";
-                left->reject();
-            }
-        });
-    });
-    poll->start(5);
-}
+using test::Child;
+using test::Press;
 
 class QtEntryDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override { g_actsScheduled = g_actsRun = 0; }
-    void TearDown() override { EXPECT_EQ(g_actsRun, g_actsScheduled) << "a dialog never opened"; }
+    void TearDown() override { EXPECT_EQ(m_actsRun, m_actsScheduled) << "a dialog never opened"; }
+
+    // Acts on the modal entry dialog from inside its event loop, once it is up.
+    void WhenModal(std::function<void(QtEntryDialog&)> act) {
+        ++m_actsScheduled;
+        test::WhenModal<QtEntryDialog>(m_watches, [this, act = std::move(act)](QtEntryDialog& d) {
+            ++m_actsRun;
+            act(d);
+        });
+    }
 
     EntryDialogs::Submit AddToPhonebook() {
         return [this](const PhonebookEntry& entry) { return m_phonebook.AddEntry(entry); };
@@ -82,6 +42,9 @@ protected:
     test::TempDir m_dir;
     PhonebookDatabase m_phonebook{(m_dir.path() / "phonebook.db").string()};
     test::ScriptedPrompts m_prompts;
+    QObject m_watches;
+    int m_actsScheduled = 0;
+    int m_actsRun = 0;
 };
 
 TEST_F(QtEntryDialogTest, NewEntryRefusesBadNamesAndKeepsWhatWasTyped) {
@@ -92,23 +55,23 @@ TEST_F(QtEntryDialogTest, NewEntryRefusesBadNamesAndKeepsWhatWasTyped) {
     QtEntryDialog dialog(QtEntryDialog::Mode::New, PhonebookEntry{}, AddToPhonebook(), m_prompts);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "New entry");
-    EXPECT_EQ(Child<QLabel>(dialog, "device")->text(), "Simulated modem");
-    EXPECT_EQ(Child<QSpinBox>(dialog, "connectSeconds")->value(), 3);
-    EXPECT_EQ(Child<QSpinBox>(dialog, "dropSeconds")->text(), "never");
-    EXPECT_FALSE(Child<QLineEdit>(dialog, "accountUser")->isEnabled());
-    EXPECT_EQ(Child<QLineEdit>(dialog, "accountPassword")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(Child<QLabel>(&dialog, "device")->text(), "Simulated modem");
+    EXPECT_EQ(Child<QSpinBox>(&dialog, "connectSeconds")->value(), 3);
+    EXPECT_EQ(Child<QSpinBox>(&dialog, "dropSeconds")->text(), "never");
+    EXPECT_FALSE(Child<QLineEdit>(&dialog, "accountUser")->isEnabled());
+    EXPECT_EQ(Child<QLineEdit>(&dialog, "accountPassword")->echoMode(), QLineEdit::Password);
 
-    auto* name = Child<QLineEdit>(dialog, "entryName");
-    Child<QLineEdit>(dialog, "phoneNumber")->setText("030 1234");
-    Child<QComboBox>(dialog, "answer")->setCurrentIndex(static_cast<int>(LineAnswer::Busy));
-    EXPECT_FALSE(Child<QSpinBox>(dialog, "connectSeconds")->isEnabled());
-    Child<QComboBox>(dialog, "answer")->setCurrentIndex(static_cast<int>(LineAnswer::Connect));
-    Child<QSpinBox>(dialog, "connectSeconds")->setValue(7);
-    Child<QSpinBox>(dialog, "dropSeconds")->setValue(60);
-    Child<QCheckBox>(dialog, "accountRequired")->setChecked(true);
-    EXPECT_TRUE(Child<QLineEdit>(dialog, "accountUser")->isEnabled());
-    Child<QLineEdit>(dialog, "accountUser")->setText("anna");
-    Child<QLineEdit>(dialog, "accountPassword")->setText("pw");
+    auto* name = Child<QLineEdit>(&dialog, "entryName");
+    Child<QLineEdit>(&dialog, "phoneNumber")->setText("030 1234");
+    Child<QComboBox>(&dialog, "answer")->setCurrentIndex(static_cast<int>(LineAnswer::Busy));
+    EXPECT_FALSE(Child<QSpinBox>(&dialog, "connectSeconds")->isEnabled());
+    Child<QComboBox>(&dialog, "answer")->setCurrentIndex(static_cast<int>(LineAnswer::Connect));
+    Child<QSpinBox>(&dialog, "connectSeconds")->setValue(7);
+    Child<QSpinBox>(&dialog, "dropSeconds")->setValue(60);
+    Child<QCheckBox>(&dialog, "accountRequired")->setChecked(true);
+    EXPECT_TRUE(Child<QLineEdit>(&dialog, "accountUser")->isEnabled());
+    Child<QLineEdit>(&dialog, "accountUser")->setText("anna");
+    Child<QLineEdit>(&dialog, "accountPassword")->setText("pw");
 
     const struct {
         QString name;
@@ -129,8 +92,8 @@ TEST_F(QtEntryDialogTest, NewEntryRefusesBadNamesAndKeepsWhatWasTyped) {
         EXPECT_EQ(shown.icon, PromptIcon::Stop);
         EXPECT_TRUE(dialog.isVisible()) << r.message;
         EXPECT_EQ(name->text(), r.name);
-        EXPECT_EQ(Child<QLineEdit>(dialog, "phoneNumber")->text(), "030 1234");
-        EXPECT_EQ(Child<QSpinBox>(dialog, "connectSeconds")->value(), 7);
+        EXPECT_EQ(Child<QLineEdit>(&dialog, "phoneNumber")->text(), "030 1234");
+        EXPECT_EQ(Child<QSpinBox>(&dialog, "connectSeconds")->value(), 7);
     }
     EXPECT_EQ(m_prompts.shown().size(), std::size(refused));
 
@@ -166,9 +129,9 @@ TEST_F(QtEntryDialogTest, EditShowsTheEntryAndRenamesIt) {
     EXPECT_EQ(dialog.windowTitle(), "Edit entry");
     EXPECT_EQ(dialog.Entry(), office);
     // The remote side's account does not matter when it never answers.
-    EXPECT_FALSE(Child<QLineEdit>(dialog, "accountUser")->isEnabled());
+    EXPECT_FALSE(Child<QLineEdit>(&dialog, "accountUser")->isEnabled());
 
-    Child<QLineEdit>(dialog, "entryName")->setText("Head office");
+    Child<QLineEdit>(&dialog, "entryName")->setText("Head office");
     Press(dialog, QDialogButtonBox::Ok);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(m_phonebook.EntryNames(10), std::vector<std::string>{"Head office"});
@@ -181,7 +144,7 @@ TEST_F(QtEntryDialogTest, TheServiceShowsItsDialogsModally) {
 
     WhenModal([](QtEntryDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), "newEntryDialog");
-        Child<QLineEdit>(dialog, "entryName")->setText("Modem pool");
+        Child<QLineEdit>(&dialog, "entryName")->setText("Modem pool");
         Press(dialog, QDialogButtonBox::Ok);
     });
     service.CreateEntryDialog();
@@ -189,8 +152,8 @@ TEST_F(QtEntryDialogTest, TheServiceShowsItsDialogsModally) {
 
     WhenModal([](QtEntryDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), "editEntryDialog");
-        EXPECT_EQ(Child<QLineEdit>(dialog, "entryName")->text(), "Modem pool");
-        Child<QLineEdit>(dialog, "entryName")->setText("Changed");
+        EXPECT_EQ(Child<QLineEdit>(&dialog, "entryName")->text(), "Modem pool");
+        Child<QLineEdit>(&dialog, "entryName")->setText("Changed");
         Press(dialog, QDialogButtonBox::Cancel);
     });
     service.EditEntryDialog("MODEM POOL");
