@@ -77,6 +77,13 @@ std::string ExactText(const QTreeWidgetItem* item) {
     return item->data(0, kExactTextRole).toByteArray().toStdString();
 }
 
+// Sets the text of a child by position; a missing parent or child is skipped.
+void SetChildText(QTreeWidgetItem* parent, int position, const std::string& text) {
+    if (QTreeWidgetItem* child = parent != nullptr ? parent->child(position) : nullptr) {
+        SetItemText(child, text);
+    }
+}
+
 }  // namespace
 
 CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& locale,
@@ -237,6 +244,11 @@ void CTreePage::SetMenuPresenter(MenuPresenter presenter) {
 
 QTreeWidgetItem* CTreePage::MakeItem(const TreeNode& node) const {
     auto* item = new QTreeWidgetItem;
+    FillItem(item, node);
+    return item;
+}
+
+void CTreePage::FillItem(QTreeWidgetItem* item, const TreeNode& node) const {
     SetItemText(item, node.text);
     item->setIcon(0, m_images[static_cast<int>(node.image)]);
     if (!node.children.empty()) {
@@ -247,7 +259,6 @@ QTreeWidgetItem* CTreePage::MakeItem(const TreeNode& node) const {
         }
         item->addChildren(children);
     }
-    return item;
 }
 
 void CTreePage::ShowTree(const TreeNode& root) {
@@ -274,10 +285,7 @@ void CTreePage::EnableDialButton(bool enable) {
 
 void CTreePage::SetSelectedSiblingText(int position, const std::string& text) {
     QTreeWidgetItem* selected = SelectedItem();
-    QTreeWidgetItem* parent = selected != nullptr ? selected->parent() : nullptr;
-    if (parent != nullptr && position >= 0 && position < parent->childCount()) {
-        SetItemText(parent->child(position), text);
-    }
+    SetChildText(selected != nullptr ? selected->parent() : nullptr, position, text);
 }
 
 namespace {
@@ -329,10 +337,7 @@ bool CTreePage::SetEntryTotals(const std::string& entryName, const std::string& 
 void CTreePage::SetEntryLoginText(const std::string& entryName, int position,
                                   const std::string& text) {
     QTreeWidgetItem* entry = EntryItem(entryName);
-    QTreeWidgetItem* login = entry != nullptr ? entry->child(0) : nullptr;
-    if (login != nullptr && position >= 0 && position < login->childCount()) {
-        SetItemText(login->child(position), text);
-    }
+    SetChildText(entry != nullptr ? entry->child(0) : nullptr, position, text);
 }
 
 void CTreePage::ShowStatus(const std::string& text) {
@@ -367,10 +372,7 @@ void CTreePage::EnableCancel(bool enable) {
 }
 
 void CTreePage::SetSelectedChildText(int position, const std::string& text) {
-    QTreeWidgetItem* selected = SelectedItem();
-    if (selected != nullptr && position >= 0 && position < selected->childCount()) {
-        SetItemText(selected->child(position), text);
-    }
+    SetChildText(SelectedItem(), position, text);
 }
 
 void CTreePage::AddSelectedChild(const TreeNode& child) {
@@ -391,11 +393,7 @@ void CTreePage::ReplaceSelected(const TreeNode& node) {
         return;
     }
     qDeleteAll(selected->takeChildren());
-    SetItemText(selected, node.text);
-    selected->setIcon(0, m_images[static_cast<int>(node.image)]);
-    for (const TreeNode& child : node.children) {
-        selected->addChild(MakeItem(child));
-    }
+    FillItem(selected, node);
 }
 
 void CTreePage::DeleteSelectedSibling(int position) {

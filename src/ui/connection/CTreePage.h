@@ -120,6 +120,8 @@ private:
     void EnableCancel(bool enable) override;
 
     QTreeWidgetItem* MakeItem(const TreeNode& node) const;
+    // Gives an item the node's text, picture and children.
+    void FillItem(QTreeWidgetItem* item, const TreeNode& node) const;
     // The entry item of that exact name under "Phonebook"; nullptr for none.
     QTreeWidgetItem* EntryItem(const std::string& entryName) const;
     QTreeWidgetItem* SelectedItem() const;
