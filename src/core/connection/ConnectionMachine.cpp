@@ -249,8 +249,8 @@ void ConnectionMachine::WatchDial() {
             return;
         }
         // A hand-edited delay outside the field's range counts as its bound.
-        m_redialDelay = std::clamp(m_store.ReadInt(m_entry, "Redial after", 10), kMinRedialDelay,
-                                   kMaxRedialDelay);
+        m_redialDelay = std::clamp(m_store.ReadInt(m_entry, kRedialAfterKey, kDefaultRedialDelay),
+                                   kMinRedialDelay, kMaxRedialDelay);
         m_view.SetProgressRange(m_redialDelay);
         m_timers.Start(kRedialTimer, kRedialMs);
         return;

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "app/StoredList.h"
+#include "connection/LoginSettingsForm.h"
 #include "connection/PhonebookTexts.h"
 #include "meter/TotalCosts.h"
 #include "platform/Locale.h"
@@ -44,7 +45,7 @@ std::array<std::string, 3> LoginItemTexts(RemoteAccess& dialer, const SettingsSt
     dialer.GetEntryDialParams(entryName, params, passwordStored);
     return {UserItemText(params.userName),
             PasswordItemText(passwordStored && !params.password.empty()),
-            RedialItemText(store.ReadInt(entryName, "Redial after", 10))};
+            RedialItemText(store.ReadInt(entryName, kRedialAfterKey, kDefaultRedialDelay))};
 }
 
 TreeNode ProviderNode(const SettingsStore& store, const std::string& description) {
