@@ -63,6 +63,10 @@ const char* IconFile(ImageRole role) {
 
 constexpr int kProgressMaximum = 10;
 
+// The root's children in the order the tree shows them.
+constexpr RootChild kRootChildren[] = {RootChild::OverallIndicator, RootChild::Phonebook,
+                                       RootChild::Provider};
+
 // An item's text as the exact bytes it was built from. The shown text replaces
 // bytes that are not UTF-8 (a hand-edited entry name), so every command reads
 // these instead: its section in the store is named by the exact bytes.
@@ -469,18 +473,9 @@ TreeItemContext CTreePage::ContextOf(const QTreeWidgetItem* item) const {
     }
     context.parent = ExactText(parent);
     if (parent == m_tree->topLevelItem(0)) {
-        switch (parent->indexOfChild(const_cast<QTreeWidgetItem*>(item))) {
-            case 0:
-                context.rootChild = RootChild::OverallIndicator;
-                break;
-            case 1:
-                context.rootChild = RootChild::Phonebook;
-                break;
-            case 2:
-                context.rootChild = RootChild::Provider;
-                break;
-            default:
-                break;
+        const int position = parent->indexOfChild(const_cast<QTreeWidgetItem*>(item));
+        if (position >= 0 && position < std::ssize(kRootChildren)) {
+            context.rootChild = kRootChildren[position];
         }
     }
     if (const QTreeWidgetItem* grandparent = parent->parent()) {
