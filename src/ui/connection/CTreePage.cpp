@@ -98,17 +98,16 @@ CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& l
       m_locale(locale),
       m_host(host),
       m_prompts(prompts),
-      m_logic(std::make_unique<PhonebookTreeLogic>(store, dialer, locale, host,
-                                                   static_cast<PhonebookTreeView&>(*this))),
+      m_logic(store, dialer, locale, host, static_cast<PhonebookTreeView&>(*this)),
       m_loginSettings(store, dialer, *this, *this),
       m_autolaunch(store, prompts, *this, *this),
       m_providers(store, prompts, *this, *this, host),
-      m_autoconnect(store, dialer, prompts, *this, *m_logic),
+      m_autoconnect(store, dialer, prompts, *this, m_logic),
       m_presentMenu([](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }) {
     setObjectName("CTreePage");
-    m_loginSettings.InstallInto(*m_logic);
-    m_autolaunch.InstallInto(*m_logic);
-    m_providers.InstallInto(*m_logic);
+    m_loginSettings.InstallInto(m_logic);
+    m_autolaunch.InstallInto(m_logic);
+    m_providers.InstallInto(m_logic);
 }
 
 CTreePage::~CTreePage() = default;
@@ -119,7 +118,7 @@ void CTreePage::InstallDialing(const Clock& clock, Timers& timers, Sound& sound,
         ConnectionMachine::Services{m_store, m_dialer, clock, timers, m_locale, sound, shell,
                                     m_prompts, callLock},
         ConnectionMachine::Views{*this, *this, *this, m_host, sheet});
-    m_connection->InstallInto(*m_logic);
+    m_connection->InstallInto(m_logic);
 }
 
 bool CTreePage::IsConnected() const {
@@ -200,21 +199,21 @@ void CTreePage::OnInitPage() {
 
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CTreePage::OnSelectionChanged);
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item, int) { m_logic->OnDoubleClick(ContextOf(item)); });
+            [this](QTreeWidgetItem* item, int) { m_logic.OnDoubleClick(ContextOf(item)); });
     connect(m_dial, &QPushButton::clicked, this, [this] {
         if (auto selected = SelectedContext()) {
-            m_logic->PressDial(*selected);
+            m_logic.PressDial(*selected);
         }
     });
     connect(m_cancel, &QPushButton::clicked, this, [this] {
-        m_logic->RunCommand(kCmdCancel, SelectedContext().value_or(TreeItemContext{}));
+        m_logic.RunCommand(kCmdCancel, SelectedContext().value_or(TreeItemContext{}));
     });
 
     m_status->setText(ConnectionMachine::kIdleText);
     for (int role = 0; role < kImageRoleCount; ++role) {
         m_images[role] = RoleIcon(static_cast<ImageRole>(role));
     }
-    m_logic->Rebuild();
+    m_logic.Rebuild();
     m_progress->setRange(0, kProgressMaximum);
     m_progress->setValue(0);
     m_cancel->setEnabled(false);
@@ -234,12 +233,12 @@ void CTreePage::showEvent(QShowEvent* event) {
 void CTreePage::OnReloadPhonebook() {
     // Before set-up there is no tree yet; set-up builds it from the store.
     if (IsInitialised()) {
-        m_logic->Rebuild();
+        m_logic.Rebuild();
     }
 }
 
 void CTreePage::InstallCommandHandler(int command, PhonebookTreeLogic::Handler handler) {
-    m_logic->InstallHandler(command, std::move(handler));
+    m_logic.InstallHandler(command, std::move(handler));
 }
 
 void CTreePage::SetMenuPresenter(MenuPresenter presenter) {
@@ -366,7 +365,7 @@ void CTreePage::EnableDialing(bool enable) {
     if (m_tree != nullptr) {
         m_tree->setEnabled(enable);
     }
-    m_logic->SetDialAllowed(enable);
+    m_logic.SetDialAllowed(enable);
 }
 
 void CTreePage::EnableCancel(bool enable) {
@@ -496,7 +495,7 @@ std::optional<TreeItemContext> CTreePage::SelectedContext() const {
 }
 
 void CTreePage::OnSelectionChanged() {
-    m_logic->OnSelectionChanged(SelectedContext());
+    m_logic.OnSelectionChanged(SelectedContext());
 }
 
 void CTreePage::OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos) {
@@ -508,7 +507,7 @@ void CTreePage::OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos
     if (!selected) {
         return;
     }
-    const PopupMenu items = m_logic->ContextMenu(*selected);
+    const PopupMenu items = m_logic.ContextMenu(*selected);
     if (items.empty()) {
         return;
     }
@@ -527,7 +526,7 @@ void CTreePage::OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos
     }
     QAction* chosen = m_presentMenu ? m_presentMenu(menu, globalPos) : nullptr;
     if (chosen != nullptr && chosen->isEnabled()) {
-        m_logic->RunCommand(chosen->data().toInt(), *selected);
+        m_logic.RunCommand(chosen->data().toInt(), *selected);
     }
 }
 
@@ -548,9 +547,9 @@ bool CTreePage::eventFilter(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Insert) {
             if (auto selected = SelectedContext()) {
                 if (key->key() == Qt::Key_Delete) {
-                    m_logic->OnDeleteKey(*selected);
+                    m_logic.OnDeleteKey(*selected);
                 } else {
-                    m_logic->OnInsertKey(*selected);
+                    m_logic.OnInsertKey(*selected);
                 }
             }
             return true;

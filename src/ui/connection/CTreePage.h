@@ -139,7 +139,7 @@ private:
     const Locale& m_locale;
     SheetHost& m_host;
     Prompts& m_prompts;
-    std::unique_ptr<PhonebookTreeLogic> m_logic;
+    PhonebookTreeLogic m_logic;
     LoginSettingsCommand m_loginSettings;
     AutolaunchCommands m_autolaunch;
     ProviderCommands m_providers;
