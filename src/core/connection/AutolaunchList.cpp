@@ -15,11 +15,20 @@ StoredList Slots(const std::string& entry) {
 }
 }  // namespace
 
+int AutolaunchLength(const SettingsStore& store, const std::string& entryName) {
+    return Slots(entryName).Length(store, store.ReadInt(entryName, kCountKey, 0));
+}
+
+std::string AutolaunchDescription(const SettingsStore& store, const std::string& entryName,
+                                  int number) {
+    return store.ReadString(AutolaunchSection(entryName, number), "Description", kNone);
+}
+
 AutolaunchList::AutolaunchList(SettingsStore& store, std::string entryName)
     : m_store(store), m_entry(std::move(entryName)) {}
 
 int AutolaunchList::Length() const {
-    return Slots(m_entry).Length(m_store, m_store.ReadInt(m_entry, kCountKey, 0));
+    return AutolaunchLength(m_store, m_entry);
 }
 
 AutolaunchApplication AutolaunchList::Read(int number) const {
@@ -31,8 +40,7 @@ AutolaunchApplication AutolaunchList::Read(int number) const {
 
 int AutolaunchList::Find(const std::string& description) const {
     for (int number = Length(); number >= 1; --number) {
-        if (m_store.ReadString(AutolaunchSection(m_entry, number), "Description", kNone) ==
-            description) {
+        if (AutolaunchDescription(m_store, m_entry, number) == description) {
             return number;
         }
     }

@@ -8,6 +8,12 @@ namespace varnolt {
 
 class SettingsStore;
 
+// How many applications an entry has, by the rule below, and the description
+// of application `number`; for readers that only hold a read-only store.
+int AutolaunchLength(const SettingsStore& store, const std::string& entryName);
+std::string AutolaunchDescription(const SettingsStore& store, const std::string& entryName,
+                                  int number);
+
 // The autolaunch applications of one entry as the store keeps them: a count
 // under the entry and one section per application. Its length is the one the
 // tree shows (the store's rule for every numbered list), so a hand-edited count

@@ -105,7 +105,6 @@ void ConnectionMachine::Dial(const std::string& entryName) {
 
 void ConnectionMachine::StartDial(const std::string& entryName) {
     AllowCancel(true);
-    m_handle = 0;
     RasDialParams params;
     bool passwordStored = false;
     m_dialer.GetEntryDialParams(entryName, params, passwordStored);
@@ -188,7 +187,6 @@ void ConnectionMachine::DialProvider(const std::string& description) {
     }
     m_members = std::move(members);
     m_member = 0;
-    m_handle = 0;
     m_view.EnableDialing(false);
     AllowCancel(true);
     DialMember();
@@ -249,8 +247,8 @@ void ConnectionMachine::WatchDial() {
             return;
         }
         // A hand-edited delay outside the field's range counts as its bound.
-        m_redialDelay = std::clamp(m_store.ReadInt(m_entry, "Redial after", 10), kMinRedialDelay,
-                                   kMaxRedialDelay);
+        m_redialDelay = std::clamp(m_store.ReadInt(m_entry, kRedialAfterKey, kDefaultRedialDelay),
+                                   kMinRedialDelay, kMaxRedialDelay);
         m_view.SetProgressRange(m_redialDelay);
         m_timers.Start(kRedialTimer, kRedialMs);
         return;

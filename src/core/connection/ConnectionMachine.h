@@ -104,7 +104,6 @@ public:
 
     State CurrentState() const { return m_state; }
     bool IsConnected() const { return m_state == State::Connected; }
-    const std::string& EntryName() const { return m_entry; }
     FeeMeter& Meter() { return m_meter; }
 
 private:

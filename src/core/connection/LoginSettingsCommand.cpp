@@ -1,6 +1,7 @@
 #include "LoginSettingsCommand.h"
 
 #include "connection/ConnectionDialogs.h"
+#include "connection/LoginSettingsForm.h"
 #include "connection/PhonebookTreeBuilder.h"
 #include "connection/PhonebookTreeLogic.h"
 #include "connection/PhonebookTreeView.h"
@@ -27,13 +28,14 @@ void LoginSettingsCommand::Run(const TreeItemContext& selected) {
     RasDialParams params;
     bool passwordStored = false;
     m_dialer.GetEntryDialParams(entry, params, passwordStored);
-    const std::optional<LoginSettings> edited = m_dialogs.EditLoginSettings(
-        {params.userName, params.password, m_store.ReadInt(entry, "Redial after", 10)});
+    const std::optional<LoginSettings> edited =
+        m_dialogs.EditLoginSettings({params.userName, params.password,
+                                     m_store.ReadInt(entry, kRedialAfterKey, kDefaultRedialDelay)});
     if (!edited) {
         return;
     }
 
-    m_store.WriteInt(entry, "Redial after", edited->redialDelay);
+    m_store.WriteInt(entry, kRedialAfterKey, edited->redialDelay);
     // After this dialog a password is always stored, possibly an empty one.
     m_dialer.SetEntryDialParams(entry, {edited->userName, edited->password}, false);
 

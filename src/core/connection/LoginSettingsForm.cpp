@@ -14,7 +14,7 @@ bool AcceptLoginSettings(const LoginSettings& settings, Prompts& prompts) {
 }
 
 int ReadRedialDelay(std::string_view fieldText) {
-    int delay = 10;
+    int delay = kDefaultRedialDelay;
     ScanLeadingInt(fieldText, delay);
     return delay;
 }

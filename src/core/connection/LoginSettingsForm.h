@@ -7,11 +7,15 @@
 
 namespace varnolt {
 
+// An entry's redial delay in seconds, as its section keeps it.
+inline constexpr const char* kRedialAfterKey = "Redial after";
+inline constexpr int kDefaultRedialDelay = 10;
+
 // An entry's login settings as the "Edit login settings" dialog shows them.
 struct LoginSettings {
     std::string userName;
     std::string password;
-    int redialDelay = 10;  // seconds
+    int redialDelay = kDefaultRedialDelay;  // seconds
 
     bool operator==(const LoginSettings&) const = default;
 };

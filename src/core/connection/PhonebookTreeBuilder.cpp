@@ -1,8 +1,7 @@
 #include "PhonebookTreeBuilder.h"
 
-#include <functional>
-
-#include "app/StoredList.h"
+#include "connection/AutolaunchList.h"
+#include "connection/LoginSettingsForm.h"
 #include "connection/PhonebookTexts.h"
 #include "meter/TotalCosts.h"
 #include "platform/Locale.h"
@@ -16,18 +15,6 @@ namespace varnolt {
 namespace {
 
 const std::string kAllEntries(kAllEntriesSection);
-
-// Texts 1..length of a stored list, missing items shown as def.
-std::vector<std::string> ReadTextList(const SettingsStore& store, const StoredList& list, int count,
-                                      const std::function<std::string(int number)>& readItem) {
-    const int length = list.Length(store, count);
-    std::vector<std::string> texts;
-    texts.reserve(static_cast<std::size_t>(length));
-    for (int number = 1; number <= length; ++number) {
-        texts.push_back(readItem(number));
-    }
-    return texts;
-}
 
 }  // namespace
 
@@ -44,7 +31,7 @@ std::array<std::string, 3> LoginItemTexts(RemoteAccess& dialer, const SettingsSt
     dialer.GetEntryDialParams(entryName, params, passwordStored);
     return {UserItemText(params.userName),
             PasswordItemText(passwordStored && !params.password.empty()),
-            RedialItemText(store.ReadInt(entryName, "Redial after", 10))};
+            RedialItemText(store.ReadInt(entryName, kRedialAfterKey, kDefaultRedialDelay))};
 }
 
 TreeNode ProviderNode(const SettingsStore& store, const std::string& description) {
@@ -90,13 +77,9 @@ void PhonebookTreeBuilder::AddEntry(TreeNode& phonebook, const std::string& name
     login.Add(std::move(loginTexts[2]), ImageRole::Redial);
 
     TreeNode& autolaunch = entry.Add(std::string(kAutolaunchText), ImageRole::Autolaunch);
-    const std::vector<std::string> applications = ReadTextList(
-        m_store, StoredList::AsSections(AutolaunchSectionPrefix(name)),
-        m_store.ReadInt(name, "Autolaunch", 0), [&](int number) {
-            return m_store.ReadString(AutolaunchSection(name, number), "Description", "<none>");
-        });
-    for (const std::string& description : applications) {
-        autolaunch.Add(description, ImageRole::Application);
+    const int applications = AutolaunchLength(m_store, name);
+    for (int number = 1; number <= applications; ++number) {
+        autolaunch.Add(AutolaunchDescription(m_store, name, number), ImageRole::Application);
     }
 
     TreeNode& fees = entry.Add(std::string(kCallFeeIndicatorText), ImageRole::CallFeeIndicator);

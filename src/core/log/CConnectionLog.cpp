@@ -5,6 +5,7 @@
 #include "app/NumberText.h"
 #include "app/SheetMessages.h"
 #include "app/StoredList.h"
+#include "connection/PhonebookTexts.h"
 #include "meter/TotalCosts.h"
 #include "platform/Locale.h"
 #include "platform/Prompts.h"
@@ -16,7 +17,7 @@ namespace {
 
 constexpr const char* kSection = "__LOG file";
 constexpr const char* kCount = "Anzahl";
-constexpr const char* kAllEntries = "All entries";
+const std::string kAllEntries(kAllEntriesSection);
 
 // The six values of a record: key prefix (the record number follows) and field.
 struct Field {

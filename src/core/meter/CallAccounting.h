@@ -45,11 +45,11 @@ public:
     bool AccountCall(const EndedCall& call, const std::function<void()>& sameTransaction = {},
                      const std::optional<LocalDateTime>& end = std::nullopt);
 
+private:
     // Rewrites the overall and the entry's totals items from the store; an
     // entry not in the tree is skipped. Only item texts change.
     void RefreshTotalsDisplay(const std::string& entryName);
 
-private:
     SettingsStore& m_store;
     const Clock& m_clock;
     const Locale& m_locale;

@@ -4,12 +4,13 @@
 #include <climits>
 
 #include "app/NumberText.h"
+#include "connection/PhonebookTexts.h"
 #include "platform/SettingsStore.h"
 
 namespace varnolt {
 namespace {
 
-constexpr const char* kSection = "All entries";
+const std::string kSection(kAllEntriesSection);
 constexpr const char* kKey = "Style";
 
 std::string TimeText(std::int64_t elapsedSeconds) {

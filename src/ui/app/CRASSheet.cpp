@@ -117,9 +117,7 @@ CRASSheet::CRASSheet(bool trayAvailable, QWidget* parent) : QDialog(parent) {
         connect(this, &QWidget::windowTitleChanged, m_tray, &QSystemTrayIcon::setToolTip);
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](auto reason) {
             if (reason == QSystemTrayIcon::Trigger && !PhonebookConnected()) {
-                showNormal();
-                raise();
-                activateWindow();
+                RestoreSheet();
             }
         });
         m_tray->show();

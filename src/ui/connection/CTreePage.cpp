@@ -63,6 +63,10 @@ const char* IconFile(ImageRole role) {
 
 constexpr int kProgressMaximum = 10;
 
+// The root's children in the order the tree shows them.
+constexpr RootChild kRootChildren[] = {RootChild::OverallIndicator, RootChild::Phonebook,
+                                       RootChild::Provider};
+
 // An item's text as the exact bytes it was built from. The shown text replaces
 // bytes that are not UTF-8 (a hand-edited entry name), so every command reads
 // these instead: its section in the store is named by the exact bytes.
@@ -77,6 +81,13 @@ std::string ExactText(const QTreeWidgetItem* item) {
     return item->data(0, kExactTextRole).toByteArray().toStdString();
 }
 
+// Sets the text of a child by position; a missing parent or child is skipped.
+void SetChildText(QTreeWidgetItem* parent, int position, const std::string& text) {
+    if (QTreeWidgetItem* child = parent != nullptr ? parent->child(position) : nullptr) {
+        SetItemText(child, text);
+    }
+}
+
 }  // namespace
 
 CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& locale,
@@ -87,17 +98,16 @@ CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& l
       m_locale(locale),
       m_host(host),
       m_prompts(prompts),
-      m_logic(std::make_unique<PhonebookTreeLogic>(store, dialer, locale, host,
-                                                   static_cast<PhonebookTreeView&>(*this))),
+      m_logic(store, dialer, locale, host, static_cast<PhonebookTreeView&>(*this)),
       m_loginSettings(store, dialer, *this, *this),
       m_autolaunch(store, prompts, *this, *this),
       m_providers(store, prompts, *this, *this, host),
-      m_autoconnect(store, dialer, prompts, *this, *m_logic),
+      m_autoconnect(store, dialer, prompts, *this, m_logic),
       m_presentMenu([](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }) {
     setObjectName("CTreePage");
-    m_loginSettings.InstallInto(*m_logic);
-    m_autolaunch.InstallInto(*m_logic);
-    m_providers.InstallInto(*m_logic);
+    m_loginSettings.InstallInto(m_logic);
+    m_autolaunch.InstallInto(m_logic);
+    m_providers.InstallInto(m_logic);
 }
 
 CTreePage::~CTreePage() = default;
@@ -108,7 +118,7 @@ void CTreePage::InstallDialing(const Clock& clock, Timers& timers, Sound& sound,
         ConnectionMachine::Services{m_store, m_dialer, clock, timers, m_locale, sound, shell,
                                     m_prompts, callLock},
         ConnectionMachine::Views{*this, *this, *this, m_host, sheet});
-    m_connection->InstallInto(*m_logic);
+    m_connection->InstallInto(m_logic);
 }
 
 bool CTreePage::IsConnected() const {
@@ -189,21 +199,21 @@ void CTreePage::OnInitPage() {
 
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CTreePage::OnSelectionChanged);
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item, int) { m_logic->OnDoubleClick(ContextOf(item)); });
+            [this](QTreeWidgetItem* item, int) { m_logic.OnDoubleClick(ContextOf(item)); });
     connect(m_dial, &QPushButton::clicked, this, [this] {
         if (auto selected = SelectedContext()) {
-            m_logic->PressDial(*selected);
+            m_logic.PressDial(*selected);
         }
     });
     connect(m_cancel, &QPushButton::clicked, this, [this] {
-        m_logic->RunCommand(kCmdCancel, SelectedContext().value_or(TreeItemContext{}));
+        m_logic.RunCommand(kCmdCancel, SelectedContext().value_or(TreeItemContext{}));
     });
 
     m_status->setText(ConnectionMachine::kIdleText);
     for (int role = 0; role < kImageRoleCount; ++role) {
         m_images[role] = RoleIcon(static_cast<ImageRole>(role));
     }
-    m_logic->Rebuild();
+    m_logic.Rebuild();
     m_progress->setRange(0, kProgressMaximum);
     m_progress->setValue(0);
     m_cancel->setEnabled(false);
@@ -223,12 +233,12 @@ void CTreePage::showEvent(QShowEvent* event) {
 void CTreePage::OnReloadPhonebook() {
     // Before set-up there is no tree yet; set-up builds it from the store.
     if (IsInitialised()) {
-        m_logic->Rebuild();
+        m_logic.Rebuild();
     }
 }
 
 void CTreePage::InstallCommandHandler(int command, PhonebookTreeLogic::Handler handler) {
-    m_logic->InstallHandler(command, std::move(handler));
+    m_logic.InstallHandler(command, std::move(handler));
 }
 
 void CTreePage::SetMenuPresenter(MenuPresenter presenter) {
@@ -237,6 +247,11 @@ void CTreePage::SetMenuPresenter(MenuPresenter presenter) {
 
 QTreeWidgetItem* CTreePage::MakeItem(const TreeNode& node) const {
     auto* item = new QTreeWidgetItem;
+    FillItem(item, node);
+    return item;
+}
+
+void CTreePage::FillItem(QTreeWidgetItem* item, const TreeNode& node) const {
     SetItemText(item, node.text);
     item->setIcon(0, m_images[static_cast<int>(node.image)]);
     if (!node.children.empty()) {
@@ -247,7 +262,6 @@ QTreeWidgetItem* CTreePage::MakeItem(const TreeNode& node) const {
         }
         item->addChildren(children);
     }
-    return item;
 }
 
 void CTreePage::ShowTree(const TreeNode& root) {
@@ -274,10 +288,7 @@ void CTreePage::EnableDialButton(bool enable) {
 
 void CTreePage::SetSelectedSiblingText(int position, const std::string& text) {
     QTreeWidgetItem* selected = SelectedItem();
-    QTreeWidgetItem* parent = selected != nullptr ? selected->parent() : nullptr;
-    if (parent != nullptr && position >= 0 && position < parent->childCount()) {
-        SetItemText(parent->child(position), text);
-    }
+    SetChildText(selected != nullptr ? selected->parent() : nullptr, position, text);
 }
 
 namespace {
@@ -329,10 +340,7 @@ bool CTreePage::SetEntryTotals(const std::string& entryName, const std::string& 
 void CTreePage::SetEntryLoginText(const std::string& entryName, int position,
                                   const std::string& text) {
     QTreeWidgetItem* entry = EntryItem(entryName);
-    QTreeWidgetItem* login = entry != nullptr ? entry->child(0) : nullptr;
-    if (login != nullptr && position >= 0 && position < login->childCount()) {
-        SetItemText(login->child(position), text);
-    }
+    SetChildText(entry != nullptr ? entry->child(0) : nullptr, position, text);
 }
 
 void CTreePage::ShowStatus(const std::string& text) {
@@ -357,7 +365,7 @@ void CTreePage::EnableDialing(bool enable) {
     if (m_tree != nullptr) {
         m_tree->setEnabled(enable);
     }
-    m_logic->SetDialAllowed(enable);
+    m_logic.SetDialAllowed(enable);
 }
 
 void CTreePage::EnableCancel(bool enable) {
@@ -367,10 +375,7 @@ void CTreePage::EnableCancel(bool enable) {
 }
 
 void CTreePage::SetSelectedChildText(int position, const std::string& text) {
-    QTreeWidgetItem* selected = SelectedItem();
-    if (selected != nullptr && position >= 0 && position < selected->childCount()) {
-        SetItemText(selected->child(position), text);
-    }
+    SetChildText(SelectedItem(), position, text);
 }
 
 void CTreePage::AddSelectedChild(const TreeNode& child) {
@@ -391,11 +396,7 @@ void CTreePage::ReplaceSelected(const TreeNode& node) {
         return;
     }
     qDeleteAll(selected->takeChildren());
-    SetItemText(selected, node.text);
-    selected->setIcon(0, m_images[static_cast<int>(node.image)]);
-    for (const TreeNode& child : node.children) {
-        selected->addChild(MakeItem(child));
-    }
+    FillItem(selected, node);
 }
 
 void CTreePage::DeleteSelectedSibling(int position) {
@@ -471,18 +472,9 @@ TreeItemContext CTreePage::ContextOf(const QTreeWidgetItem* item) const {
     }
     context.parent = ExactText(parent);
     if (parent == m_tree->topLevelItem(0)) {
-        switch (parent->indexOfChild(const_cast<QTreeWidgetItem*>(item))) {
-            case 0:
-                context.rootChild = RootChild::OverallIndicator;
-                break;
-            case 1:
-                context.rootChild = RootChild::Phonebook;
-                break;
-            case 2:
-                context.rootChild = RootChild::Provider;
-                break;
-            default:
-                break;
+        const int position = parent->indexOfChild(const_cast<QTreeWidgetItem*>(item));
+        if (position >= 0 && position < std::ssize(kRootChildren)) {
+            context.rootChild = kRootChildren[position];
         }
     }
     if (const QTreeWidgetItem* grandparent = parent->parent()) {
@@ -503,7 +495,7 @@ std::optional<TreeItemContext> CTreePage::SelectedContext() const {
 }
 
 void CTreePage::OnSelectionChanged() {
-    m_logic->OnSelectionChanged(SelectedContext());
+    m_logic.OnSelectionChanged(SelectedContext());
 }
 
 void CTreePage::OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos) {
@@ -515,7 +507,7 @@ void CTreePage::OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos
     if (!selected) {
         return;
     }
-    const PopupMenu items = m_logic->ContextMenu(*selected);
+    const PopupMenu items = m_logic.ContextMenu(*selected);
     if (items.empty()) {
         return;
     }
@@ -534,7 +526,7 @@ void CTreePage::OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos
     }
     QAction* chosen = m_presentMenu ? m_presentMenu(menu, globalPos) : nullptr;
     if (chosen != nullptr && chosen->isEnabled()) {
-        m_logic->RunCommand(chosen->data().toInt(), *selected);
+        m_logic.RunCommand(chosen->data().toInt(), *selected);
     }
 }
 
@@ -555,9 +547,9 @@ bool CTreePage::eventFilter(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Insert) {
             if (auto selected = SelectedContext()) {
                 if (key->key() == Qt::Key_Delete) {
-                    m_logic->OnDeleteKey(*selected);
+                    m_logic.OnDeleteKey(*selected);
                 } else {
-                    m_logic->OnInsertKey(*selected);
+                    m_logic.OnInsertKey(*selected);
                 }
             }
             return true;

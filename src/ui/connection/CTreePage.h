@@ -120,6 +120,8 @@ private:
     void EnableCancel(bool enable) override;
 
     QTreeWidgetItem* MakeItem(const TreeNode& node) const;
+    // Gives an item the node's text, picture and children.
+    void FillItem(QTreeWidgetItem* item, const TreeNode& node) const;
     // The entry item of that exact name under "Phonebook"; nullptr for none.
     QTreeWidgetItem* EntryItem(const std::string& entryName) const;
     QTreeWidgetItem* SelectedItem() const;
@@ -137,7 +139,7 @@ private:
     const Locale& m_locale;
     SheetHost& m_host;
     Prompts& m_prompts;
-    std::unique_ptr<PhonebookTreeLogic> m_logic;
+    PhonebookTreeLogic m_logic;
     LoginSettingsCommand m_loginSettings;
     AutolaunchCommands m_autolaunch;
     ProviderCommands m_providers;
