@@ -18,11 +18,18 @@ void CaptionMeter::StartMetering() {
     m_timers.Start(kMeterTickId, kMeterTickMs);
 }
 
+void CaptionMeter::RefreshCaption() {
+    if (!m_style) {
+        m_view.SetCaption(kProgramCaption);
+        return;
+    }
+    m_view.SetCaption(CaptionText(*m_style, m_meter.CallFee(), m_locale.CurrencySymbol(),
+                                  m_meter.ElapsedSeconds()));
+}
+
 void CaptionMeter::MeterTick() {
     // The caption shows the fee before any unit this tick's period change charges.
-    m_view.SetCaption(m_style ? CaptionText(*m_style, m_meter.CallFee(), m_locale.CurrencySymbol(),
-                                            m_meter.ElapsedSeconds())
-                              : kProgramCaption);
+    RefreshCaption();
     m_meter.TrackPeriod();
 }
 
