@@ -116,6 +116,12 @@ std::string FormatAmount(double amount) {
     return std::string(buf, result.ptr);
 }
 
+std::string AmountText(float amount, std::string_view currencySymbol) {
+    std::string text = FormatAmount(amount);
+    text.append(" ").append(currencySymbol);
+    return text;
+}
+
 float AddAmounts(float total, float amount) {
     // Added in float, as totals are kept; an overflow to infinity is clamped.
     return static_cast<float>(WithinFloat(total + amount));

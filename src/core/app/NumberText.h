@@ -29,6 +29,8 @@ bool ScanLeadingInt(std::string_view text, int& value);
 // so no total is ever written as "inf" or "nan": beyond the largest finite
 // single-precision value an amount shows as that value, and not-a-number as 0.
 std::string FormatAmount(double amount);
+// "%.2f %s": an amount and the currency symbol.
+std::string AmountText(float amount, std::string_view currencySymbol);
 // total + amount, stopping at the largest finite single-precision value (of
 // either sign) instead of overflowing to infinity.
 float AddAmounts(float total, float amount);

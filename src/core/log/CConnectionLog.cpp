@@ -52,10 +52,6 @@ std::string LogTimeText(const LocalDateTime& time) {
            FormatTwoDigits(time.hour) + ":" + FormatTwoDigits(time.minute) + " h";
 }
 
-std::string LogAmountText(float amount, const std::string& currencySymbol) {
-    return FormatAmount(amount) + " " + currencySymbol;
-}
-
 bool AskToClearLog(Prompts& prompts) {
     return prompts.MessageBox("Are you sure, to delete all logged costs ?", "Delete LOG...",
                               PromptIcon::Question, PromptButtons::YesNo) == PromptAnswer::Yes;
@@ -121,8 +117,8 @@ void CConnectionLog::Append(const std::string& entryName, const std::string& use
                                   userName,
                                   LogTimeText(start),
                                   LogTimeText(end),
-                                  LogAmountText(fee, symbol),
-                                  LogAmountText(grandTotal, symbol)};
+                                  AmountText(fee, symbol),
+                                  AmountText(grandTotal, symbol)};
     for (std::size_t i = 0; i < std::size(kFields); ++i) {
         m_store.WriteString(kSection, Key(kFields[i], *n), values[i]);
     }

@@ -16,8 +16,6 @@ class SheetHost;
 
 // "%.2i.%.2i. %.2i:%.2i h": day, month, hour, minute of a call's start or end.
 std::string LogTimeText(const LocalDateTime& time);
-// "%.2f %s": an amount and the currency symbol.
-std::string LogAmountText(float amount, const std::string& currencySymbol);
 
 // The question the LOG view asks before it clears the log; true for Yes.
 bool AskToClearLog(Prompts& prompts);

@@ -20,12 +20,6 @@ std::string TimeText(std::int64_t elapsedSeconds) {
            ":" + FormatTwoDigits(static_cast<int>(elapsed % 60)) + " h";
 }
 
-std::string FeeText(float fee, std::string_view currencySymbol) {
-    std::string text = FormatAmount(fee);
-    text.append(" ").append(currencySymbol);
-    return text;
-}
-
 }  // namespace
 
 std::optional<CaptionStyle> ReadCaptionStyle(const SettingsStore& store) {
@@ -44,9 +38,9 @@ std::string CaptionText(CaptionStyle style, float fee, std::string_view currency
                         std::int64_t elapsedSeconds) {
     switch (style) {
         case kStyleFeeAndTime:
-            return FeeText(fee, currencySymbol) + " / " + TimeText(elapsedSeconds);
+            return AmountText(fee, currencySymbol) + " / " + TimeText(elapsedSeconds);
         case kStyleFeeOnly:
-            return FeeText(fee, currencySymbol) + " / Varnolt";
+            return AmountText(fee, currencySymbol) + " / Varnolt";
         case kStyleTimeOnly:
             return TimeText(elapsedSeconds) + " / Varnolt";
         case kStyleTitleOnly:
