@@ -99,13 +99,10 @@ std::optional<ScaleId> ScaleManagerLogic::SelectedScale() const {
 }
 
 void ScaleManagerLogic::OnSelectionChanged() {
-    const std::optional<ScaleId> id = SelectedScale();
-    if (!id) {
-        ShowNothing();
-    } else if (IsBuiltin(*id)) {
-        ShowBuiltin(*id);
+    if (const std::optional<ScaleId> id = SelectedScale()) {
+        ShowScale(*id);
     } else {
-        ShowUserDefined(*id);
+        ShowNothing();
     }
 }
 
@@ -136,39 +133,29 @@ void ScaleManagerLogic::ShowNothing() {
     CheckDays({});  // all unchecked
 }
 
-void ScaleManagerLogic::ShowBuiltin(ScaleId id) {
-    EnableControls({ScaleControl::TimeFields, ScaleControl::Save}, false);
-    ClearLists();
-    // The lists stay enabled, for looking only.
-    EnableControls({ScaleControl::WeekdayList, ScaleControl::HolidayList}, true);
-    EnableControls(
-        {ScaleControl::Add, ScaleControl::Delete, ScaleControl::Unit, ScaleControl::Cycle}, false);
-
+void ScaleManagerLogic::ShowScale(ScaleId id) {
+    const bool editable = !IsBuiltin(id);
     const TariffScale scale = m_scales.LoadScale(id);
-    CheckDays(scale.dayFlags);
-    EnableControls({ScaleControl::ListChoice, ScaleControl::DayBoxes}, false);
-
-    FillList(PeriodList::Weekday, scale.weekdayPeriods);
-    FillList(PeriodList::Holiday, scale.holidayPeriods);
-}
-
-void ScaleManagerLogic::ShowUserDefined(ScaleId id) {
-    m_view.EnableControl(ScaleControl::TimeFields, true);
     ClearLists();
-    EnableChosenList();
     EnableControls(
-        {ScaleControl::Add, ScaleControl::Delete, ScaleControl::Unit, ScaleControl::Cycle}, true);
-
-    const TariffScale scale = m_scales.LoadScale(id);
+        {ScaleControl::TimeFields, ScaleControl::Cycle, ScaleControl::Unit, ScaleControl::Add,
+         ScaleControl::Delete, ScaleControl::ListChoice, ScaleControl::DayBoxes},
+        editable);
+    if (editable) {
+        EnableChosenList();
+    } else {
+        // A built-in scale's lists stay enabled, for looking only.
+        EnableControls({ScaleControl::WeekdayList, ScaleControl::HolidayList}, true);
+    }
     // A scale without periods has nothing to save until one is added.
-    m_view.EnableControl(ScaleControl::Save,
-                         !scale.weekdayPeriods.empty() || !scale.holidayPeriods.empty());
+    m_view.EnableControl(ScaleControl::Save, editable && (!scale.weekdayPeriods.empty() ||
+                                                          !scale.holidayPeriods.empty()));
     CheckDays(scale.dayFlags);
-    EnableControls({ScaleControl::ListChoice, ScaleControl::DayBoxes}, true);
-
-    FillList(PeriodList::Holiday, scale.holidayPeriods);
     FillList(PeriodList::Weekday, scale.weekdayPeriods);
-
+    FillList(PeriodList::Holiday, scale.holidayPeriods);
+    if (!editable) {
+        return;
+    }
     // The Unit box offers the unit last entered; time fields and Cycle keep theirs.
     std::string unit;
     if (!scale.weekdayPeriods.empty()) {

@@ -53,8 +53,8 @@ private:
     void ClearLists();
     void CheckDays(const std::array<bool, 7>& flags);
     void ShowNothing();
-    void ShowBuiltin(ScaleId id);
-    void ShowUserDefined(ScaleId id);
+    // A built-in scale for looking only, a user-defined one for editing.
+    void ShowScale(ScaleId id);
     void EnableChosenList();
     void FillList(PeriodList list, const std::vector<TariffPeriod>& periods);
     std::vector<TariffPeriod> PeriodsOf(PeriodList list) const;
