@@ -16,7 +16,8 @@ CProviderStore::SaveResult CProviderStore::Save(const std::string& description,
                                                 const std::string& openedWith) {
     StoreTransaction transaction(m_store);
     const bool ownDescription = number != 0 && description == openedWith;
-    if (!ownDescription && List().FindFirst(description, ProviderList::kUnknown) != 0) {
+    if (!ownDescription &&
+        ProviderList(m_store).FindFirst(description, ProviderList::kUnknown) != 0) {
         return SaveResult::DescriptionInUse;
     }
     if (number == 0) {
@@ -38,7 +39,7 @@ CProviderStore::SaveResult CProviderStore::Save(const std::string& description,
 
 bool CProviderStore::Remove(int number) {
     StoreTransaction transaction(m_store);
-    const ProviderList list = List();
+    const ProviderList list(m_store);
     const int count = list.Count();
     if (number < 1 || number > count) {
         return false;
