@@ -19,8 +19,6 @@ const std::vector<std::string> kCycleChoices{"11.5", "12", "12.5", "13.5", "20",
 constexpr int kDefaultCycleChoice = 14;  // "240"
 const std::vector<std::string> kUnitChoices{"0.12"};
 
-constexpr int kTimeFieldCount = 4;
-
 constexpr std::size_t Cell(ScaleField field) {
     return static_cast<std::size_t>(field);
 }
@@ -30,7 +28,7 @@ PeriodList OtherList(PeriodList list) {
 }
 
 // Why "&Add" refuses the field texts, or nullptr with the four times read.
-const char* AddRefusal(const PeriodRow& texts, std::array<int, kTimeFieldCount>& times) {
+const char* AddRefusal(const PeriodRow& texts, std::array<int, kTimeFieldMaximum.size()>& times) {
     // A cycle the charge timer cannot run on ("abc", "0") would charge the
     // first unit of the period and never another.
     const std::string& cycle = texts[Cell(ScaleField::Cycle)];
@@ -41,10 +39,9 @@ const char* AddRefusal(const PeriodRow& texts, std::array<int, kTimeFieldCount>&
     if (!ScanWholeFloat(texts[Cell(ScaleField::Unit)])) {
         return kUnitMessage;
     }
-    // From hour, From minute, To hour, To minute.
     for (std::size_t i = 0; i < times.size(); ++i) {
-        const int limit = i % 2 == 0 ? kMaxHour : kMaxMinute;
-        if (!ScanLeadingInt(texts[i], times[i]) || times[i] < 0 || times[i] > limit) {
+        if (!ScanLeadingInt(texts[i], times[i]) || times[i] < 0 ||
+            times[i] > kTimeFieldMaximum[i]) {
             return kPeriodMessage;
         }
     }
@@ -201,7 +198,7 @@ void ScaleManagerLogic::OnAdd() {
     }
     const PeriodList target = m_view.ChosenList();
 
-    std::array<int, kTimeFieldCount> times{};
+    std::array<int, kTimeFieldMaximum.size()> times{};
     if (const char* refusal = AddRefusal(texts, times)) {
         m_prompts.MessageBox(refusal, "Error...", PromptIcon::Stop, PromptButtons::Ok);
         if (m_view.RowCount(target) == 0 && m_view.RowCount(OtherList(target)) == 0) {

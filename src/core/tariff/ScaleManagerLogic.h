@@ -11,9 +11,9 @@
 
 namespace varnolt {
 
-// The up-down ranges of the time fields; "&Add" accepts the same.
-inline constexpr int kMaxHour = 24;
-inline constexpr int kMaxMinute = 60;
+// The up-down ranges of the time fields, From hour, From minute, To hour and
+// To minute; "&Add" accepts the same.
+inline constexpr std::array<int, 4> kTimeFieldMaximum{24, 60, 24, 60};
 
 inline constexpr const char* kPeriodColumnHeadings[kScaleFieldCount] = {
     "From (hour)", "From (min.)", "To (hour)", "To (min.)", "Cycle (sec.)", "Unit"};
