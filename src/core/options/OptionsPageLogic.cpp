@@ -8,15 +8,16 @@ namespace {
 
 const std::string kSection(kAllEntriesSection);
 
-}  // namespace
-
+// The sound file chooser: wave files in either case, or any file. No extension
+// is added to a typed name: Linux file names need none.
 FileRequest SoundFileRequest() {
-    // No extension is added to a typed name: Linux file names need none.
     return {"Select sound file ...",
             {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},
             "*.WAV",
             {}};
 }
+
+}  // namespace
 
 void OptionsPageLogic::SetUp() {
     const std::string sound = m_store.ReadString(kSection, kSoundKey, kNoSound);

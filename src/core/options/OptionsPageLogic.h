@@ -6,9 +6,6 @@
 
 namespace varnolt {
 
-// The sound file chooser: wave files in either case, or any file.
-FileRequest SoundFileRequest();
-
 // What the Options page shows and stores. Every control writes its key the
 // moment it is used; there is no apply step and nothing to undo. Typing into
 // the path box writes nothing: the path is stored when the sound box is next

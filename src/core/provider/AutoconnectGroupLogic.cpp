@@ -14,19 +14,13 @@ void AutoconnectGroupLogic::SetUp() {
     Refill();
     const AutoconnectChoice stored = AutoconnectChoice::Read(m_store);
     m_view.SetAutoconnectChecked(stored.on);
-    m_view.EnableRadios(stored.on);
-    if (!stored.on) {
-        m_view.CheckRadio(Choice::Phonebook);
-        m_view.EnableList(Choice::Phonebook, false);
-        m_view.EnableList(Choice::Provider, false);
-        return;
-    }
     // Only the exact "Phonebook" shows the phonebook choice; a hand-written
     // "provider" shows the provider choice, though start-up dials an entry then.
-    const Choice choice =
-        stored.type == AutoconnectChoice::kPhonebook ? Choice::Phonebook : Choice::Provider;
-    m_view.CheckRadio(choice);
-    EnableListOf(choice);
+    // Switched off, the phonebook choice is shown.
+    m_view.CheckRadio(stored.on && stored.type != AutoconnectChoice::kPhonebook
+                          ? Choice::Provider
+                          : Choice::Phonebook);
+    OnAutoconnectClicked(stored.on);
 }
 
 void AutoconnectGroupLogic::Refill() {

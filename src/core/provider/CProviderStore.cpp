@@ -1,6 +1,5 @@
 #include "CProviderStore.h"
 
-#include "app/StoredList.h"
 #include "connection/PhonebookTexts.h"
 #include "platform/StoreTransaction.h"
 
@@ -9,7 +8,6 @@ namespace varnolt {
 namespace {
 
 const std::string kListSection(kProviderListSection);
-const std::string kCountKey = "nCount";
 
 }  // namespace
 
@@ -18,20 +16,20 @@ CProviderStore::SaveResult CProviderStore::Save(const std::string& description,
                                                 const std::string& openedWith) {
     StoreTransaction transaction(m_store);
     const bool ownDescription = number != 0 && description == openedWith;
-    if (!ownDescription && List().FindFirst(description, ProviderList::kUnknown) != 0) {
+    if (!ownDescription &&
+        ProviderList(m_store).FindFirst(description, ProviderList::kUnknown) != 0) {
         return SaveResult::DescriptionInUse;
     }
     if (number == 0) {
         // After the last provider shown, whatever a hand-edited count says.
-        const std::optional<int> added = StoredList::InSection(kListSection, {{"Provider #", ""}})
-                                             .Append(m_store, kListSection, kCountKey);
+        const std::optional<int> added = ProviderList::Append(m_store);
         if (!added) {
             return SaveResult::NotKept;
         }
         number = *added;
     }
     const std::string section = ProviderSection(description);
-    m_store.WriteInt(section, "How much entries", static_cast<int>(members.size()));
+    m_store.WriteInt(section, ProviderList::kMemberCountKey, static_cast<int>(members.size()));
     for (std::size_t i = 0; i < members.size(); ++i) {
         m_store.WriteString(section, ProviderMemberKey(static_cast<int>(i) + 1), members[i]);
     }
@@ -41,7 +39,7 @@ CProviderStore::SaveResult CProviderStore::Save(const std::string& description,
 
 bool CProviderStore::Remove(int number) {
     StoreTransaction transaction(m_store);
-    const ProviderList list = List();
+    const ProviderList list(m_store);
     const int count = list.Count();
     if (number < 1 || number > count) {
         return false;
@@ -50,7 +48,7 @@ bool CProviderStore::Remove(int number) {
         m_store.WriteString(kListSection, ProviderKey(t),
                             list.Description(t + 1, ProviderList::kNone));
     }
-    m_store.WriteInt(kListSection, kCountKey, count - 1);
+    m_store.WriteInt(kListSection, ProviderList::kCountKey, count - 1);
     return transaction.Commit();
 }
 

@@ -18,8 +18,6 @@ public:
 
     explicit CProviderStore(SettingsStore& store) : m_store(store) {}
 
-    ProviderList List() const { return ProviderList(m_store); }
-
     // Writes the provider's entries into the section of its description, and
     // the description as provider `number`, or after the last provider shown
     // when number is 0. Refused, writing nothing, when another provider has the

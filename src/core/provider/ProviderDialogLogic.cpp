@@ -32,9 +32,6 @@ ProviderDialogLogic::ProviderDialogLogic(SettingsStore& store, RemoteAccess& dia
 void ProviderDialogLogic::Open() {
     m_view.SetDescription(m_description);
     m_available = m_dialer.EnumEntries();
-    if (m_available.size() > static_cast<std::size_t>(ras::kMaxEntries)) {
-        m_available.resize(ras::kMaxEntries);
-    }
     // A new provider's section normally holds nothing yet.
     m_members = ProviderList(m_store).Members(m_description, ProviderList::kNone);
     for (const std::string& member : m_members) {

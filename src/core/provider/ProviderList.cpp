@@ -10,11 +10,18 @@ namespace {
 
 const std::string kListSection(kProviderListSection);
 
+StoredList Providers() {
+    return StoredList::InSection(kListSection, {{"Provider #", ""}});
+}
+
 }  // namespace
 
+std::optional<int> ProviderList::Append(SettingsStore& store) {
+    return Providers().Append(store, kListSection, kCountKey);
+}
+
 int ProviderList::Count() const {
-    return StoredList::InSection(kListSection, {{"Provider #", ""}})
-        .Length(m_store, m_store.ReadInt(kListSection, "nCount", 0));
+    return Providers().Length(m_store, m_store.ReadInt(kListSection, kCountKey, 0));
 }
 
 std::string ProviderList::Description(int number, const std::string& missing) const {
@@ -35,7 +42,7 @@ std::vector<std::string> ProviderList::Members(const std::string& description,
                                                const std::string& missing) const {
     const std::string section = ProviderSection(description);
     const int count = StoredList::InSection(section, {{"Phonebook #", ""}})
-                          .Length(m_store, m_store.ReadInt(section, "How much entries", 0));
+                          .Length(m_store, m_store.ReadInt(section, kMemberCountKey, 0));
     std::vector<std::string> members;
     members.reserve(static_cast<std::size_t>(count));
     for (int number = 1; number <= count; ++number) {

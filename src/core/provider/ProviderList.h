@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,15 @@ public:
     static constexpr const char* kNoEntriesText =
         "At least to have to add one phonebook entry to the provider list !";
 
+    static constexpr const char* kCountKey = "nCount";
+    static constexpr const char* kMemberCountKey = "How much entries";
+
     explicit ProviderList(const SettingsStore& store) : m_store(store) {}
+
+    // Makes room for one provider after the last one the list shows and
+    // returns its number; none when no number is left. Call it in the
+    // transaction that writes the provider.
+    static std::optional<int> Append(SettingsStore& store);
 
     // How many providers the list shows.
     int Count() const;

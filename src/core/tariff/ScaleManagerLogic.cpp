@@ -19,8 +19,6 @@ const std::vector<std::string> kCycleChoices{"11.5", "12", "12.5", "13.5", "20",
 constexpr int kDefaultCycleChoice = 14;  // "240"
 const std::vector<std::string> kUnitChoices{"0.12"};
 
-constexpr int kTimeFieldCount = 4;
-
 constexpr std::size_t Cell(ScaleField field) {
     return static_cast<std::size_t>(field);
 }
@@ -30,7 +28,7 @@ PeriodList OtherList(PeriodList list) {
 }
 
 // Why "&Add" refuses the field texts, or nullptr with the four times read.
-const char* AddRefusal(const PeriodRow& texts, std::array<int, kTimeFieldCount>& times) {
+const char* AddRefusal(const PeriodRow& texts, std::array<int, kTimeFieldMaximum.size()>& times) {
     // A cycle the charge timer cannot run on ("abc", "0") would charge the
     // first unit of the period and never another.
     const std::string& cycle = texts[Cell(ScaleField::Cycle)];
@@ -41,10 +39,9 @@ const char* AddRefusal(const PeriodRow& texts, std::array<int, kTimeFieldCount>&
     if (!ScanWholeFloat(texts[Cell(ScaleField::Unit)])) {
         return kUnitMessage;
     }
-    // From hour, From minute, To hour, To minute.
     for (std::size_t i = 0; i < times.size(); ++i) {
-        const int limit = i % 2 == 0 ? kMaxHour : kMaxMinute;
-        if (!ScanLeadingInt(texts[i], times[i]) || times[i] < 0 || times[i] > limit) {
+        if (!ScanLeadingInt(texts[i], times[i]) || times[i] < 0 ||
+            times[i] > kTimeFieldMaximum[i]) {
             return kPeriodMessage;
         }
     }
@@ -99,13 +96,10 @@ std::optional<ScaleId> ScaleManagerLogic::SelectedScale() const {
 }
 
 void ScaleManagerLogic::OnSelectionChanged() {
-    const std::optional<ScaleId> id = SelectedScale();
-    if (!id) {
-        ShowNothing();
-    } else if (IsBuiltin(*id)) {
-        ShowBuiltin(*id);
+    if (const std::optional<ScaleId> id = SelectedScale()) {
+        ShowScale(*id);
     } else {
-        ShowUserDefined(*id);
+        ShowNothing();
     }
 }
 
@@ -136,39 +130,29 @@ void ScaleManagerLogic::ShowNothing() {
     CheckDays({});  // all unchecked
 }
 
-void ScaleManagerLogic::ShowBuiltin(ScaleId id) {
-    EnableControls({ScaleControl::TimeFields, ScaleControl::Save}, false);
-    ClearLists();
-    // The lists stay enabled, for looking only.
-    EnableControls({ScaleControl::WeekdayList, ScaleControl::HolidayList}, true);
-    EnableControls(
-        {ScaleControl::Add, ScaleControl::Delete, ScaleControl::Unit, ScaleControl::Cycle}, false);
-
+void ScaleManagerLogic::ShowScale(ScaleId id) {
+    const bool editable = !IsBuiltin(id);
     const TariffScale scale = m_scales.LoadScale(id);
-    CheckDays(scale.dayFlags);
-    EnableControls({ScaleControl::ListChoice, ScaleControl::DayBoxes}, false);
-
-    FillList(PeriodList::Weekday, scale.weekdayPeriods);
-    FillList(PeriodList::Holiday, scale.holidayPeriods);
-}
-
-void ScaleManagerLogic::ShowUserDefined(ScaleId id) {
-    m_view.EnableControl(ScaleControl::TimeFields, true);
     ClearLists();
-    EnableChosenList();
     EnableControls(
-        {ScaleControl::Add, ScaleControl::Delete, ScaleControl::Unit, ScaleControl::Cycle}, true);
-
-    const TariffScale scale = m_scales.LoadScale(id);
+        {ScaleControl::TimeFields, ScaleControl::Cycle, ScaleControl::Unit, ScaleControl::Add,
+         ScaleControl::Delete, ScaleControl::ListChoice, ScaleControl::DayBoxes},
+        editable);
+    if (editable) {
+        EnableChosenList();
+    } else {
+        // A built-in scale's lists stay enabled, for looking only.
+        EnableControls({ScaleControl::WeekdayList, ScaleControl::HolidayList}, true);
+    }
     // A scale without periods has nothing to save until one is added.
-    m_view.EnableControl(ScaleControl::Save,
-                         !scale.weekdayPeriods.empty() || !scale.holidayPeriods.empty());
+    m_view.EnableControl(ScaleControl::Save, editable && (!scale.weekdayPeriods.empty() ||
+                                                          !scale.holidayPeriods.empty()));
     CheckDays(scale.dayFlags);
-    EnableControls({ScaleControl::ListChoice, ScaleControl::DayBoxes}, true);
-
-    FillList(PeriodList::Holiday, scale.holidayPeriods);
     FillList(PeriodList::Weekday, scale.weekdayPeriods);
-
+    FillList(PeriodList::Holiday, scale.holidayPeriods);
+    if (!editable) {
+        return;
+    }
     // The Unit box offers the unit last entered; time fields and Cycle keep theirs.
     std::string unit;
     if (!scale.weekdayPeriods.empty()) {
@@ -214,7 +198,7 @@ void ScaleManagerLogic::OnAdd() {
     }
     const PeriodList target = m_view.ChosenList();
 
-    std::array<int, kTimeFieldCount> times{};
+    std::array<int, kTimeFieldMaximum.size()> times{};
     if (const char* refusal = AddRefusal(texts, times)) {
         m_prompts.MessageBox(refusal, "Error...", PromptIcon::Stop, PromptButtons::Ok);
         if (m_view.RowCount(target) == 0 && m_view.RowCount(OtherList(target)) == 0) {

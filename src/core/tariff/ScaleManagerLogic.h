@@ -11,9 +11,9 @@
 
 namespace varnolt {
 
-// The up-down ranges of the time fields; "&Add" accepts the same.
-inline constexpr int kMaxHour = 24;
-inline constexpr int kMaxMinute = 60;
+// The up-down ranges of the time fields, From hour, From minute, To hour and
+// To minute; "&Add" accepts the same.
+inline constexpr std::array<int, 4> kTimeFieldMaximum{24, 60, 24, 60};
 
 inline constexpr const char* kPeriodColumnHeadings[kScaleFieldCount] = {
     "From (hour)", "From (min.)", "To (hour)", "To (min.)", "Cycle (sec.)", "Unit"};
@@ -53,8 +53,8 @@ private:
     void ClearLists();
     void CheckDays(const std::array<bool, 7>& flags);
     void ShowNothing();
-    void ShowBuiltin(ScaleId id);
-    void ShowUserDefined(ScaleId id);
+    // A built-in scale for looking only, a user-defined one for editing.
+    void ShowScale(ScaleId id);
     void EnableChosenList();
     void FillList(PeriodList list, const std::vector<TariffPeriod>& periods);
     std::vector<TariffPeriod> PeriodsOf(PeriodList list) const;

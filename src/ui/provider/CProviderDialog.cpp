@@ -47,6 +47,12 @@ QPushButton* MoveButton(QWidget* parent, const QString& text, const char* name,
     return button;
 }
 
+// The item's place under its list's root; none for the root.
+std::optional<int> EntryIndex(QTreeWidgetItem& item) {
+    return item.parent() != nullptr ? std::optional(item.parent()->indexOfChild(&item))
+                                    : std::nullopt;
+}
+
 }  // namespace
 
 CProviderDialog::CProviderDialog(std::string& description, int number, SettingsStore& store,
@@ -98,11 +104,7 @@ CProviderDialog::CProviderDialog(std::string& description, int number, SettingsS
             [this] { m_logic.Move(List::Provider, SelectedEntry(List::Provider)); });
     for (List list : {List::Available, List::Provider}) {
         connect(Tree(list), &QTreeWidget::itemDoubleClicked, this,
-                [this, list](QTreeWidgetItem* item) {
-                    if (item->parent() != nullptr) {
-                        m_logic.Move(list, item->parent()->indexOfChild(item));
-                    }
-                });
+                [this, list](QTreeWidgetItem* item) { m_logic.Move(list, EntryIndex(*item)); });
     }
 
     m_logic.Open();
@@ -122,10 +124,7 @@ QTreeWidgetItem* CProviderDialog::Root(List list) const {
 
 std::optional<int> CProviderDialog::SelectedEntry(List list) const {
     const QList<QTreeWidgetItem*> selected = Tree(list)->selectedItems();
-    if (selected.isEmpty() || selected.first()->parent() == nullptr) {
-        return std::nullopt;
-    }
-    return selected.first()->parent()->indexOfChild(selected.first());
+    return selected.isEmpty() ? std::nullopt : EntryIndex(*selected.first());
 }
 
 QTreeWidgetItem* CProviderDialog::EntryItem(const std::string& name) const {

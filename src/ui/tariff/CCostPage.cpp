@@ -64,7 +64,7 @@ void CCostPage::OnInitPage() {
     const QString timeTexts[] = {tr("From hour"), tr("From minute"), tr("To hour"),
                                  tr("To minute")};
     for (std::size_t i = 0; i < m_times.size(); ++i) {
-        m_times[i] = new CTimeField(i % 2 == 0 ? kMaxHour : kMaxMinute, this);
+        m_times[i] = new CTimeField(kTimeFieldMaximum[i], this);
         m_times[i]->setObjectName(timeNames[i]);
         m_times[i]->setAccessibleName(timeTexts[i]);
     }

@@ -58,7 +58,7 @@ private:
     ScaleManagerLogic m_logic;
 
     QTreeWidget* m_tree = nullptr;
-    std::array<CTimeField*, 4> m_times{};  // From hour, From minute, To hour, To minute
+    std::array<CTimeField*, kTimeFieldMaximum.size()> m_times{};
     QComboBox* m_cycle = nullptr;
     QComboBox* m_unit = nullptr;
     QLabel* m_unitLabel = nullptr;
