@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "app/NumberText.h"
+#include "connection/PhonebookTexts.h"
 #include "meter/TotalCosts.h"
+#include "options/OptionKeys.h"
 #include "tariff/BuiltinScales.h"
 #include "tariff/EntryScale.h"
 
@@ -155,7 +157,8 @@ bool FeeMeter::ApplyPeriod(const PeriodProbe& probe) {
 }
 
 void FeeMeter::Charge(float unitPrice) {
-    if (m_store.ReadInt("All entries", "Filelogging", 1) == 0) {
+    if (m_store.ReadInt(std::string(kAllEntriesSection), kFileLoggingKey, kFileLoggingDefault) ==
+        0) {
         m_callFee = 0.0f;
         m_entryTotal = 0.0f;
     } else {
