@@ -384,7 +384,7 @@ TEST(ConnectionMachine, AtStartUpALeftCallIsOnlyRemovedWhenItCannotBeAccounted) 
 
 TEST(ConnectionMachine, OnlyTheCurrentDialIsHeard) {
     Rig rig;
-    // A previous call left "connected" and an error behind.
+    // A previous program left "connected" and an error in the store, which no dial reads.
     rig.store.WriteInt("All entries", "Extended Status", 1);
     rig.store.WriteInt("All entries", "Status", ras::kErrorDisconnection);
     rig.dialer.ScriptDial(ras::kPending, {});
@@ -441,6 +441,12 @@ TEST(ConnectionMachine, AProviderTriesItsEntriesInTurnFourSecondsApartUntilCance
     rig.machine.DialProvider("Net");
     rig.ReportMember();
     EXPECT_EQ(rig.TicksUntilRedial(), 4);
+
+    // Cancelled while its second entry is dialed: the next dial starts at the first.
+    EXPECT_EQ(rig.Dialed().back(), "E2 as uE2");
+    rig.machine.HangUp();
+    rig.machine.DialProvider("Net");
+    EXPECT_EQ(rig.Dialed().back(), "E1 as uE1");
 }
 
 TEST(ConnectionMachine, AProviderDialEndsIdleWhenAnEntryCannotBeDialed) {

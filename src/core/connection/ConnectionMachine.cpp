@@ -27,10 +27,6 @@ namespace varnolt {
 namespace {
 
 const std::string kAllEntries(kAllEntriesSection);
-// Written by the notification, read by the watch timer.
-const std::string kStatusKey = "Status";
-const std::string kExtendedStatusKey = "Extended Status";
-
 // The pause bar's range: the next member is dialed 4 seconds after a failure.
 constexpr int kPauseTicks = 2;
 
@@ -120,11 +116,7 @@ void ConnectionMachine::StartDial(const std::string& entryName) {
 
 bool ConnectionMachine::DialAndWatch(const std::string& entryName, const RasDialParams& params) {
     // A poll must never see what an earlier call left behind.
-    {
-        StoreTransaction transaction(m_store);
-        m_store.WriteInt(kAllEntries, kExtendedStatusKey, 0);
-        m_store.WriteInt(kAllEntries, kStatusKey, 0);
-    }
+    m_dialStatus.Reset();
     m_entry = entryName;
     // Matched by number rather than by handle: the first notification may
     // come before Dial has handed the handle back.
@@ -133,8 +125,7 @@ bool ConnectionMachine::DialAndWatch(const std::string& entryName, const RasDial
         if (number != m_dialNumber.load()) {
             return;
         }
-        m_store.WriteInt(kAllEntries, kExtendedStatusKey, state == ras::kStateConnected ? 1 : 0);
-        m_store.WriteInt(kAllEntries, kStatusKey, error);
+        m_dialStatus.Set({error, state == ras::kStateConnected});
     };
     const int result = m_dialer.Dial(entryName, params, std::move(notify), m_handle);
     if (result == ras::kSuccess || result == ras::kPending) {
@@ -234,7 +225,8 @@ void ConnectionMachine::WatchDial() {
         return;
     }
     const int watchTimer = DialingProvider() ? kProviderWatchTimer : kWatchDialTimer;
-    const int status = m_store.ReadInt(kAllEntries, kStatusKey, 0);
+    const DialStatus::Report report = m_dialStatus.Get();
+    const int status = report.error;
     ShowStatus(m_entry + " - process waiting - authentication running");
     if (ras::IsFailure(status)) {
         ShowStatus("System reports ERROR Code [" + FormatInt(status) + "]");
@@ -253,7 +245,7 @@ void ConnectionMachine::WatchDial() {
         m_timers.Start(kRedialTimer, kRedialMs);
         return;
     }
-    if (m_store.ReadInt(kAllEntries, kExtendedStatusKey, 0) == 1) {
+    if (report.connected) {
         m_timers.Stop(watchTimer);
         ConnectionMade();
     }

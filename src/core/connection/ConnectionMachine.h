@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "connection/DialStatus.h"
 #include "log/CConnectionLog.h"
 #include "meter/CallAccounting.h"
 #include "meter/CallJournal.h"
@@ -34,8 +35,8 @@ class Timers;
 // counting down and redialing after a failure, metering the call while the
 // line is up and accounting it when the line goes down. A provider is dialed
 // the same way, its entries in turn, the next one after a short pause. Driven
-// by the page's timers; the service's notification only writes two store
-// values, which the watch timers read. Keeps the entry's name, never a tree
+// by the page's timers; the service's notification only sets the dial
+// status, which the watch timers read. Keeps the entry's name, never a tree
 // item, so a tree rebuilt meanwhile changes nothing.
 class ConnectionMachine {
 public:
@@ -88,9 +89,7 @@ public:
     // dialing nothing, when the provider has no entries or any of them lacks a
     // stored user name or password.
     void DialProvider(const std::string& description);
-    // "Cancel": ends whatever runs, without accounting.
-    void Cancel();
-    // The sheet closes: the same, without greying the sheet's command.
+    // "Cancel", or the sheet closes: ends whatever runs, without accounting.
     void HangUp();
     // "Hang up connection" of the sheet: a call is ended and accounted at
     // once; an attempt or a countdown is cancelled.
@@ -169,6 +168,7 @@ private:
     // The dial whose notifications count; those of any earlier one are
     // ignored. Read on the service's thread.
     std::atomic<std::uint64_t> m_dialNumber{0};
+    DialStatus m_dialStatus;
 };
 
 }  // namespace varnolt
