@@ -12,6 +12,7 @@
 #include "app/CRASSheet.h"
 #include "app/ProgramPages.h"
 #include "connection/CTreePage.h"
+#include "posix/PosixExportFile.h"
 #include "qt/QtClock.h"
 #include "qt/QtEntryDialogs.h"
 #include "qt/QtLocale.h"
@@ -70,6 +71,7 @@ int main(int argc, char* argv[]) {
     varnolt::QtTimers timers;
     varnolt::QtShell shell;
     varnolt::QtSound sound;
+    varnolt::PosixExportFile files;
 
     // The embedded dialer; its phonebook is shared by every program name.
     const std::string phonebookPath = varnolt::ConfigFilePath(varnolt::kCompanyKey, "phonebook.db");
@@ -88,6 +90,7 @@ int main(int argc, char* argv[]) {
                 sound,
                 shell,
                 callLock,
+                files,
                 {storePath, store.IsPersistent(), store.IsReadOnly()},
                 {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()}});
 

@@ -20,9 +20,11 @@ using Choice = AutoconnectGroupView::Choice;
 // The phonebook lists "Office" and "Home"; "City Net" is provider number 1
 // of `providers`.
 struct World {
-    explicit World(int providers = 1) {
-        dialer.AddEntry("Office", "jane", "secret", true);
-        dialer.AddEntry("Home");
+    explicit World(int providers = 1, bool entries = true) {
+        if (entries) {
+            dialer.AddEntry("Office", "jane", "secret", true);
+            dialer.AddEntry("Home");
+        }
         store.memory.WriteInt("_Provider List_", "nCount", providers);
         store.memory.WriteString("_Provider List_", "Provider #1", "City Net");
     }
@@ -105,6 +107,23 @@ TEST(AutoconnectGroup, SetUpShowsTheStoredChoiceWithItsEntryAskedForInBothLists)
     }
 }
 
+// What WM_RELOAD_AUTOCONNECT runs after an entry or a provider was added.
+TEST(AutoconnectGroup, RefillShowsAnAppendedEntryAndProviderAndKeepsTheStoredChoice) {
+    World w;
+    w.Choose(1, "Phonebook", "Home");
+    FakeGroup view;
+    AutoconnectGroupLogic group(w.store, w.dialer, w.prompts, view);
+    group.SetUp();
+    w.dialer.AddEntry("Garden");
+    w.store.memory.WriteInt("_Provider List_", "nCount", 2);
+    w.store.memory.WriteString("_Provider List_", "Provider #2", "Aether");
+    view.selected[0] = view.selected[1] = "";
+    group.Refill();
+    EXPECT_EQ(view.lists[0], (Strings{"Office", "Home", "Garden"}));
+    EXPECT_EQ(view.lists[1], (Strings{"City Net", "Aether"}));
+    EXPECT_EQ(view.selected[0] + "|" + view.selected[1], "Home|Home");
+}
+
 // Clicks change only the controls, so clearing the box keeps autoconnect until
 // "&Save"; Save writes the whole choice together or says what is missing.
 TEST(AutoconnectGroup, ClicksOnlyShowAndSaveWritesTheChoiceInOneTransaction) {
@@ -163,6 +182,26 @@ TEST(AutoconnectGroup, ClicksOnlyShowAndSaveWritesTheChoiceInOneTransaction) {
     }
 }
 
+// Builds the tree from `w`, runs start-up twice (it acts once per program
+// run) and returns what it selected and dialed.
+Strings RunStartupTwice(World& w) {
+    RecordingTreeView view;
+    RecordingSheetHost host;
+    FixedLocale locale;
+    PhonebookTreeLogic tree(w.store, w.dialer, locale, host, view);
+    for (int command : {kCmdDial, kCmdDialProvider}) {
+        tree.InstallHandler(command, [&view](const TreeItemContext& selected) {
+            view.log.push_back("dial " + selected.text);
+        });
+    }
+    tree.Rebuild();
+    view.log.clear();
+    AutoconnectStartup startup(w.store, w.dialer, w.prompts, view, tree);
+    startup.Run();
+    startup.Run();
+    return view.log;
+}
+
 TEST(AutoconnectStartup, SelectsAndDialsTheStoredChoiceOnceOrSaysItIsMissing) {
     const std::string noEntry =
         "The phonebookentry you selected for autoconnecting doesn't exist !|Error..";
@@ -192,22 +231,20 @@ TEST(AutoconnectStartup, SelectsAndDialsTheStoredChoiceOnceOrSaysItIsMissing) {
         SCOPED_TRACE(std::string(c.type ? c.type : "") + " " + c.entry);
         World w(c.providers);
         w.Choose(c.on, c.type, c.entry);
-        RecordingTreeView view;
-        RecordingSheetHost host;
-        FixedLocale locale;
-        PhonebookTreeLogic tree(w.store, w.dialer, locale, host, view);
-        for (int command : {kCmdDial, kCmdDialProvider}) {
-            tree.InstallHandler(command, [&view](const TreeItemContext& selected) {
-                view.log.push_back("dial " + selected.text);
-            });
-        }
-        tree.Rebuild();
-        view.log.clear();
-        AutoconnectStartup startup(w.store, w.dialer, w.prompts, view, tree);
-        startup.Run();
-        startup.Run();  // once per program run
-        EXPECT_EQ(view.log, c.done);
+        EXPECT_EQ(RunStartupTwice(w), c.done);
         EXPECT_EQ(w.Said(), c.said);
+        EXPECT_TRUE(w.store.writes.empty());
+    }
+}
+
+TEST(AutoconnectStartup, WithAnEmptyPhonebookDialsNothingAndSaysTheEntryIsMissing) {
+    for (const char* entry : {"Office", ""}) {
+        SCOPED_TRACE(entry);
+        World w(1, false);
+        w.Choose(1, "Phonebook", entry);
+        EXPECT_EQ(RunStartupTwice(w), Strings{});
+        EXPECT_EQ(w.Said(),
+                  "The phonebookentry you selected for autoconnecting doesn't exist !|Error..");
         EXPECT_TRUE(w.store.writes.empty());
     }
 }

@@ -70,6 +70,7 @@ TEST_F(CaptionMeterTest, EveryTickWritesTheCaptionInTheStyleReadAtConnect) {
              Case{1, {"0.12 DM / Varnolt", "0.12 DM / Varnolt"}},
              Case{3, {"Varnolt / connect", "Varnolt / connect"}},
              // No caption for these: the sheet keeps its title.
+             Case{4, {kTitle, kTitle}},
              Case{7, {kTitle, kTitle}},
              Case{-1, {kTitle, kTitle}},
          }) {

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "LogWorld.h"
 #include "TempDir.h"
 #include "app/LocalTime.h"
 #include "log/LogViewLogic.h"
+#include "posix/PosixExportFile.h"
 
 namespace varnolt {
 namespace {
@@ -38,7 +41,21 @@ public:
 
 struct LogView : test::LogWorld {
     FakeTable table;
-    LogViewLogic logic{log, prompts, table};
+    PosixExportFile files;
+    LogViewLogic logic{log, prompts, table, files};
+};
+
+// Answers every export with `result`, keeping the name and the bytes it was given.
+struct ScriptedExportFile final : ExportFile {
+    ExportResult Write(const std::string& path,
+                       const std::function<void(std::ostream&)>& fill) override {
+        std::ostringstream out;
+        fill(out);
+        written.push_back(path + "|" + out.str());
+        return result;
+    }
+    ExportResult result;
+    std::vector<std::string> written;
 };
 
 const std::string kFrame = "+-------------------------------------------------------------+\r\n";
@@ -110,37 +127,47 @@ TEST(LogExport, WritesExactlyTheseBytesFromTheStoredLog) {
     }
 }
 
-TEST(LogExport, FailuresAreReportedAndNeverTakenForSuccess) {
-    test::TempDir dir;
-    LogView view;
-    view.prompts.ChooseFile(std::nullopt);
-    view.logic.OnExport(LogExportFormat::Ascii);
-    // No folder is made for a path inside one that does not exist.
-    view.prompts.ChooseFile((dir.path() / "missing" / "calls.LOG").string());
-    view.logic.OnExport(LogExportFormat::Ascii);
-    EXPECT_TRUE(fs::is_empty(dir.path()));
-    ASSERT_EQ(view.prompts.shown().size(), 1u);
-    EXPECT_EQ(view.prompts.shown()[0].text,
-              "Error, while writing file! Perhaps your disc is write protect or full!");
-    EXPECT_EQ(view.prompts.shown()[0].title, "Error...");
-    EXPECT_EQ(view.prompts.shown()[0].icon, PromptIcon::Stop);
-
-    // A full disk, whether a write fails or only the flush when the file is closed.
-    for (int records : {0, 2000}) {
-        for (int n = 1; n <= records; ++n) {
-            Store(view.memory, n, kOffice);
-        }
-        view.memory.WriteInt("__LOG file", "Anzahl", records);
-        view.prompts.ChooseFile("/dev/full");
-        view.logic.OnExport(LogExportFormat::Tabbed);
-        EXPECT_EQ(view.prompts.shown().back().text, "Disk full while accessing /dev/full.");
-        EXPECT_EQ(view.prompts.shown().back().icon, PromptIcon::Stop);
-        for (const auto& fd : fs::directory_iterator("/proc/self/fd")) {
-            std::error_code error;
-            EXPECT_NE(fs::read_symlink(fd.path(), error), "/dev/full");  // closed
+TEST(LogExport, FailuresAreReportedWithTheNameAndTheSystemsReason) {
+    const std::string path = "/home/anna/calls.LOG";
+    const std::string kWriteError =
+        "Error, while writing file! Perhaps your disc is write protect or full!\n" + path + ": ";
+    const std::string kRefused = "Nothing was exported: " + path;
+    const struct {
+        ExportResult result;
+        std::string text;
+    } cases[] = {
+        {{ExportOutcome::Failed, ENOSPC},
+         "Disk full while accessing " + path + ".\nNo space left on device"},
+        {{ExportOutcome::Failed, EFBIG}, "Disk full while accessing " + path + ".\nFile too large"},
+        {{ExportOutcome::Failed, EACCES}, kWriteError + "Permission denied"},
+        {{ExportOutcome::Failed, EIO}, kWriteError + "Input/output error"},
+        {{ExportOutcome::IsFolder}, kRefused + " is a folder, not a regular file."},
+        {{ExportOutcome::IsPipe}, kRefused + " is a named pipe, not a regular file."},
+        {{ExportOutcome::IsDevice}, kRefused + " is a device, not a regular file."},
+        {{ExportOutcome::IsSocket}, kRefused + " is a socket, not a regular file."},
+        {{ExportOutcome::OtherUsersFile}, kRefused + " belongs to another user."},
+        {{ExportOutcome::Written}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        test::LogWorld world;
+        FakeTable table;
+        ScriptedExportFile files;
+        files.result = c.result;
+        LogViewLogic logic{world.log, world.prompts, table, files};
+        world.prompts.ChooseFile(std::nullopt);  // cancelled: nothing written or said
+        logic.OnExport(LogExportFormat::Tabbed);
+        world.prompts.ChooseFile(path);
+        logic.OnExport(LogExportFormat::Tabbed);
+        ASSERT_EQ(files.written, std::vector{path + "|" + kTabbedBanner});
+        ASSERT_EQ(world.prompts.shown().size(), c.text.empty() ? 0u : 1u);
+        if (!c.text.empty()) {
+            EXPECT_EQ(world.prompts.shown()[0].text, c.text);
+            EXPECT_EQ(world.prompts.shown()[0].title, "Error...");
+            EXPECT_EQ(world.prompts.shown()[0].icon, PromptIcon::Stop);
+            EXPECT_EQ(world.prompts.shown()[0].buttons, PromptButtons::Ok);
         }
     }
-    EXPECT_EQ(view.prompts.shown().size(), 3u);
 }
 
 TEST(LogViewReload, KeepsTheTableEqualToTheLogReadingOnlyWhatWasAdded) {

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -180,6 +181,29 @@ TEST_F(CostPageUi, AUserScaleIsEditedAddedToAndSaved) {
     emit weekday->itemClicked(weekday->topLevelItem(0), 0);
     EXPECT_EQ(Get<CTimeField>("fromHourEdit")->text(), "09");
     EXPECT_TRUE(prompts.shown().empty());
+}
+
+// Typing must not complete from the lists: "15" is not "150", "0.1" not "0.12".
+TEST_F(CostPageUi, TypedCycleAndUnitAreSavedExactlyAsTyped) {
+    SelectScale("Userdefined scale #1");
+    Get<CTimeField>("fromHourEdit")->SetText("9");
+    Get<CTimeField>("fromMinuteEdit")->SetText("0");
+    Get<CTimeField>("toHourEdit")->SetText("18");
+    Get<CTimeField>("toMinuteEdit")->SetText("0");
+    for (auto [name, typed] : {std::pair{"cycleBox", "15"}, {"unitBox", "0.1"}}) {
+        QLineEdit* edit = Get<QComboBox>(name)->lineEdit();
+        edit->setFocus();  // a line edit completes only while it has the focus
+        ASSERT_TRUE(edit->hasFocus());
+        edit->clear();
+        for (const QChar key : QString(typed)) {
+            PressKey(edit, static_cast<Qt::Key>(key.unicode()), key);
+        }
+        EXPECT_EQ(Get<QComboBox>(name)->currentText().toStdString(), typed);
+    }
+    Get<QPushButton>("addButton")->click();
+    Get<QPushButton>("saveButton")->click();
+    EXPECT_EQ(CScaleStore(store).LoadScale(ScaleId::User1).weekdayPeriods,
+              (std::vector<TariffPeriod>{{9, 0, 18, 0, "15", "0.1"}}));
 }
 
 TEST_F(CostPageUi, TimeFieldsStepWithTheArrowKeysAndWrapAround) {

@@ -34,6 +34,7 @@
 #include "connection/CLoginSettingsDlg.h"
 #include "connection/CTreePage.h"
 #include "holiday/CInsertHolidayDlg.h"
+#include "posix/PosixExportFile.h"
 #include "provider/CProviderDialog.h"
 #include "qt/QtEntryDialog.h"
 #include "qt/QtSound.h"
@@ -239,7 +240,16 @@ class EveryPage : public ::testing::Test {
 protected:
     EveryPage() {
         dialer.AddEntry("Office");
-        AddProgramPages(sheet, {store, dialer, locale, prompts, clock, timers, sound, shell, lock,
+        AddProgramPages(sheet, {store,
+                                dialer,
+                                locale,
+                                prompts,
+                                clock,
+                                timers,
+                                sound,
+                                shell,
+                                lock,
+                                files,
                                 {"/home/user/.config/Kessendral/varnolt.db", true, false},
                                 {"/home/user/.config/Kessendral/phonebook.db", true, false}});
         sheet.show();
@@ -267,6 +277,7 @@ protected:
     QtSound sound;
     test::RecordingShell shell;
     test::FakeCallLock lock;
+    PosixExportFile files;
     CRASSheet sheet{false};
 };
 

@@ -11,6 +11,7 @@
 #include "app/CRASSheet.h"
 #include "app/LocalTime.h"
 #include "log/CLogviewPage.h"
+#include "posix/PosixExportFile.h"
 
 namespace varnolt {
 namespace {
@@ -23,12 +24,14 @@ protected:
         log.Append(entry, "anna", MakeLocal(1996, 3, 5, 9, 7, 0), MakeLocal(1996, 3, 5, 9, 41, 0),
                    3.48f, 3.48f);
     }
+
+    PosixExportFile files;
 };
 
 TEST_F(LogviewPageUi, FillsWhenFirstSelectedAndReloadsOnlyOnceSetUp) {
     CRASSheet sheet(false);
     sheet.AddPage(kPagePhonebook, new CSheetPage);
-    auto* page = new CLogviewPage(store, locale, dialer, prompts, sheet);
+    auto* page = new CLogviewPage(store, locale, dialer, prompts, files, sheet);
     sheet.AddPage(kPageLogView, page);
     sheet.show();
     LogCall("Office");
@@ -60,7 +63,7 @@ TEST_F(LogviewPageUi, FillsWhenFirstSelectedAndReloadsOnlyOnceSetUp) {
 
 TEST_F(LogviewPageUi, ButtonsExportTheirFormatAndDeleteAfterYes) {
     LogCall("Office");
-    CLogviewPage page(store, locale, dialer, prompts, host);
+    CLogviewPage page(store, locale, dialer, prompts, files, host);
     page.show();
     const QAbstractItemModel* model = Child<QTreeView>(&page, "logTable")->model();
     test::TempDir dir;

@@ -20,6 +20,7 @@
 #include "app/CRASSheet.h"
 #include "app/ProgramPages.h"
 #include "connection/CTreePage.h"
+#include "posix/PosixExportFile.h"
 #include "qt/QtSound.h"
 
 namespace varnolt::test {
@@ -38,7 +39,8 @@ struct Program {
         store.memory.WriteInt("_Autoconnect", "Autoconnect", 1);
         store.memory.WriteString("_Autoconnect", "Entry", entry);
         phonebook = AddProgramPages(
-            sheet, {store, dialer, locale, prompts, clock, timers, sound, shell, lock, {}, {}});
+            sheet,
+            {store, dialer, locale, prompts, clock, timers, sound, shell, lock, files, {}, {}});
         sheet.show();
     }
 
@@ -51,6 +53,7 @@ struct Program {
     QtSound sound;
     RecordingShell shell;
     FakeCallLock lock;
+    PosixExportFile files;
     CRASSheet sheet{false};
     CTreePage* phonebook = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "log/LogViewLogic.h"
 
-#include <fstream>
+#include <ostream>
+
+#include "app/ExportFailureText.h"
 
 namespace varnolt {
 namespace {
@@ -56,21 +58,13 @@ void LogViewLogic::OnExport(LogExportFormat format) {
     if (!path) {
         return;
     }
-    // Line ends are written as CR LF by the export itself.
-    std::ofstream file(*path, std::ios::binary | std::ios::trunc);
-    if (!file.is_open()) {
-        m_prompts.MessageBox(
-            "Error, while writing file! Perhaps your disc is write protect or full!", "Error...",
-            PromptIcon::Stop, PromptButtons::Ok);
-        return;
-    }
-    WriteLogExport(file, format, m_log.ReadAll());
-    // A full disk may show only when the last bytes are flushed at closing;
-    // what was written stays in the file.
-    file.close();
-    if (file.fail()) {
-        m_prompts.MessageBox("Disk full while accessing " + *path + ".", "Error...",
-                             PromptIcon::Stop, PromptButtons::Ok);
+    // Line ends are written as CR LF by the export itself. A refused name
+    // is not even read from the log.
+    const ExportResult result = m_files.Write(
+        *path, [&](std::ostream& out) { WriteLogExport(out, format, m_log.ReadAll()); });
+    if (result.outcome != ExportOutcome::Written) {
+        m_prompts.MessageBox(ExportFailureText(*path, result), "Error...", PromptIcon::Stop,
+                             PromptButtons::Ok);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "log/CConnectionLog.h"
 #include "log/LogExport.h"
 #include "log/LogTableView.h"
+#include "platform/ExportFile.h"
 #include "platform/Prompts.h"
 
 namespace varnolt {
@@ -22,22 +23,24 @@ const std::string& LogColumnText(const CLogRecord& record, int column);
 // What the LOG view page does: fill its table and run its three buttons.
 class LogViewLogic {
 public:
-    LogViewLogic(CConnectionLog& log, Prompts& prompts, LogTableView& view)
-        : m_log(log), m_prompts(prompts), m_view(view) {}
+    LogViewLogic(CConnectionLog& log, Prompts& prompts, LogTableView& view, ExportFile& files)
+        : m_log(log), m_prompts(prompts), m_view(view), m_files(files) {}
 
     // Makes the table equal the store's log. When the log only grew by a few
     // records since the last reload, only those are read.
     void Reload();
     // Delete LOG: asks, then clears the log and empties the table.
     void OnDeleteLog();
-    // Asks for a file and writes the whole log into it. A failure to open,
-    // to write or to finish writing is reported; success is not.
+    // Asks for a file and writes the whole log into it through `files`. A
+    // name that may not be written and every failure are reported with the
+    // file's name; success is not.
     void OnExport(LogExportFormat format);
 
 private:
     CConnectionLog& m_log;
     Prompts& m_prompts;
     LogTableView& m_view;
+    ExportFile& m_files;
 };
 
 }  // namespace varnolt

@@ -15,7 +15,8 @@ CTreePage* AddProgramPages(CRASSheet& sheet, const ProgramServices& s) {
     auto* phonebook = new CTreePage(s.store, s.dialer, s.locale, s.prompts, sheet);
     phonebook->InstallDialing(s.clock, s.timers, s.sound, s.shell, sheet, s.callLock);
     sheet.AddPage(kPagePhonebook, phonebook);
-    sheet.AddPage(kPageLogView, new CLogviewPage(s.store, s.locale, s.dialer, s.prompts, sheet));
+    sheet.AddPage(kPageLogView,
+                  new CLogviewPage(s.store, s.locale, s.dialer, s.prompts, s.files, sheet));
     sheet.AddPage(kPageScaleManager, new CCostPage(s.store, s.locale, s.prompts));
     sheet.AddPage(kPageHolidayDatabase, new CHoliday(s.store, s.clock, s.prompts));
     sheet.AddPage(kPageOptions, new COptionsPage(s.store, s.dialer, s.prompts));

@@ -8,6 +8,7 @@ class CRASSheet;
 class CTreePage;
 class CallLock;
 class Clock;
+class ExportFile;
 class Locale;
 class Prompts;
 class RemoteAccess;
@@ -27,6 +28,7 @@ struct ProgramServices {
     Sound& sound;
     Shell& shell;
     CallLock& callLock;  // held by the process whose call the journal keeps
+    ExportFile& files;   // writes the files the user names for an export
     // Where the settings store and the phonebook are kept, as the About page tells it.
     StorageLocation storeAt;
     StorageLocation phonebookAt;

@@ -13,11 +13,11 @@
 namespace varnolt {
 
 CLogviewPage::CLogviewPage(SettingsStore& store, const Locale& locale, RemoteAccess& dialer,
-                           Prompts& prompts, SheetHost& host, QWidget* parent)
+                           Prompts& prompts, ExportFile& files, SheetHost& host, QWidget* parent)
     : CSheetPage(parent),
       m_log(store, locale, dialer, host),
       m_model(new LogTableModel(this)),
-      m_logic(m_log, prompts, *m_model) {
+      m_logic(m_log, prompts, *m_model, files) {
     setObjectName("CLogviewPage");
 }
 

@@ -16,7 +16,7 @@ class CLogviewPage final : public CSheetPage {
     Q_OBJECT
 public:
     CLogviewPage(SettingsStore& store, const Locale& locale, RemoteAccess& dialer, Prompts& prompts,
-                 SheetHost& host, QWidget* parent = nullptr);
+                 ExportFile& files, SheetHost& host, QWidget* parent = nullptr);
     ~CLogviewPage() override;
 
     // Ignored until the page was first shown: set-up fills the table then.

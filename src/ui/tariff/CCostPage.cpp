@@ -92,8 +92,10 @@ void CCostPage::OnInitPage() {
     fields->addWidget(m_unitLabel, 3, 0);
     fields->addWidget(m_unit, 3, 1, 1, 4);
     for (QComboBox* box : {m_cycle, m_unit}) {
-        // Any typed text is kept as it is; typing never adds a choice.
+        // Any typed text is kept as it is: no completion from the choices
+        // ("15" would become "150"), and typing never adds a choice.
         box->setEditable(true);
+        box->setCompleter(nullptr);
         box->setInsertPolicy(QComboBox::NoInsert);
     }
     fields->setRowStretch(4, 1);
