@@ -1,7 +1,6 @@
 // The tray icon under a real system tray: an X server and a tray of its own,
 // started here, and the clicks a user makes sent through the X server. The
 // program's other UI tests run offscreen, where no tray exists.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -12,7 +11,6 @@
 #include <QSystemTrayIcon>
 #include <QThread>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "ChildProcess.h"
@@ -21,19 +19,6 @@
 
 namespace varnolt::test {
 namespace {
-
-bool OnPath(const char* program) {
-    const char* path = std::getenv("PATH");
-    std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
-    for (std::size_t start = 0; start <= dirs.size();) {
-        const std::size_t end = std::min(dirs.find(':', start), dirs.size());
-        if (::access((dirs.substr(start, end - start) + "/" + program).c_str(), X_OK) == 0) {
-            return true;
-        }
-        start = end + 1;
-    }
-    return false;
-}
 
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
     QElapsedTimer clock;
@@ -53,11 +38,11 @@ class TrayDesktop {
 public:
     // Empty when started; otherwise why not.
     std::string Start() {
-        for (const char* program : {"Xvfb", "trayer", "xdotool"}) {
-            if (!OnPath(program)) {
-                return std::string(program) +
-                       " is not installed (Debian packages xvfb, trayer, xdotool)";
-            }
+        if (std::system(
+                "{ command -v Xvfb && command -v trayer && command -v xdotool; } >/dev/null") !=
+            0) {
+            return "Xvfb, trayer or xdotool is not installed (Debian packages xvfb, trayer, "
+                   "xdotool)";
         }
         int pipe[2];
         if (::pipe(pipe) != 0) {
