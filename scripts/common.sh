@@ -6,7 +6,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   qt6-multimedia-dev gstreamer1.0-plugins-good
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core locales tzdata
+  xvfb xauth trayer xdotool fonts-dejavu-core locales tzdata
   dpkg-dev file desktop-file-utils
 )
 

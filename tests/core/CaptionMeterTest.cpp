@@ -82,6 +82,21 @@ TEST_F(CaptionMeterTest, EveryTickWritesTheCaptionInTheStyleReadAtConnect) {
     }
 }
 
+TEST_F(CaptionMeterTest, EveryTickAlsoSummarisesTheCallWhateverTheStyle) {
+    for (int style : {0, 7}) {
+        SetStyle(style);
+        call.BeginAt("Office", 2026, 12, 8, 10, 0, 0);
+        call.captions.summaries.clear();
+        call.Advance(2'000);
+        EXPECT_EQ(
+            call.captions.summaries,
+            (std::vector<std::string>{"Office\nConnected for 00:00:01 h\nFee so far: 0.12 DM",
+                                      "Office\nConnected for 00:00:02 h\nFee so far: 0.12 DM"}))
+            << style;
+        call.RunFor(1);
+    }
+}
+
 TEST_F(CaptionMeterTest, AStyleChosenDuringACallActsFromTheNextCall) {
     SetStyle(2);
     call.BeginAt("Office", 2026, 12, 8, 10, 0, 0);

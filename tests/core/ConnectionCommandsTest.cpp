@@ -183,7 +183,8 @@ TEST_F(ConnectionCommandsTest, InsertAppendsAfterTheLastShownApplicationInOneTra
                   (Strings{"BEGIN", entry + "|Autolaunch=" + std::to_string(c.number),
                            section + "|Path='/usr/bin/mutt'", section + "|Description='Mutt'",
                            section + "|Startup=4", "END"}));
-        EXPECT_EQ(view.log, Strings{"add child: Mutt\n"});
+        EXPECT_EQ(view.log, (Strings{"add child: Mutt\n",
+                                     "reveal Varnolt/Phonebook/" + entry + "/Autolaunch/Mutt"}));
     }
 
     // Cancel writes nothing.

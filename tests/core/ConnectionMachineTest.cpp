@@ -30,12 +30,16 @@ const std::string kIdle = "no connection established | dial |";
 // The page's controls, the sheet's window and the speaker as the machine
 // leaves them; the window steps and sounds in order.
 struct Screen final : ConnectionView, SheetWindow, Sound {
-    void ShowStatus(const std::string& text) override { status = text; }
+    void ShowStatus(const std::string& text, const std::string& tip) override {
+        status = text;
+        toolTip = tip;
+    }
     void SetProgressRange(int maximum) override { progressMax = maximum; }
     void SetProgress(int position) override { positions.push_back(position); }
     void EnableDialing(bool enable) override { dialing = enable; }
     void EnableCancel(bool enable) override { cancel = enable; }
     void SetCaption(const std::string& text) override { caption = text; }
+    void SetCallSummary(const std::string&) override {}
     void RestoreSheet() override { steps.push_back("restore"); }
     void MinimizeSheet() override { steps.push_back("minimise"); }
     void CloseSheetLater() override { steps.push_back("close"); }
@@ -45,6 +49,7 @@ struct Screen final : ConnectionView, SheetWindow, Sound {
 
     const RecordingShell* shell = nullptr;
     std::string status = ConnectionMachine::kIdleText;
+    std::string toolTip;
     std::string caption = kTitle;
     int progressMax = 10;
     std::vector<int> positions;
@@ -229,6 +234,19 @@ TEST(ConnectionMachine, FailuresAreShownAndRedialedWithoutLimitUntilCancelled) {
     rig.screen.positions.clear();
     EXPECT_EQ(rig.TicksUntilRedial(), 12);
     EXPECT_EQ(rig.screen.positions.front(), 1);
+}
+
+TEST(ConnectionMachine, AReportedCodeIsExplainedInTheStatusTooltipUntilTheStatusChanges) {
+    Rig rig;
+    rig.dialer.ScriptFailure(ras::kErrorLineBusy);
+    rig.machine.Dial("Office");
+    rig.Report();
+    EXPECT_EQ(rig.screen.status, "System reports ERROR Code [676]");
+    EXPECT_EQ(rig.screen.toolTip, rig.dialer.ErrorString(676));
+    ASSERT_GT(rig.TicksUntilRedial(), 0);
+    rig.timers.Advance(ConnectionMachine::kWatchDialMs);
+    EXPECT_EQ(rig.screen.status, "Office - process waiting - authentication running");
+    EXPECT_EQ(rig.screen.toolTip, "");
 }
 
 TEST(ConnectionMachine, AHandEditedRedialDelayCountsAsItsNearestBound) {

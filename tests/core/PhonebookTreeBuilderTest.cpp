@@ -44,13 +44,21 @@ protected:
 };
 
 TEST_F(PhonebookTreeBuilderTest, EmptyPhonebookStillHasTheRootAndItsThreeChildren) {
-    EXPECT_EQ(Outline(Build()),
+    const TreeNode root = Build();
+    EXPECT_EQ(Outline(root),
               "Varnolt\n"
               " Overall call-fee indicator\n"
               "  Costs: 0 EUR\n"
               "  Last connect: <unknown>\n"
               " Phonebook\n"
+              "  No entries yet: right-click here (or press Shift+F10) and choose New entry.\n"
               " Provider\n");
+    // Only that line is a placeholder, and only while there are no entries.
+    EXPECT_TRUE(Child(Child(root, 1), 0).placeholder);
+    EXPECT_FALSE(Child(root, 1).placeholder);
+    dialer.AddEntry("Office");
+    EXPECT_FALSE(Entry(0).placeholder);
+    EXPECT_EQ(Child(Build(), 1).children.size(), 1u);
 }
 
 TEST_F(PhonebookTreeBuilderTest, EntryWithEverySettingAndItsImages) {

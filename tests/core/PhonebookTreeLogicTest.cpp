@@ -78,6 +78,9 @@ TEST_F(PhonebookTreeLogicTest, NewEntryOpensTheDialogThenRebuildsThenNotifies) {
     logic.OnInsertKey(PhonebookItem());
     EXPECT_EQ(view.log, (std::vector<std::string>{"dialog", "tree", "notify 32870"}));
     EXPECT_EQ(EntryNames(), (std::vector<std::string>{"Office", "Home"}));
+    // The new entry is the one selected and scrolled to.
+    EXPECT_EQ(view.shownState.selected, (TreePath{"Varnolt", "Phonebook", "Home"}));
+    EXPECT_TRUE(view.shownState.revealSelected);
     EXPECT_EQ(host.sent, (std::vector<RecordingSheetHost::Sent>{{WM_RELOAD_AUTOCONNECT, 0}}));
 
     // A cancelled dialog is not examined: the tree is rebuilt all the same.
@@ -85,6 +88,27 @@ TEST_F(PhonebookTreeLogicTest, NewEntryOpensTheDialogThenRebuildsThenNotifies) {
     logic.RunCommand(kCmdNewEntry, PhonebookItem());
     EXPECT_EQ(dialer.createDialogCount, 2);
     EXPECT_EQ(host.sent.size(), 2u);
+}
+
+TEST_F(PhonebookTreeLogicTest, ARebuildKeepsHowTheUserLeftTheTree) {
+    dialer.AddEntry("Office");
+    view.leftState = {{{"Varnolt"}, {"Varnolt", "Phonebook"}}, TreePath{"Varnolt", "Provider"}};
+    logic.Rebuild();
+    EXPECT_EQ(view.shownState.expanded, view.leftState.expanded);
+    EXPECT_EQ(view.shownState.selected, view.leftState.selected);
+    EXPECT_FALSE(view.shownState.revealSelected);
+}
+
+TEST_F(PhonebookTreeLogicTest, EnterOnTheEmptyPhonebooksPlaceholderOpensNewEntry) {
+    logic.Rebuild();
+    ASSERT_TRUE(view.tree.children.at(1).children.at(0).placeholder);
+    TreeItemContext hint = EntryItem(view.tree.children.at(1).children.at(0).text);
+    EXPECT_FALSE(logic.OnEnterKey(hint));  // as an entry: Enter goes on to the window
+    hint.placeholder = true;
+    dialer.onCreateEntryDialog = [&] { dialer.AddEntry("Office"); };
+    EXPECT_TRUE(logic.OnEnterKey(hint));
+    EXPECT_EQ(dialer.createDialogCount, 1);
+    EXPECT_EQ(EntryNames(), (std::vector<std::string>{"Office"}));
 }
 
 TEST_F(PhonebookTreeLogicTest, CommandsWithoutHandlersDoNothingUntilOneIsInstalled) {

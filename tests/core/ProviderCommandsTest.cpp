@@ -65,7 +65,8 @@ TEST(ProviderCommands, NewAndEditWriteTheEntriesInTheOrderMovedInOneTransaction)
               (Strings{"BEGIN", "_Provider List_|nCount=1", "Provider A|How much entries=2",
                        "Provider A|Phonebook #1='E2'", "Provider A|Phonebook #2='E1'",
                        "_Provider List_|Provider #1='A'", "END"}));
-    EXPECT_EQ(w.view.log, (Strings{"add child: A\n E2\n E1\n", "expand"}));
+    EXPECT_EQ(w.view.log,
+              (Strings{"add child: A\n E2\n E1\n", "expand", "reveal Varnolt/Provider/A"}));
 
     // Renamed, it gets a section of its own; the old one stays as it was.
     w.store.writes.clear();

@@ -47,6 +47,7 @@ TEST(ContextMenuFor, EachKindGetsItsMenu) {
         {K::Application, "&Edit application...=1010, -, &Delete application...=1011"},
         {K::LoginSettingsChild, "&Edit login settings...=1016"},
         {K::PhonebookItem, "&New entry...=1002"},
+        {K::Placeholder, "&New entry...=1002"},
         {K::ProviderItem, "&New provider...=1036"},
         {K::Provider, "&Dial provider=1043, -, &Edit provider...=1042, &Delete provider...=1044"},
         {K::EntryCallFee, ""},
@@ -109,6 +110,7 @@ TEST(TreeDispatch, DoubleClickKeysAndDialButton) {
         {K::LoginSettingsChild, {A::Command, kCmdEditLoginSettings}, 0, 0, 0},
         {K::OverallChild, {A::SelectPage, kPageLogView}, 0, 0, 0},
         {K::PhonebookItem, none, 0, kCmdNewEntry, 0},
+        {K::Placeholder, {A::Command, kCmdNewEntry}, 0, kCmdNewEntry, 0},
         {K::ProviderItem, none, 0, kCmdNewProvider, 0},
         {K::EntryAutolaunch, none, 0, kCmdInsertApplication, 0},
         {K::Provider, none, kCmdDeleteProvider, 0, kCmdDialProvider},
@@ -126,6 +128,8 @@ TEST(TreeDispatch, DoubleClickKeysAndDialButton) {
         EXPECT_EQ(DeleteKeyCommand(c.kind), c.deleteKey);
         EXPECT_EQ(InsertKeyCommand(c.kind), c.insertKey);
         EXPECT_EQ(DialButtonCommand(c.kind), c.dial);
+        // Enter acts only on the placeholder; elsewhere it goes on to the window.
+        EXPECT_EQ(EnterKeyCommand(c.kind), c.kind == K::Placeholder ? kCmdNewEntry : 0);
     }
 }
 

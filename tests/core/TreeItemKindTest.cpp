@@ -103,6 +103,11 @@ TEST(ClassifyTreeItem, TheRootsChildrenAreKnownByIdentityNotText) {
     EXPECT_EQ(ClassifyTreeItem(At({V, "renamed"}, RootChild::Phonebook)), K::PhonebookItem);
     EXPECT_EQ(ClassifyTreeItem(At({V, PB})), K::Other);
     EXPECT_EQ(ClassifyTreeItem(At({V, PR})), K::Other);
+    // So is the placeholder: an entry may carry its text.
+    TreeItemContext hint = At({V, PB, "No entries yet"});
+    EXPECT_EQ(ClassifyTreeItem(hint), K::Entry);
+    hint.placeholder = true;
+    EXPECT_EQ(ClassifyTreeItem(hint), K::Placeholder);
     // Anything outside the known shape is nothing in particular.
     EXPECT_EQ(ClassifyTreeItem(At({"Elsewhere", PB, "Office"})), K::Other);
     EXPECT_EQ(ClassifyTreeItem(At({V, OV, "Costs: 0 EUR", "deeper"})), K::Other);

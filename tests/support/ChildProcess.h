@@ -49,6 +49,13 @@ public:
         m_pid = -1;
         return status;
     }
+    // Asks the child to end (SIGTERM), so it can tidy up, and waits a while for it.
+    void Terminate() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            WaitAtMost(std::chrono::seconds(5));
+        }
+    }
     void Kill() {
         if (m_pid > 0) {
             ::kill(m_pid, SIGKILL);

@@ -9,8 +9,8 @@
 #include "FixedLocale.h"
 #include "RecordingSettingsStore.h"
 #include "RecordingSheetHost.h"
-#include "ScriptedDialer.h"
 #include "RecordingTreeView.h"
+#include "ScriptedDialer.h"
 #include "log/CConnectionLog.h"
 #include "meter/CallAccounting.h"
 #include "meter/CaptionMeter.h"
@@ -38,7 +38,9 @@ public:
     // The sheet's caption.
     struct Captions final : CaptionView {
         void SetCaption(const std::string& text) override { shown.push_back(text); }
+        void SetCallSummary(const std::string& text) override { summaries.push_back(text); }
         std::vector<std::string> shown;
+        std::vector<std::string> summaries;
     };
 
     MeteredCall();

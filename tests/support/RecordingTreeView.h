@@ -12,9 +12,20 @@ namespace varnolt::test {
 // it writes into the kept tree, by the positions the page uses.
 class RecordingTreeView final : public PhonebookTreeView {
 public:
-    void ShowTree(const TreeNode& root) override {
+    void ShowTree(const TreeNode& root, const TreeState& state) override {
         tree = root;
+        shownState = state;
         log.push_back("tree");
+    }
+    // A tree shown as a first build shows it.
+    void ShowTree(const TreeNode& root) { ShowTree(root, KeptTreeState({}, root)); }
+    TreeState CurrentTreeState() const override { return leftState; }
+    void SelectPath(const TreePath& path) override {
+        std::string joined;
+        for (const std::string& text : path) {
+            joined += (joined.empty() ? "" : "/") + text;
+        }
+        log.push_back("reveal " + joined);
     }
     void EnableDialButton(bool enable) override { dialEnabled = enable; }
     void SetSelectedSiblingText(int position, const std::string& text) override {
@@ -86,6 +97,8 @@ public:
     }
 
     TreeNode tree;
+    TreeState shownState;  // as the last tree was shown
+    TreeState leftState;   // as the "user" left the tree
     std::vector<std::string> log;
     bool dialEnabled = true;
 

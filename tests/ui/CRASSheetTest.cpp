@@ -86,6 +86,10 @@ TEST(CRASSheet, TheTrayTooltipRepeatsTheCaption) {
     caption.SetCaption("0.12 DM / 00:00:01 h");
     EXPECT_EQ(sheet.windowTitle(), "0.12 DM / 00:00:01 h");
     EXPECT_EQ(sheet.TrayIcon()->toolTip(), "0.12 DM / 00:00:01 h");
+    // While connected it says what the call is, until the next caption.
+    caption.SetCallSummary("Office\nConnected for 00:00:01 h\nFee so far: 0.12 DM");
+    EXPECT_EQ(sheet.TrayIcon()->toolTip(), "Office\nConnected for 00:00:01 h\nFee so far: 0.12 DM");
+    EXPECT_EQ(sheet.windowTitle(), "0.12 DM / 00:00:01 h");
     caption.SetCaption("Varnolt 0.63 NT [Beta]");
     EXPECT_EQ(sheet.TrayIcon()->toolTip(), "Varnolt 0.63 NT [Beta]");
 }

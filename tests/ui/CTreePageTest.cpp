@@ -95,8 +95,9 @@ protected:
         store.WriteString("Provider City Net", "Phonebook #2", "Office");
     }
 
-    void Open() {
-        page = std::make_unique<CTreePage>(store, dialer, locale, prompts, host);
+    void Open(RemoteAccess* service = nullptr) {
+        page = std::make_unique<CTreePage>(store, service != nullptr ? *service : dialer, locale,
+                                           prompts, host);
         page->resize(560, 480);
         page->SetMenuPresenter([this](QMenu& menu, const QPoint&) -> QAction* {
             menus.push_back(DescribeMenu(menu));
@@ -358,19 +359,69 @@ TEST(CTreePageIcons, EachRoleHasItsOwnPicture) {
     }
 }
 
-TEST_F(CTreePageTest, ReloadRebuildsFromThePhonebookAndTheStore) {
+TEST_F(CTreePageTest, ReloadRebuildsFromThePhonebookAndTheStoreAsTheUserLeftIt) {
     ASSERT_NO_FATAL_FAILURE(Open());
+    Item({"Varnolt", "Provider", "City Net"})->setExpanded(true);  // shows once Provider is
+    Item({"Varnolt", "Phonebook"})->setExpanded(true);
     tree->setCurrentItem(Item({"Varnolt", "Phonebook", "Office"}));
     dialer.AddEntry("Mobile");
     store.WriteString("All entries", "Total costs", "7.20");
     page->OnReloadPhonebook();
     EXPECT_NE(Item({"Varnolt", "Phonebook", "Mobile"}), nullptr);
     EXPECT_NE(Item({"Varnolt", "Overall call-fee indicator", "Costs: 7.20 EUR"}), nullptr);
-    EXPECT_TRUE(tree->selectedItems().isEmpty());
-    EXPECT_TRUE(tree->topLevelItem(0)->isExpanded());
+    // Expanded and selected as before, by their texts; the rest collapsed.
+    EXPECT_EQ(tree->selectedItems(),
+              QList<QTreeWidgetItem*>{Item({"Varnolt", "Phonebook", "Office"})});
+    EXPECT_TRUE(Item({"Varnolt", "Phonebook"})->isExpanded());
+    EXPECT_TRUE(Item({"Varnolt", "Provider", "City Net"})->isExpanded());
+    EXPECT_FALSE(Item({"Varnolt", "Provider"})->isExpanded());
+    EXPECT_FALSE(Item({"Varnolt", "Phonebook", "Office"})->isExpanded());
+}
+
+TEST_F(CTreePageTest, AnEmptyPhonebookSaysHowToMakeTheFirstEntry) {
+    ScriptedDialer empty;
+    ASSERT_NO_FATAL_FAILURE(Open(&empty));
     QTreeWidgetItem* phonebook = Item({"Varnolt", "Phonebook"});
-    ASSERT_NE(phonebook, nullptr);
-    EXPECT_FALSE(phonebook->isExpanded());
+    ASSERT_TRUE(phonebook != nullptr && phonebook->childCount() == 1);
+    const QString hint = phonebook->child(0)->text(0);
+    EXPECT_EQ(hint, "No entries yet: right-click here (or press Shift+F10) and choose New entry.");
+    EXPECT_TRUE(phonebook->isExpanded());
+    EXPECT_EQ(tree->currentItem(), phonebook->child(0));
+    EXPECT_EQ(MenuOf(phonebook->child(0)), "&New entry...=1002");
+
+    // A double click or Enter opens New entry; the first entry takes the hint's place.
+    DoubleClick(phonebook->child(0));
+    EXPECT_EQ(empty.createDialogCount, 1);
+    empty.onCreateEntryDialog = [&] { empty.AddEntry("Office"); };
+    Press(Item({"Varnolt", "Phonebook", hint.toUtf8().constData()}), Qt::Key_Return);
+    EXPECT_EQ(empty.createDialogCount, 2);
+    phonebook = Item({"Varnolt", "Phonebook"});
+    ASSERT_EQ(phonebook->childCount(), 1);
+    EXPECT_EQ(phonebook->child(0)->text(0), "Office");
+    EXPECT_EQ(tree->currentItem(), phonebook->child(0));
+}
+
+TEST_F(CTreePageTest, TheMenuKeyAndShiftF10OpenTheSelectedItemsMenuAtTheItem) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    QTreeWidgetItem* provider = Item({"Varnolt", "Provider"});
+    tree->setCurrentItem(provider);
+    std::vector<QPoint> at;
+    page->SetMenuPresenter([&](QMenu& menu, const QPoint& globalPos) -> QAction* {
+        menus.push_back(DescribeMenu(menu));
+        at.push_back(tree->viewport()->mapFromGlobal(globalPos));
+        return nullptr;
+    });
+    // The platform hands the Menu key to the focused tree as a keyboard context menu.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                              tree->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(tree, &menuKey);
+    QKeyEvent shiftF10(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier);
+    QApplication::sendEvent(tree, &shiftF10);
+    EXPECT_EQ(menus, (std::vector<std::string>(2, "&New provider...=1036")));
+    ASSERT_EQ(at.size(), 2u);
+    EXPECT_TRUE(tree->visualItemRect(provider).contains(at[0]));
+    EXPECT_EQ(at[1], at[0]);
+    EXPECT_EQ(tree->currentItem(), provider);
 }
 
 TEST_F(CTreePageTest, ReloadBeforeSetUpWaitsForIt) {
@@ -516,6 +567,10 @@ TEST_F(CTreePageTest, NewEntryRebuildsThenReloadsAutoconnect) {
     EXPECT_NE(Item({"Varnolt", "Phonebook", "Mobile", "Login settings", "Redial after 10 secs"}),
               nullptr);
     EXPECT_EQ(host.sent, (std::vector<Sent>{{WM_RELOAD_AUTOCONNECT, 0}}));
+    // The new entry is selected and in view.
+    QTreeWidgetItem* mobile = Item({"Varnolt", "Phonebook", "Mobile"});
+    EXPECT_EQ(tree->currentItem(), mobile);
+    EXPECT_TRUE(tree->viewport()->rect().contains(tree->visualItemRect(mobile)));
 
     // The Insert key on "Phonebook" does the same.
     dialer.onCreateEntryDialog = [&] { dialer.AddEntry("Spare"); };

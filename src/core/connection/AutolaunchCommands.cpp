@@ -25,6 +25,7 @@ void AutolaunchCommands::Insert(const TreeItemContext& selected) {
         m_dialogs.EditAutolaunchApplication({"", "", 0});
     if (added && AutolaunchList(m_store, *selected.parent).Append(*added)) {
         m_view.AddSelectedChild({added->description, ImageRole::Application, {}});
+        m_view.SelectPath(ChildPath(selected, added->description));
     }
 }
 

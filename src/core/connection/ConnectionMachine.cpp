@@ -229,7 +229,8 @@ void ConnectionMachine::WatchDial() {
     const int status = report.error;
     ShowStatus(m_entry + " - process waiting - authentication running");
     if (ras::IsFailure(status)) {
-        ShowStatus("System reports ERROR Code [" + FormatInt(status) + "]");
+        ShowStatus("System reports ERROR Code [" + FormatInt(status) + "]",
+                   m_dialer.ErrorString(status));
         HangUpHandle();
         m_timers.Stop(watchTimer);
         m_state = State::Countdown;
@@ -395,10 +396,10 @@ void ConnectionMachine::AllowCancel(bool allow) {
     m_host.EnableHangUpCommand(allow);
 }
 
-void ConnectionMachine::ShowStatus(const std::string& text) {
+void ConnectionMachine::ShowStatus(const std::string& text, const std::string& toolTip) {
     if (text != m_status) {
         m_status = text;
-        m_view.ShowStatus(text);
+        m_view.ShowStatus(text, toolTip);
     }
 }
 

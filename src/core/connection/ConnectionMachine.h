@@ -131,7 +131,7 @@ private:
     // hang-up command greyed, the bar at 0.
     void ShowIdle();
     void AllowCancel(bool allow);
-    void ShowStatus(const std::string& text);
+    void ShowStatus(const std::string& text, const std::string& toolTip = {});
     void HangUpHandle();
     bool DialingProvider() const { return !m_members.empty(); }
 

@@ -9,7 +9,9 @@ namespace varnolt {
 class ConnectionView {
 public:
     virtual ~ConnectionView() = default;
-    virtual void ShowStatus(const std::string& text) = 0;
+    // The status line and its tooltip, which explains the line in plain words
+    // where it only gives a code; empty for none.
+    virtual void ShowStatus(const std::string& text, const std::string& toolTip) = 0;
     // The redial progress bar runs from 0 to `maximum`.
     virtual void SetProgressRange(int maximum) = 0;
     virtual void SetProgress(int position) = 0;

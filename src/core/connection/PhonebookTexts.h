@@ -14,6 +14,9 @@ inline constexpr std::string_view kProviderText = "Provider";
 inline constexpr std::string_view kLoginSettingsText = "Login settings";
 inline constexpr std::string_view kAutolaunchText = "Autolaunch";
 inline constexpr std::string_view kCallFeeIndicatorText = "Call-fee indicator";
+// What an empty phonebook shows under "Phonebook".
+inline constexpr std::string_view kNoEntriesText =
+    "No entries yet: right-click here (or press Shift+F10) and choose New entry.";
 
 // Store names read by the tree.
 inline constexpr std::string_view kAllEntriesSection = "All entries";

@@ -60,6 +60,9 @@ TreeNode PhonebookTreeBuilder::Build() const {
     for (const std::string& name : entries) {
         AddEntry(phonebook, name, symbol);
     }
+    if (entries.empty()) {
+        phonebook.Add(std::string(kNoEntriesText), ImageRole::Entry).placeholder = true;
+    }
 
     AddProviders(root.Add(std::string(kProviderText), ImageRole::ProviderList));
     return root;

@@ -26,8 +26,9 @@ std::array<std::string, 3> LoginItemTexts(RemoteAccess& dialer, const SettingsSt
 TreeNode ProviderNode(const SettingsStore& store, const std::string& description);
 
 // Builds the Phonebook tree from the remote-access phonebook and the settings
-// store: the root with the overall indicator, "Phonebook" with every entry and
-// "Provider" with every provider. Never fails: a missing value shows its
+// store: the root with the overall indicator, "Phonebook" with every entry (or,
+// without any, the placeholder that says how to make one) and "Provider" with
+// every provider. Never fails: a missing value shows its
 // default text, and hand-edited list counts are read within bounds.
 class PhonebookTreeBuilder {
 public:

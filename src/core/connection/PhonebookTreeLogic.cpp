@@ -1,5 +1,7 @@
 #include "PhonebookTreeLogic.h"
 
+#include <algorithm>
+
 #include "app/SheetMessages.h"
 #include "connection/PhonebookTexts.h"
 #include "connection/PhonebookTreeBuilder.h"
@@ -37,8 +39,9 @@ bool PhonebookTreeLogic::HasHandler(int command) const {
     return m_handlers.count(command) != 0;
 }
 
-void PhonebookTreeLogic::Rebuild() {
-    m_view.ShowTree(PhonebookTreeBuilder(m_dialer, m_store, m_locale).Build());
+void PhonebookTreeLogic::Rebuild(const std::optional<TreePath>& created) {
+    const TreeNode root = PhonebookTreeBuilder(m_dialer, m_store, m_locale).Build();
+    m_view.ShowTree(root, KeptTreeState(m_view.CurrentTreeState(), root, created));
 }
 
 void PhonebookTreeLogic::OnSelectionChanged(const std::optional<TreeItemContext>& selected) {
@@ -119,10 +122,27 @@ void PhonebookTreeLogic::OnInsertKey(const TreeItemContext& selected) {
     }
 }
 
+bool PhonebookTreeLogic::OnEnterKey(const TreeItemContext& selected) {
+    const int command = EnterKeyCommand(ClassifyTreeItem(selected));
+    if (command != 0) {
+        RunCommand(command, selected);
+    }
+    return command != 0;
+}
+
 void PhonebookTreeLogic::NewEntry() {
-    // The dialog's result is not examined: the rebuild shows what it did.
+    // The dialog's result is not examined: the rebuild shows what it did, with
+    // the entry that was not there before selected.
+    const std::vector<std::string> before = m_view.BranchTexts(RootChild::Phonebook);
     m_dialer.CreateEntryDialog();
-    Rebuild();
+    std::optional<TreePath> created;
+    for (const std::string& name : m_dialer.EnumEntries()) {
+        if (std::find(before.begin(), before.end(), name) == before.end()) {
+            created = TreePath{std::string(kRootText), std::string(kPhonebookText), name};
+            break;
+        }
+    }
+    Rebuild(created);
     m_host.SendNotification(WM_RELOAD_AUTOCONNECT, 0);
 }
 

@@ -6,6 +6,7 @@
 
 #include "connection/TreeDispatch.h"
 #include "connection/TreeItemKind.h"
+#include "connection/TreeState.h"
 
 namespace varnolt {
 
@@ -30,8 +31,9 @@ public:
     void InstallHandler(int command, Handler handler);
     bool HasHandler(int command) const;
 
-    // Builds the tree afresh from the phonebook and the store.
-    void Rebuild();
+    // Builds the tree afresh from the phonebook and the store, keeping what
+    // was expanded and selected; a node just created there is selected instead.
+    void Rebuild(const std::optional<TreePath>& created = std::nullopt);
 
     // The selection changed (nullopt: nothing selected).
     void OnSelectionChanged(const std::optional<TreeItemContext>& selected);
@@ -47,6 +49,8 @@ public:
     void OnDoubleClick(const TreeItemContext& item);
     void OnDeleteKey(const TreeItemContext& selected);
     void OnInsertKey(const TreeItemContext& selected);
+    // Whether Enter did something; if not, it goes on to the window.
+    bool OnEnterKey(const TreeItemContext& selected);
 
 private:
     void NewEntry();

@@ -6,6 +6,7 @@
 
 #include "connection/TreeItemKind.h"
 #include "connection/TreeNode.h"
+#include "connection/TreeState.h"
 
 namespace varnolt {
 
@@ -13,8 +14,15 @@ namespace varnolt {
 class PhonebookTreeView {
 public:
     virtual ~PhonebookTreeView() = default;
-    // Replaces every item with the given tree; only the root starts expanded.
-    virtual void ShowTree(const TreeNode& root) = 0;
+    // Replaces every item with the given tree, in the given state: the nodes
+    // at its expanded paths expanded, the rest collapsed, the node at its
+    // selected path selected.
+    virtual void ShowTree(const TreeNode& root, const TreeState& state) = 0;
+    // How the user left the tree (never with revealSelected); empty before it is built.
+    virtual TreeState CurrentTreeState() const = 0;
+    // Selects the node at that path and scrolls it into view, expanding what
+    // holds it; nothing when there is none.
+    virtual void SelectPath(const TreePath& path) = 0;
     virtual void EnableDialButton(bool enable) = 0;
     // Rewrites the text of the child at `position` (from 0) of the selected
     // item's parent; items carry no data, so others find them by position.
@@ -41,7 +49,7 @@ public:
     // Deletes the selected item with its children.
     virtual void DeleteSelected() = 0;
     // The exact texts of the children of the root's "Phonebook" or "Provider"
-    // item, in order; none before the tree is built.
+    // item, in order, without a placeholder; none before the tree is built.
     virtual std::vector<std::string> BranchTexts(RootChild branch) const = 0;
     // Selects the child at `position` of that item and returns it as commands
     // see it; none when there is no such child.

@@ -64,6 +64,7 @@ const std::vector<MenuRule>& MenuRules() {
          MenuShape::Fixed,
          {{"&Edit login settings...", kCmdEditLoginSettings}}},
         {TreeItemKind::PhonebookItem, MenuShape::Fixed, {{"&New entry...", kCmdNewEntry}}},
+        {TreeItemKind::Placeholder, MenuShape::Fixed, {{"&New entry...", kCmdNewEntry}}},
         {TreeItemKind::ProviderItem, MenuShape::Fixed, {{"&New provider...", kCmdNewProvider}}},
         {TreeItemKind::Provider,
          MenuShape::Fixed,
@@ -84,6 +85,7 @@ constexpr DoubleClickRule kDoubleClickRules[] = {
     {TreeItemKind::Application, {DoubleClickAction::Kind::Command, kCmdEditApplication}},
     {TreeItemKind::LoginSettingsChild, {DoubleClickAction::Kind::Command, kCmdEditLoginSettings}},
     {TreeItemKind::OverallChild, {DoubleClickAction::Kind::SelectPage, kPageLogView}},
+    {TreeItemKind::Placeholder, {DoubleClickAction::Kind::Command, kCmdNewEntry}},
 };
 
 struct KeyRule {
@@ -98,6 +100,10 @@ constexpr KeyRule kInsertKeyRules[] = {
     {TreeItemKind::PhonebookItem, kCmdNewEntry},
     {TreeItemKind::ProviderItem, kCmdNewProvider},
     {TreeItemKind::EntryAutolaunch, kCmdInsertApplication},
+    {TreeItemKind::Placeholder, kCmdNewEntry},
+};
+constexpr KeyRule kEnterKeyRules[] = {
+    {TreeItemKind::Placeholder, kCmdNewEntry},
 };
 
 template <typename Rules>
@@ -168,6 +174,11 @@ int DeleteKeyCommand(TreeItemKind kind) {
 
 int InsertKeyCommand(TreeItemKind kind) {
     const KeyRule* rule = FirstMatch(kInsertKeyRules, kind);
+    return rule == nullptr ? 0 : rule->command;
+}
+
+int EnterKeyCommand(TreeItemKind kind) {
+    const KeyRule* rule = FirstMatch(kEnterKeyRules, kind);
     return rule == nullptr ? 0 : rule->command;
 }
 

@@ -57,6 +57,8 @@ DoubleClickAction DoubleClickFor(TreeItemKind kind);
 // The command of the Delete and Insert keys on an item; 0 for none.
 int DeleteKeyCommand(TreeItemKind kind);
 int InsertKeyCommand(TreeItemKind kind);
+// The command of Enter on an item; 0 for none (the key then goes on to the window).
+int EnterKeyCommand(TreeItemKind kind);
 
 // The command the "&Dial" button runs on an item: an entry is dialed, a
 // provider is handed to provider dialing; 0 for every other item.

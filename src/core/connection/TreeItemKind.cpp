@@ -11,6 +11,9 @@ bool Is(const std::optional<std::string>& text, std::string_view expected) {
 }  // namespace
 
 TreeItemKind ClassifyTreeItem(const TreeItemContext& item) {
+    if (item.placeholder) {
+        return TreeItemKind::Placeholder;
+    }
     switch (item.rootChild) {
         case RootChild::OverallIndicator:
             return TreeItemKind::OverallIndicator;

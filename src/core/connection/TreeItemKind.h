@@ -24,6 +24,7 @@ enum class TreeItemKind {
     ProviderItem,        // the root's "Provider" child
     Provider,            // a provider
     ProviderMember,      // an entry of a provider
+    Placeholder,         // the hint an empty phonebook shows instead of entries
 };
 
 // Which of the root's three children an item is, if any.
@@ -39,6 +40,8 @@ struct TreeItemContext {
     std::optional<std::string> grandparent;
     std::optional<std::string> greatGrandparent;
     RootChild rootChild = RootChild::None;
+    // Known by identity like the root's children: an entry may carry the hint's text.
+    bool placeholder = false;
 };
 
 // The texts of the root's children and of an entry's three items are fixed,

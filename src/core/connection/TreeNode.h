@@ -33,6 +33,9 @@ struct TreeNode {
     std::string text;
     ImageRole image = ImageRole::Program;
     std::vector<TreeNode> children;
+    // Not an item of the phonebook but a line that says what to do: an empty
+    // phonebook's hint. Nothing counts it among the entries.
+    bool placeholder = false;
 
     TreeNode& Add(std::string childText, ImageRole childImage) {
         children.push_back({std::move(childText), childImage, {}});

@@ -19,12 +19,12 @@ void CaptionMeter::StartMetering() {
 }
 
 void CaptionMeter::RefreshCaption() {
-    if (!m_style) {
-        m_view.SetCaption(kProgramCaption);
-        return;
-    }
-    m_view.SetCaption(CaptionText(*m_style, m_meter.CallFee(), m_locale.CurrencySymbol(),
-                                  m_meter.ElapsedSeconds()));
+    const std::string symbol = m_locale.CurrencySymbol();
+    m_view.SetCaption(
+        m_style ? CaptionText(*m_style, m_meter.CallFee(), symbol, m_meter.ElapsedSeconds())
+                : std::string(kProgramCaption));
+    m_view.SetCallSummary(
+        CallSummaryText(m_meter.EntryName(), m_meter.CallFee(), symbol, m_meter.ElapsedSeconds()));
 }
 
 void CaptionMeter::MeterTick() {

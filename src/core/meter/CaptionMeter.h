@@ -26,7 +26,7 @@ public:
     // Right after the fee meter's BeginCall: reads the style for this call and
     // starts the meter tick.
     void StartMetering();
-    // Writes the caption of the present moment.
+    // Writes the caption of the present moment, and the call's summary.
     void RefreshCaption();
     // One meter tick with the line up: the caption, then the period tracking.
     void MeterTick();

@@ -49,4 +49,10 @@ std::string CaptionText(CaptionStyle style, float fee, std::string_view currency
     return "Varnolt / connect";
 }
 
+std::string CallSummaryText(std::string_view entryName, float fee, std::string_view currencySymbol,
+                            std::int64_t elapsedSeconds) {
+    return std::string(entryName) + "\nConnected for " + TimeText(elapsedSeconds) +
+           "\nFee so far: " + AmountText(fee, currencySymbol);
+}
+
 }  // namespace varnolt

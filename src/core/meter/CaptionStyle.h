@@ -26,5 +26,8 @@ void WriteCaptionStyle(SettingsStore& store, CaptionStyle style);
 // the elapsed time as hours (never wrapped at 24), minutes and seconds.
 std::string CaptionText(CaptionStyle style, float fee, std::string_view currencySymbol,
                         std::int64_t elapsedSeconds);
+// The running call in three lines, whatever the style: entry, time, fee.
+std::string CallSummaryText(std::string_view entryName, float fee, std::string_view currencySymbol,
+                            std::int64_t elapsedSeconds);
 
 }  // namespace varnolt

@@ -30,6 +30,7 @@ void ProviderCommands::New(const TreeItemContext& selected) {
     }
     m_view.AddSelectedChild(ProviderNode(m_store, description));
     m_view.ExpandSelected();
+    m_view.SelectPath(ChildPath(selected, description));
     m_host.SendNotification(WM_RELOAD_AUTOCONNECT, 0);
 }
 

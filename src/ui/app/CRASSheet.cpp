@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
-#include <QMenu>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -14,6 +13,7 @@
 #include <algorithm>
 
 #include "CSheetPage.h"
+#include "SheetTray.h"
 #include "app/SvgPixmap.h"
 
 namespace varnolt {
@@ -107,21 +107,20 @@ CRASSheet::CRASSheet(bool trayAvailable, QWidget* parent) : QDialog(parent) {
     });
 
     if (trayAvailable) {
-        m_trayMenu = new QMenu(this);
-        m_trayMenu->addSeparator();
-        m_trayMenu->addAction(m_hangUp);
-        m_tray = new QSystemTrayIcon(ProgramIcon(), this);
-        m_tray->setObjectName("trayIcon");
-        m_tray->setContextMenu(m_trayMenu);
-        m_tray->setToolTip(windowTitle());
-        connect(this, &QWidget::windowTitleChanged, m_tray, &QSystemTrayIcon::setToolTip);
-        connect(m_tray, &QSystemTrayIcon::activated, this, [this](auto reason) {
-            if (reason == QSystemTrayIcon::Trigger && !PhonebookConnected()) {
+        m_tray = new SheetTray(ProgramIcon(), m_hangUp, this);
+        UpdateTrayToolTip();
+        connect(this, &QWidget::windowTitleChanged, this, &CRASSheet::UpdateTrayToolTip);
+        // While connected the sheet stays minimised.
+        connect(m_tray, &SheetTray::Clicked, this, [this] {
+            if (!PhonebookConnected()) {
                 RestoreSheet();
             }
         });
-        m_tray->show();
     }
+}
+
+QSystemTrayIcon* CRASSheet::TrayIcon() const {
+    return m_tray != nullptr ? m_tray->Icon() : nullptr;
 }
 
 CRASSheet::~CRASSheet() = default;
@@ -198,7 +197,21 @@ void CRASSheet::EnableHangUpCommand(bool enable) {
 }
 
 void CRASSheet::SetCaption(const std::string& text) {
+    m_callSummary.clear();
     setWindowTitle(QString::fromStdString(text));
+    UpdateTrayToolTip();
+}
+
+void CRASSheet::SetCallSummary(const std::string& summary) {
+    m_callSummary = summary;
+    UpdateTrayToolTip();
+}
+
+void CRASSheet::UpdateTrayToolTip() {
+    if (m_tray != nullptr) {
+        m_tray->Icon()->setToolTip(m_callSummary.empty() ? windowTitle()
+                                                         : QString::fromStdString(m_callSummary));
+    }
 }
 
 void CRASSheet::RestoreSheet() {
@@ -233,7 +246,7 @@ void CRASSheet::done(int result) {
         }
     }
     if (m_tray != nullptr) {
-        m_tray->hide();
+        m_tray->Icon()->hide();
     }
     QDialog::done(result);
 }

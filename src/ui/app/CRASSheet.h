@@ -8,19 +8,20 @@
 
 class QAction;
 class QDialogButtonBox;
-class QMenu;
 class QSystemTrayIcon;
 class QTabWidget;
 
 namespace varnolt {
 
 class CSheetPage;
+class SheetTray;
 
 // The program's one window: a tabbed sheet with OK and Cancel. Pages join at
 // their fixed index; the tab order follows the index whatever order they join
 // in. Linux has no window system menu, so "Hang up connection" lives in the
 // tray icon's menu. The sheet is minimised during a call, so the tray icon's
-// tooltip always repeats the caption: the running fee while connected.
+// tooltip repeats the caption, and while connected says what the call is:
+// its entry, time and fee.
 class CRASSheet final : public QDialog, public SheetHost, public SheetWindow {
     Q_OBJECT
 public:
@@ -34,11 +35,12 @@ public:
     CSheetPage* Page(int index) const;
     QTabWidget* Tabs() const { return m_tabs; }
     QAction* HangUpAction() const { return m_hangUp; }
-    QSystemTrayIcon* TrayIcon() const { return m_tray; }
+    QSystemTrayIcon* TrayIcon() const;
 
     void SendNotification(unsigned message, int param) override;
     void EnableHangUpCommand(bool enable) override;
     void SetCaption(const std::string& text) override;
+    void SetCallSummary(const std::string& summary) override;
     void RestoreSheet() override;
     void MinimizeSheet() override;
     void CloseSheetLater() override;
@@ -59,6 +61,7 @@ private:
     class PageArea;
 
     bool PhonebookConnected() const;
+    void UpdateTrayToolTip();
     // The screen's free area less the window frame.
     QSize Room() const;
     // Limits the page area to what the screen can hold and keeps the window on it.
@@ -71,9 +74,9 @@ private:
     PageArea* m_pageArea = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
     std::array<CSheetPage*, kPageCount> m_pages{};
-    QSystemTrayIcon* m_tray = nullptr;
-    QMenu* m_trayMenu = nullptr;
     QAction* m_hangUp = nullptr;
+    SheetTray* m_tray = nullptr;
+    std::string m_callSummary;  // of the caption shown now
     bool m_closing = false;
     bool m_opened = false;
 };

@@ -9,12 +9,15 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <utility>
 
+#include "TreeIcons.h"
+#include "TreeItemData.h"
 #include "TreeLinesStyle.h"
-#include "app/SvgPixmap.h"
+#include "TreeStateKeeper.h"
 #include "connection/CAutolaunchDlg.h"
 #include "connection/CDialDlg.h"
 #include "connection/CLoginSettingsDlg.h"
@@ -25,61 +28,11 @@ namespace varnolt {
 
 namespace {
 
-const char* IconFile(ImageRole role) {
-    switch (role) {
-        case ImageRole::Program:
-            return "program";
-        case ImageRole::CallFeeIndicator:
-            return "call-fee-indicator";
-        case ImageRole::Costs:
-            return "costs";
-        case ImageRole::LastConnect:
-            return "last-connect";
-        case ImageRole::Phonebook:
-            return "phonebook";
-        case ImageRole::Entry:
-            return "entry";
-        case ImageRole::LoginSettings:
-            return "login-settings";
-        case ImageRole::User:
-            return "user";
-        case ImageRole::Password:
-            return "password";
-        case ImageRole::Redial:
-            return "redial";
-        case ImageRole::Autolaunch:
-            return "autolaunch";
-        case ImageRole::Application:
-            return "application";
-        case ImageRole::Scale:
-            return "scale";
-        case ImageRole::ProviderList:
-            return "provider-list";
-        case ImageRole::Provider:
-            return "provider";
-    }
-    return "program";
-}
-
 constexpr int kProgressMaximum = 10;
 
 // The root's children in the order the tree shows them.
 constexpr RootChild kRootChildren[] = {RootChild::OverallIndicator, RootChild::Phonebook,
                                        RootChild::Provider};
-
-// An item's text as the exact bytes it was built from. The shown text replaces
-// bytes that are not UTF-8 (a hand-edited entry name), so every command reads
-// these instead: its section in the store is named by the exact bytes.
-constexpr int kExactTextRole = Qt::UserRole;
-
-void SetItemText(QTreeWidgetItem* item, const std::string& text) {
-    item->setText(0, QString::fromStdString(text));
-    item->setData(0, kExactTextRole, QByteArray::fromStdString(text));
-}
-
-std::string ExactText(const QTreeWidgetItem* item) {
-    return item->data(0, kExactTextRole).toByteArray().toStdString();
-}
 
 // Sets the text of a child by position; a missing parent or child is skipped.
 void SetChildText(QTreeWidgetItem* parent, int position, const std::string& text) {
@@ -138,7 +91,7 @@ void CTreePage::OnSheetClosing() {
 }
 
 QIcon CTreePage::RoleIcon(ImageRole role) {
-    return SvgIcon(QStringLiteral(":/icons/tree/%1.svg").arg(IconFile(role)));
+    return TreeRoleIcon(role);
 }
 
 void CTreePage::OnInitPage() {
@@ -254,6 +207,13 @@ QTreeWidgetItem* CTreePage::MakeItem(const TreeNode& node) const {
 void CTreePage::FillItem(QTreeWidgetItem* item, const TreeNode& node) const {
     SetItemText(item, node.text);
     item->setIcon(0, m_images[static_cast<int>(node.image)]);
+    if (node.placeholder) {
+        item->setData(0, kPlaceholderRole, true);
+        QFont font = item->font(0);
+        font.setItalic(true);
+        item->setFont(0, font);
+        item->setForeground(0, m_tree->palette().placeholderText());
+    }
     if (!node.children.empty()) {
         QList<QTreeWidgetItem*> children;
         children.reserve(static_cast<qsizetype>(node.children.size()));
@@ -264,20 +224,30 @@ void CTreePage::FillItem(QTreeWidgetItem* item, const TreeNode& node) const {
     }
 }
 
-void CTreePage::ShowTree(const TreeNode& root) {
+void CTreePage::ShowTree(const TreeNode& root, const TreeState& state) {
     if (m_tree == nullptr) {
         return;
     }
     m_tree->setUpdatesEnabled(false);
     {
         const QSignalBlocker blocker(m_tree);
+        const int scroll = m_tree->verticalScrollBar()->value();
         m_tree->clear();
-        QTreeWidgetItem* top = MakeItem(root);
-        m_tree->addTopLevelItem(top);
-        top->setExpanded(true);
+        m_tree->addTopLevelItem(MakeItem(root));
+        TreeStateKeeper(*m_tree).Restore(state, scroll);
     }
     m_tree->setUpdatesEnabled(true);
     OnSelectionChanged();
+}
+
+TreeState CTreePage::CurrentTreeState() const {
+    return m_tree != nullptr ? TreeStateKeeper(*m_tree).Current() : TreeState{};
+}
+
+void CTreePage::SelectPath(const TreePath& path) {
+    if (m_tree != nullptr) {
+        TreeStateKeeper(*m_tree).Reveal(path);
+    }
 }
 
 void CTreePage::EnableDialButton(bool enable) {
@@ -318,7 +288,7 @@ void CTreePage::SetOverallTotals(const std::string& costs, const std::string& la
 QTreeWidgetItem* CTreePage::EntryItem(const std::string& entryName) const {
     QTreeWidgetItem* phonebook = RootChild(1);
     for (int i = 0; phonebook != nullptr && i < phonebook->childCount(); ++i) {
-        if (ExactText(phonebook->child(i)) == entryName) {
+        if (!IsPlaceholder(phonebook->child(i)) && ExactText(phonebook->child(i)) == entryName) {
             return phonebook->child(i);
         }
     }
@@ -343,9 +313,10 @@ void CTreePage::SetEntryLoginText(const std::string& entryName, int position,
     SetChildText(entry != nullptr ? entry->child(0) : nullptr, position, text);
 }
 
-void CTreePage::ShowStatus(const std::string& text) {
+void CTreePage::ShowStatus(const std::string& text, const std::string& toolTip) {
     if (m_status != nullptr) {
         m_status->setText(QString::fromStdString(text));
+        m_status->setToolTip(QString::fromStdString(toolTip));
     }
 }
 
@@ -419,7 +390,9 @@ std::vector<std::string> CTreePage::BranchTexts(varnolt::RootChild branch) const
     std::vector<std::string> texts;
     if (QTreeWidgetItem* item = BranchItem(branch)) {
         for (int i = 0; i < item->childCount(); ++i) {
-            texts.push_back(ExactText(item->child(i)));
+            if (!IsPlaceholder(item->child(i))) {
+                texts.push_back(ExactText(item->child(i)));
+            }
         }
     }
     return texts;
@@ -466,6 +439,7 @@ QTreeWidgetItem* CTreePage::SelectedItem() const {
 TreeItemContext CTreePage::ContextOf(const QTreeWidgetItem* item) const {
     TreeItemContext context;
     context.text = ExactText(item);
+    context.placeholder = IsPlaceholder(item);
     const QTreeWidgetItem* parent = item->parent();
     if (parent == nullptr) {
         return context;
@@ -496,6 +470,18 @@ std::optional<TreeItemContext> CTreePage::SelectedContext() const {
 
 void CTreePage::OnSelectionChanged() {
     m_logic.OnSelectionChanged(SelectedContext());
+}
+
+void CTreePage::OnKeyboardMenu() {
+    QTreeWidgetItem* item = SelectedItem();
+    if (item == nullptr) {
+        return;
+    }
+    m_tree->scrollToItem(item);
+    // Below the item's picture, where a click would have opened it.
+    const QRect rect = m_tree->visualItemRect(item);
+    const QPoint pos(rect.left() + m_tree->iconSize().width(), rect.bottom());
+    OnContextMenu(pos, m_tree->viewport()->mapToGlobal(pos));
 }
 
 void CTreePage::OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos) {
@@ -542,8 +528,20 @@ bool CTreePage::eventFilter(QObject* watched, QEvent* event) {
         // the view, so a selected row is highlighted across the whole view.
         m_tree->header()->setMinimumSectionSize(m_tree->viewport()->width());
     }
+    if (m_tree != nullptr && watched == m_tree && event->type() == QEvent::ContextMenu) {
+        OnKeyboardMenu();  // the Menu key: mouse clicks reach the viewport
+        return true;
+    }
     if (m_tree != nullptr && watched == m_tree && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            OnKeyboardMenu();
+            return true;
+        }
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && SelectedContext() && m_logic.OnEnterKey(*SelectedContext())) {
+            return true;
+        }
         if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Insert) {
             if (auto selected = SelectedContext()) {
                 if (key->key() == Qt::Key_Delete) {

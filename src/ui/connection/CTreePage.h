@@ -88,7 +88,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ShowTree(const TreeNode& root) override;
+    void ShowTree(const TreeNode& root, const TreeState& state) override;
+    TreeState CurrentTreeState() const override;
+    void SelectPath(const TreePath& path) override;
     void EnableDialButton(bool enable) override;
     void SetSelectedSiblingText(int position, const std::string& text) override;
     void SetOverallTotals(const std::string& costs, const std::string& lastConnect) override;
@@ -113,7 +115,7 @@ private:
         const AutolaunchApplication& initial) override;
     bool EditProvider(std::string& description, int number) override;
 
-    void ShowStatus(const std::string& text) override;
+    void ShowStatus(const std::string& text, const std::string& toolTip) override;
     void SetProgressRange(int maximum) override;
     void SetProgress(int position) override;
     void EnableDialing(bool enable) override;
@@ -132,6 +134,8 @@ private:
     TreeItemContext ContextOf(const QTreeWidgetItem* item) const;
     std::optional<TreeItemContext> SelectedContext() const;
     void OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos);
+    // The selected item's menu, at the item.
+    void OnKeyboardMenu();
     void OnSelectionChanged();
 
     SettingsStore& m_store;
