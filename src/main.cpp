@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -43,20 +44,33 @@ std::function<void()> RecoveryPauseForTests() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(varnolt::kProgramName);
-    QApplication::setApplicationVersion(VARNOLT_VERSION);
-    // Wayland compositors match the window to its menu entry, name and icon, by this.
-    QGuiApplication::setDesktopFileName("varnolt");
-
-    // Before the store opens: --help and --version touch no settings.
+    QCoreApplication::setApplicationName(varnolt::kProgramName);
+    QCoreApplication::setApplicationVersion(VARNOLT_VERSION);
     QCommandLineParser options;
     options.setApplicationDescription("Dial-up connections with a live call-fee meter.");
-    options.addHelpOption();
-    options.addVersionOption();
+    const QCommandLineOption help = options.addHelpOption();
+    const QCommandLineOption version = options.addVersionOption();
     const QCommandLineOption noAutoconnect(
         "no-autoconnect", "Start without dialing the entry or provider chosen for autoconnect.");
     options.addOption(noAutoconnect);
+    // Before any GUI object and any file: --help and --version need no display.
+    // Other mistakes wait for process() below, once Qt has taken its own options.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    options.parse(arguments);
+    if (options.isSet(version) || options.isSet(help) || options.isSet("help-all")) {
+        const QCoreApplication core(argc, argv);  // names the program in the usage line
+        if (options.isSet(version)) {
+            options.showVersion();  // exits
+        }
+        options.showHelp();  // exits
+    }
+
+    QApplication app(argc, argv);
+    // Wayland compositors match the window to its menu entry, name and icon, by this.
+    QGuiApplication::setDesktopFileName("varnolt");
     options.process(app);
 
     // The store is named after the executable, so a renamed copy starts afresh.
@@ -99,6 +113,15 @@ int main(int argc, char* argv[]) {
     const std::string recovered = phonebookPage->Connection()->RecoverCall(RecoveryPauseForTests());
     if (!recovered.empty()) {
         std::cerr << "varnolt: " << recovered << std::endl;
+    }
+    // A refused file is named in a box once the sheet is on screen.
+    for (const std::string& refusal : {store.Refusal(), phonebook.Refusal()}) {
+        if (!refusal.empty()) {
+            QTimer::singleShot(0, &sheet, [&prompts, refusal] {
+                prompts.MessageBox(refusal, varnolt::kProgramName, varnolt::PromptIcon::Exclamation,
+                                   varnolt::PromptButtons::Ok);
+            });
+        }
     }
     // Only then the autoconnect choice, dialed once the sheet is on screen.
     phonebookPage->SetAutoconnectAtStartup(!options.isSet(noAutoconnect));

@@ -218,6 +218,26 @@ TEST_F(PhonebookDatabaseTest, AReadOnlyPhonebookIsDialedButNeverChanged) {
     EXPECT_TRUE(MovedAside().empty());
 }
 
+TEST_F(PhonebookDatabaseTest, OneInAFolderOthersMayWriteIsRefusedAndNamed) {
+    {
+        PhonebookDatabase db(DbPath());
+        ASSERT_EQ(db.AddEntry(Named("Mine")), "");
+    }
+    ::chmod(m_dir.path().c_str(), 0770);
+    testing::internal::CaptureStderr();
+    PhonebookDatabase db(DbPath());
+    const std::string err = testing::internal::GetCapturedStderr();
+    ::chmod(m_dir.path().c_str(), 0700);
+    EXPECT_FALSE(db.IsPersistent());
+    EXPECT_TRUE(db.EntryNames(10).empty());
+    EXPECT_EQ(err, "varnolt: " + db.Refusal() + "\n");
+    EXPECT_NE(err.find(DbPath() + " is not used, because other users may write to its folder"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(db.AddEntry(Named("For this run")), "");
+    EXPECT_EQ(PhonebookDatabase(DbPath()).EntryNames(10), std::vector<std::string>{"Mine"});
+}
+
 TEST_F(PhonebookDatabaseTest, TwoInstancesSaveEntriesAtOnce) {
     PhonebookDatabase mine(DbPath());
     test::ChildProcess child([&] {

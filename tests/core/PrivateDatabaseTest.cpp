@@ -21,6 +21,7 @@
 #include "ChildProcess.h"
 #include "TempDir.h"
 #include "platform/StoreTransaction.h"
+#include "sim/PhonebookDatabase.h"
 #include "sqlite/PrivateDatabase.h"
 #include "sqlite/SqliteSettingsStore.h"
 
@@ -147,25 +148,39 @@ TEST(ConfigLocation, WithoutAHomeFolderNothingIsKeptOnDisk) {
     EXPECT_NE(err.find("in memory"), std::string::npos) << err;
 }
 
-TEST(ConfigLocation, EveryFolderItCreatesIsPrivateWhateverTheUmask) {
-    TempDir dir;
-    ScopedEnv xdg("XDG_CONFIG_HOME", (dir.path() / "a" / "b").string());
-    const mode_t old = ::umask(0);
-    const std::string path = StorePathForExecutable("/usr/bin/varnolt");
-    {
-        SqliteSettingsStore store(path);
-        store.WriteInt("S", "k", 1);
-        for (const std::string& file : {path, path + "-wal", path + "-shm"}) {
-            EXPECT_EQ(ModeOf(file), 0600u) << file;
+TEST(ConfigLocation, EveryFileAndFolderItCreatesIsPrivateAndUsableWhateverTheUmask) {
+    // 0277 takes even the owner's write bit, 0 gives everything to everyone.
+    for (const mode_t mask : {0277, 0}) {
+        SCOPED_TRACE(mask);
+        TempDir dir;
+        ScopedEnv xdg("XDG_CONFIG_HOME", (dir.path() / "a" / "b").string());
+        const mode_t old = ::umask(mask);
+        const std::string store = StorePathForExecutable("/usr/bin/varnolt");
+        const std::string phonebook = ConfigFilePath("Kessendral", "phonebook.db");
+        {
+            SqliteSettingsStore settings(store);
+            PhonebookDatabase entries(phonebook);
+            EXPECT_TRUE(settings.WriteInt("S", "k", 1));
+            PhonebookEntry office;
+            office.name = "Office";
+            EXPECT_EQ(entries.AddEntry(office), "");
+            for (const std::string& file : {store, store + "-wal", store + "-shm", phonebook,
+                                            phonebook + "-wal", phonebook + "-shm"}) {
+                EXPECT_EQ(ModeOf(file), 0600u) << file;
+            }
         }
+        ::umask(old);
+        for (const fs::path& folder :
+             {dir.path() / "a", dir.path() / "a" / "b", dir.path() / "a" / "b" / "Kessendral"}) {
+            EXPECT_EQ(ModeOf(folder), 0700u) << folder;
+        }
+        // A folder that was there already is the user's own business.
+        EXPECT_EQ(ModeOf(dir.path()), 0700u);
+        const SqliteSettingsStore settings(store);
+        EXPECT_FALSE(settings.IsReadOnly());
+        EXPECT_EQ(settings.ReadInt("S", "k", 0), 1);
+        EXPECT_FALSE(PhonebookDatabase(phonebook).IsReadOnly());
     }
-    ::umask(old);
-    for (const fs::path& folder :
-         {dir.path() / "a", dir.path() / "a" / "b", dir.path() / "a" / "b" / "Kessendral"}) {
-        EXPECT_EQ(ModeOf(folder), 0700u) << folder;
-    }
-    // A folder that was there already is the user's own business.
-    EXPECT_EQ(ModeOf(dir.path()), 0700u);
 }
 
 // ---------------------------------------------------------------- ownership and modes
@@ -200,6 +215,9 @@ TEST_P(AnotherUsers, FolderOrFileIsNeitherUsedNorTouched) {
     WriteAndKill(DbPath(), "Journal", 10);  // leaves a -wal and a -shm
     const std::string suffix = GetParam();
     const fs::path foreign = suffix == "folder" ? Folder() : fs::path(DbPath() + suffix);
+    if (suffix == "-journal") {
+        std::ofstream(foreign) << "planted";
+    }
     ASSERT_TRUE(fs::exists(foreign));
     ASSERT_EQ(::chown(foreign.c_str(), Nobody(), Nobody()), 0);
     ::chmod(foreign.c_str(), fs::is_directory(foreign) ? 0777 : 0666);  // also open to all
@@ -210,18 +228,113 @@ TEST_P(AnotherUsers, FolderOrFileIsNeitherUsedNorTouched) {
     EXPECT_FALSE(store->IsPersistent());
     EXPECT_EQ(store->ReadInt("S", "old", 0), 0);
     EXPECT_TRUE(store->WriteInt("S", "new", 2));
+    EXPECT_EQ(err, "varnolt: " + store->Refusal() + "\n");  // said once, and shown in a box
     store.reset();
-    EXPECT_EQ(Lines(err), 1) << err;
     EXPECT_NE(err.find(foreign.string() + " belongs to another user"), std::string::npos) << err;
     EXPECT_EQ(Snapshot(Folder()), before);  // nothing written, moved or narrowed
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, AnotherUsers, ::testing::Values("folder", "", "-wal", "-shm"),
+INSTANTIATE_TEST_SUITE_P(Files, AnotherUsers,
+                         ::testing::Values("folder", "", "-wal", "-shm", "-journal"),
                          [](const auto& info) {
                              const std::string name = info.param;
                              return name.empty() ? std::string("store")
                                                  : name.substr(name.find_first_not_of('-'));
                          });
+
+// Where the file really is: a link of the user's is followed only to a file
+// of the user's, with no companion of another user, in a folder that no one
+// else may write to (sticky or not).
+struct Placement {
+    const char* name;
+    bool linked;          // the store's name is a link to a file in a folder of its own
+    mode_t folder;        // of the real file
+    bool foreignFile;     // the real file belongs to another user
+    bool plantedWal;      // another user's -wal beside it, holding a write of theirs
+    const char* refusal;  // why the store is refused; nullptr: it is used
+};
+
+void PrintTo(const Placement& p, std::ostream* os) {
+    *os << p.name;
+}
+
+class Placed : public PrivateFiles, public ::testing::WithParamInterface<Placement> {};
+
+TEST_P(Placed, OnlyTheUsersOwnFileInAPrivateFolderIsUsed) {
+    const Placement& c = GetParam();
+    if ((c.foreignFile || c.plantedWal) && ::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a file to another user";
+    }
+    const fs::path folder = c.linked ? m_dir.path() / "elsewhere" : Folder();
+    const std::string real = c.linked ? (folder / "real.db").string() : DbPath();
+    fs::create_directory(folder);
+    ::chmod(folder.c_str(), 0700);
+    {
+        SqliteSettingsStore store(real);
+        store.WriteString("S", "k", "mine");
+    }
+    if (c.plantedWal) {
+        // A write made on a copy, whose journal is planted beside the file.
+        const std::string copy = (m_dir.path() / "copy.db").string();
+        fs::copy_file(real, copy);
+        WriteAndKill(copy, "Planted", 1);
+        fs::copy_file(copy + "-wal", real + "-wal");
+        ASSERT_EQ(::chown((real + "-wal").c_str(), Nobody(), Nobody()), 0);
+    }
+    if (c.foreignFile) {
+        ASSERT_EQ(::chown(real.c_str(), Nobody(), Nobody()), 0);
+    }
+    ::chmod(folder.c_str(), c.folder);
+    if (c.linked) {
+        fs::create_symlink(real, DbPath());
+    }
+    const auto before = Snapshot(folder);
+
+    std::unique_ptr<SqliteSettingsStore> store;
+    const std::string err = Open(store);
+    EXPECT_EQ(fs::is_symlink(DbPath()), c.linked);
+    if (c.refusal == nullptr) {
+        EXPECT_EQ(err, "");
+        EXPECT_EQ(store->Refusal(), "");
+        EXPECT_EQ(store->ReadString("S", "k", ""), "mine");
+        EXPECT_TRUE(store->WriteString("S", "k", "changed"));
+        store.reset();
+        EXPECT_EQ(SqliteSettingsStore(real).ReadString("S", "k", ""), "changed");
+        return;
+    }
+    EXPECT_FALSE(store->IsPersistent());
+    EXPECT_EQ(err, "varnolt: " + store->Refusal() + "\n");
+    EXPECT_NE(err.find(c.refusal), std::string::npos) << err;
+    EXPECT_FALSE(store->HasValue("S", "k"));
+    EXPECT_FALSE(store->HasValue("Planted", "0"));
+    store.reset();
+    EXPECT_EQ(Snapshot(folder), before);  // same names, owners, modes and bytes
+    if (c.plantedWal) {
+        // The planted journal is real: trusted, it would have been read.
+        const fs::path proof = m_dir.path() / "proof";
+        fs::create_directory(proof);
+        ::chmod(proof.c_str(), 0700);
+        fs::copy_file(real, proof / "real.db");
+        fs::copy_file(real + "-wal", proof / "real.db-wal");
+        EXPECT_EQ(SqliteSettingsStore((proof / "real.db").string()).ReadString("Planted", "0", ""),
+                  std::string(100, 'v'));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stores, Placed,
+    ::testing::Values(
+        Placement{"LinkToOwnFileInPrivateFolder", true, 0700, false, false, nullptr},
+        Placement{"LinkToAnotherUsersFile", true, 0700, true, false, "real.db belongs to another"},
+        Placement{"LinkToFileWithAnotherUsersWal", true, 0700, false, true,
+                  "real.db-wal belongs to another"},
+        Placement{"LinkIntoStickyFolderOpenToAllWithPlantedWal", true, 01777, false, true,
+                  "real.db is not used, because other users may write to its folder"},
+        Placement{"LinkIntoFolderTheGroupMayWrite", true, 0770, false, false,
+                  "real.db is not used, because other users may write to its folder"},
+        Placement{"StoreInFolderOthersMayWrite", false, 0703, false, false,
+                  "varnolt.db is not used, because other users may write to its folder"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrivateFiles, WiderModesAreNarrowedOnceAndSaidSo) {
     {
@@ -292,6 +405,9 @@ TEST_F(PrivateFiles, AReadOnlyStoreIsReadAndNeverChanged) {
         EXPECT_TRUE(store->IsReadOnly());
         EXPECT_EQ(store->ReadInt("S", "k", 0), 7);
         EXPECT_FALSE(store->WriteInt("S", "k", 8));
+        store->BeginTransaction();
+        EXPECT_FALSE(store->WriteInt("S", "k", 9));
+        EXPECT_FALSE(store->EndTransaction());
         EXPECT_EQ(store->ReadInt("S", "k", 0), 7);
         store.reset();
         EXPECT_TRUE(Bytes(DbPath()) == bytes);
@@ -334,6 +450,8 @@ TEST_F(PrivateFiles, ADamagedStoreIsMovedAsideWithItsJournalExactlyAsFound) {
     }
     const std::string main = Bytes(DbPath());
     const std::string wal = Bytes(DbPath() + "-wal");
+    const std::string shm = Bytes(DbPath() + "-shm");
+    ASSERT_FALSE(shm.empty());
 
     std::unique_ptr<SqliteSettingsStore> store;
     const std::string err = Open(store);
@@ -345,6 +463,7 @@ TEST_F(PrivateFiles, ADamagedStoreIsMovedAsideWithItsJournalExactlyAsFound) {
         << err;
     EXPECT_TRUE(Bytes(moved[0]) == main) << "the main file changed";
     EXPECT_TRUE(Bytes(moved[0].string() + "-wal") == wal) << "the journal changed";
+    EXPECT_TRUE(Bytes(moved[0].string() + "-shm") == shm) << "the -shm changed or stayed";
     EXPECT_TRUE(store->IsPersistent());
     EXPECT_EQ(store->ReadString("Late", "1", "none"), "none");
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -372,6 +373,82 @@ TEST_F(SqliteStoreTest, TwoProcessesCountAndAppendInTransactionsWithoutLosingOne
         fromChild += setup.ReadString("L", "Entry #" + std::to_string(n), "") == "child";
     }
     EXPECT_EQ(fromChild, 100);
+}
+
+// A full disk, for which a limit on the size of the files a process writes
+// stands in: the kernel then refuses any write that would grow a file past
+// it (EFBIG where a full disk says ENOSPC), and SQLite fails the statement or
+// the commit that needed the room alike. The limit is the process's, so a
+// child runs the store; the sanitizers write no files, so it holds under them.
+TEST_F(SqliteStoreTest, OnAFullDiskNoWriteOrCommitSucceedsAndTheOldValuesStay) {
+    {
+        SqliteSettingsStore store(DbPath());
+        store.WriteString("S", "k", "old");
+    }
+    // The exit code names the first expectation that failed.
+    test::ChildProcess child([&] {
+        SqliteSettingsStore store(DbPath());
+        if (!store.WriteString("S", "warm", "up")) {  // the -wal and -shm now exist
+            return 10;
+        }
+        constexpr rlim_t kRoom = 64 * 1024;
+        const rlimit limit{kRoom, kRoom};
+        if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+            return 11;
+        }
+        // The pages fit in the cache: the commit is what fails.
+        store.BeginTransaction();
+        if (!store.WriteString("S", "k", "new") ||
+            !store.WriteString("S", "big", std::string(256 * 1024, 'b'))) {
+            return 12;
+        }
+        if (store.EndTransaction()) {
+            return 13;
+        }
+        // More than the cache holds: the write itself fails, a later one is
+        // refused, and the earlier one is not committed.
+        store.BeginTransaction();
+        const bool first = store.WriteString("S", "k", "newer");
+        const bool huge = store.WriteString("S", "huge", std::string(8 << 20, 'h'));
+        const bool after = store.WriteInt("S", "after", 1);
+        if (!first || huge || after || store.EndTransaction()) {
+            return 14;
+        }
+        if (store.WriteString("S", "alone", std::string(256 * 1024, 'a'))) {
+            return 15;
+        }
+        return store.ReadString("S", "k", "") == "old" ? 0 : 16;
+    });
+    EXPECT_EQ(test::ExitCode(child.Wait()), 0);
+    SqliteSettingsStore store(DbPath());
+    EXPECT_EQ(store.ReadString("S", "k", ""), "old");
+    for (const char* key : {"big", "huge", "after", "alone"}) {
+        EXPECT_FALSE(store.HasValue("S", key)) << key;
+    }
+}
+
+// A text comes back whole from the file, byte for byte, by every way of
+// reading it: embedded NULs, bytes that are no UTF-8, values of many pages.
+TEST_F(SqliteStoreTest, AStoredTextComesBackByteForByte) {
+    const std::string values[] = {
+        std::string("nul\0inside", 10), std::string("ends in nul\0", 12),  std::string(1, '\0'),
+        "\xff\xfe not UTF-8 \xc0\x80",  std::string(1 << 20, 'x') + "end", "",
+    };
+    {
+        SqliteSettingsStore store(DbPath());
+        for (std::size_t i = 0; i < std::size(values); ++i) {
+            ASSERT_TRUE(store.WriteString("Values", std::to_string(i), values[i]));
+        }
+    }
+    SqliteSettingsStore store(DbPath());
+    const std::optional<SectionValues> section = store.ReadSection("Values");  // a visit
+    ASSERT_TRUE(section);
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        const std::string key = std::to_string(i);
+        // Not EXPECT_EQ: a failure would print a megabyte.
+        EXPECT_TRUE(store.ReadString("Values", key, "default") == values[i]) << i;
+        EXPECT_TRUE(section->Find(key) && section->Find(key)->text == values[i]) << i;
+    }
 }
 
 struct Damage {

@@ -106,6 +106,7 @@ PhonebookDatabase::PhonebookDatabase(const std::string& path) {
     m_db = opened.db;
     m_persistent = opened.persistent;
     m_readOnly = opened.readOnly;
+    m_refusal = opened.refusal;
 }
 
 PhonebookDatabase::~PhonebookDatabase() {

@@ -29,7 +29,9 @@ class PhonebookDatabase {
 public:
     // Opens or creates the database (mode 0600), by the rules of
     // OpenPrivateDatabase: a damaged file is moved aside and the phonebook
-    // starts empty; a read-only one is read. Never throws.
+    // starts empty; one that others could have planted or changed is refused
+    // and the phonebook starts empty in memory; a read-only one is read.
+    // Never throws.
     explicit PhonebookDatabase(const std::string& path);
     ~PhonebookDatabase();
 
@@ -39,6 +41,9 @@ public:
     bool IsPersistent() const { return m_persistent; }
     // Read from a file that cannot be written: every change fails with a message.
     bool IsReadOnly() const { return m_readOnly; }
+    // Why the file was refused as one that others could have planted or
+    // changed, for the user; empty when it was not.
+    const std::string& Refusal() const { return m_refusal; }
 
     // Entry names in creation order, at most limit of them.
     std::vector<std::string> EntryNames(std::size_t limit) const;
@@ -68,6 +73,7 @@ private:
     sqlite3* m_db = nullptr;
     bool m_persistent = false;
     bool m_readOnly = false;
+    std::string m_refusal;
 };
 
 }  // namespace varnolt

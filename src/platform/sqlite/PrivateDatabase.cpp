@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <chrono>
@@ -28,6 +29,8 @@ namespace fs = std::filesystem;
 constexpr mode_t kFileMode = 0600;
 constexpr mode_t kFolderMode = 0700;
 constexpr int kBusyTimeoutMs = 5000;
+// The files SQLite keeps beside a database; each belongs to it.
+constexpr const char* kCompanions[] = {"-wal", "-shm", "-journal"};
 
 void Say(const std::string& line) {
     std::cerr << "varnolt: " + line + "\n";
@@ -154,6 +157,58 @@ std::optional<std::string> DamageReason(int extendedCode) {
     }
 }
 
+// A folder in which others can create, replace or remove names, sticky or
+// not: a -wal or -shm could be planted beside a file there at any time.
+bool OthersMayWrite(const Found& folder) {
+    return (folder.st.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+}
+
+// The real name of path, every link resolved; empty when it cannot be found.
+std::string RealPath(const std::string& path) {
+    char* real = ::realpath(path.c_str(), nullptr);
+    std::string result = real != nullptr ? real : "";
+    std::free(real);
+    return result;
+}
+
+// A file's bytes, read without following a link; none when it cannot be read.
+std::optional<std::string> ReadBytes(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[65536];
+    ssize_t got = 0;
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return got == 0 ? std::optional(bytes) : std::nullopt;
+}
+
+// Puts bytes back into an existing file of the user's; whether all were written.
+bool RestoreBytes(const std::string& path, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC);
+    bool ok = fd >= 0;
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+        ok = put > 0;
+        done += ok ? static_cast<std::size_t>(put) : 0;
+    }
+    return fd >= 0 && ::close(fd) == 0 && ok;
+}
+
+// Whether path still names the user's regular file held open as fd (opened
+// with O_NOFOLLOW): then what SQLite opened by that name is the file checked.
+bool StillLeadsTo(const std::string& path, int fd) {
+    struct stat held {};
+    struct stat named {};
+    return fd >= 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+           held.st_uid == ::geteuid() && ::lstat(path.c_str(), &named) == 0 &&
+           named.st_dev == held.st_dev && named.st_ino == held.st_ino;
+}
+
 // Renames from to to, never replacing what stands at to.
 bool MoveTo(const std::string& from, const std::string& to) {
     return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
@@ -220,6 +275,11 @@ private:
     };
 
     bool Trusted();
+    std::optional<Found> TrustedFolder(const std::string& folder);
+    bool FollowLink();
+    void Refuse(const std::string& line);
+    void NoteCompanions();
+    std::string MoveCompanionsTo(const std::string& target);
     bool Create();
     PrivateDatabase Use(const Found& file);
     Attempt Try(bool readOnly, bool immutable);
@@ -227,12 +287,19 @@ private:
     void Close();
     PrivateDatabase InMemory();
 
-    const std::string& m_path;
+    std::string m_path;  // once trusted, the real name of the file
     const DatabaseNotes& m_notes;
     const std::function<bool(sqlite3*)>& m_setUp;
     const std::function<void()>& m_tearDown;
     sqlite3* m_db = nullptr;
     bool m_folderWritable = false;
+    std::string m_refusal;
+    // The companions as they were before SQLite opened the file (opening
+    // writes to the -shm, and creates a -wal and -shm for a WAL database); a
+    // -shm's bytes are kept to put back when the file is moved aside.
+    bool m_companionsNoted = false;
+    std::vector<std::string> m_companionsFound;
+    std::optional<std::string> m_shmBytes;
 };
 
 PrivateDatabase Opener::Open() {
@@ -243,7 +310,9 @@ PrivateDatabase Opener::Open() {
         return InMemory();
     }
     if (!Trusted()) {
-        return InMemory();
+        PrivateDatabase memory = InMemory();
+        memory.refusal = m_refusal;
+        return memory;
     }
     Found file = Look(m_path);
     if (file.kind == Kind::Missing) {
@@ -266,23 +335,15 @@ PrivateDatabase Opener::Open() {
     return Use(file);
 }
 
-// The folder and the files must be the user's own; what others could reach is
-// narrowed. False, after saying why, when they must not be used at all.
+// The folder and the files must be the user's own, and the folder the user's
+// alone; what others could read is narrowed. False, after saying why, when
+// they must not be used at all.
 bool Opener::Trusted() {
-    const fs::path parent = fs::path(m_path).parent_path();
-    const std::string folder = parent.empty() ? std::string(".") : parent.string();
-    const Found dir = Look(folder);
-    bool trusted = true;
-    if (dir.kind != Kind::Folder) {
-        Say("the folder " + folder + " cannot be used (" +
-            (dir.kind == Kind::Missing || dir.kind == Kind::Unknown ? ErrorText(dir.error)
-                                                                    : "it is not a folder") +
-            "); " + m_notes.inMemory);
-        return false;
-    }
-    if (!dir.ours) {
-        Say("the folder " + folder + " belongs to another user, so it is not used; " +
-            m_notes.inMemory);
+    const fs::path given(m_path);
+    const std::string folder =
+        given.parent_path().empty() ? std::string(".") : given.parent_path().string();
+    const std::optional<Found> dir = TrustedFolder(folder);
+    if (!dir) {
         return false;
     }
     std::string narrowed;  // the paths whose modes were narrowed, for one line
@@ -291,15 +352,25 @@ bool Opener::Trusted() {
             narrowed += (narrowed.empty() ? "" : ", ") + path;
         }
     };
-    narrow(folder, dir, kFolderMode);
-    m_folderWritable = OwnerMay(dir, S_IWUSR, W_OK | X_OK, folder);
-    for (const std::string& path : {m_path, m_path + "-wal", m_path + "-shm"}) {
+    narrow(folder, *dir, kFolderMode);
+    m_folderWritable = OwnerMay(*dir, S_IWUSR, W_OK | X_OK, folder);
+    // SQLite is told not to follow any link in the name, so that it opens
+    // what is checked here: the folder is named by its real name.
+    if (const std::string real = RealPath(folder); !real.empty()) {
+        m_path = (fs::path(real) / given.filename()).string();
+    }
+    if (!FollowLink()) {
+        return false;
+    }
+    bool trusted = true;
+    for (const std::string& path :
+         {m_path, m_path + kCompanions[0], m_path + kCompanions[1], m_path + kCompanions[2]}) {
         const Found found = Look(path);
         if (found.kind == Kind::Missing) {
             continue;
         }
         if (!found.ours) {
-            Say(path + " belongs to another user, so it is not used; " + m_notes.inMemory);
+            Refuse(path + " belongs to another user, so it is not used; " + m_notes.inMemory);
             trusted = false;
             break;
         }
@@ -311,6 +382,64 @@ bool Opener::Trusted() {
         Say("other users could reach " + narrowed + "; narrowed to the user alone");
     }
     return trusted;
+}
+
+// The folder, when it is one of the user's that no one else may write to;
+// otherwise none, after saying why.
+std::optional<Found> Opener::TrustedFolder(const std::string& folder) {
+    const Found dir = Look(folder);
+    if (dir.kind != Kind::Folder) {
+        Say("the folder " + folder + " cannot be used (" +
+            (dir.kind == Kind::Missing || dir.kind == Kind::Unknown ? ErrorText(dir.error)
+                                                                    : "it is not a folder") +
+            "); " + m_notes.inMemory);
+        return std::nullopt;
+    }
+    if (!dir.ours) {
+        Refuse("the folder " + folder + " belongs to another user, so it is not used; " +
+               m_notes.inMemory);
+        return std::nullopt;
+    }
+    if (OthersMayWrite(dir)) {
+        Refuse(m_path + " is not used, because other users may write to its folder " + folder +
+               "; " + m_notes.inMemory);
+        return std::nullopt;
+    }
+    return dir;
+}
+
+// A link of the user's that leads to a regular file stands for that file: it
+// is checked, opened and, when damaged, moved aside where it really is, and
+// its folder must be as private as the program's own. A link of another user
+// is refused with the files; one that leads nowhere, or to anything but a
+// regular file, is itself moved aside, never what it leads to.
+bool Opener::FollowLink() {
+    struct stat link {};
+    if (::lstat(m_path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode) ||
+        link.st_uid != ::geteuid()) {
+        return true;
+    }
+    const std::string real = RealPath(m_path);
+    struct stat target {};
+    if (real.empty() || ::stat(real.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) {
+        return true;
+    }
+    const std::string linkFolder = fs::path(m_path).parent_path().string();
+    const std::string folder = fs::path(real).parent_path().string();
+    m_path = real;
+    if (folder != linkFolder) {
+        const std::optional<Found> dir = TrustedFolder(folder);
+        if (!dir) {
+            return false;
+        }
+        m_folderWritable = OwnerMay(*dir, S_IWUSR, W_OK | X_OK, folder);
+    }
+    return true;
+}
+
+void Opener::Refuse(const std::string& line) {
+    Say(line);
+    m_refusal = line;
 }
 
 // A new file, private before SQLite sees it (the -wal and -shm files take
@@ -341,12 +470,13 @@ PrivateDatabase Opener::Use(const Found& file) {
     // (a crash) is read when the folder lets SQLite create the -shm.
     const bool immutable = readOnly && Look(m_path + "-shm").kind == Kind::Missing &&
                            (!m_folderWritable || Look(m_path + "-wal").kind == Kind::Missing);
+    NoteCompanions();
     const Attempt attempt = Try(readOnly, immutable);
     if (attempt.ok) {
         if (readOnly) {
             Say(m_path + " cannot be written; " + m_notes.readOnly);
         }
-        return {m_db, true, readOnly};
+        return {m_db, true, readOnly, {}};
     }
     if (attempt.damage) {
         return MoveAsideAndStartAfresh(*attempt.damage);
@@ -360,13 +490,25 @@ Opener::Attempt Opener::Try(bool readOnly, bool immutable) {
     Attempt attempt;
     const std::string name = immutable ? ImmutableUri(m_path) : m_path;
     const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
-                      SQLITE_OPEN_NOMUTEX | (immutable ? SQLITE_OPEN_URI : 0);
+                      SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_NOFOLLOW |
+                      (immutable ? SQLITE_OPEN_URI : 0);
+    // The file held, without following a link, while SQLite opens it by name.
+    const int held = ::open(m_path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
     bool ok = sqlite3_open_v2(name.c_str(), &m_db, flags, nullptr) == SQLITE_OK;
     if (ok) {
         // Until the file is found healthy, closing it must not fold its
         // journal into it: a damaged file is moved aside exactly as it was.
         sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
         sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+        if (!StillLeadsTo(m_path, held)) {
+            attempt.error = "it was replaced while it was being opened";
+            ok = false;
+        }
+    }
+    if (held >= 0) {
+        ::close(held);
+    }
+    if (ok) {
         const Check check = QuickCheck(m_db);
         if (check == Check::Damaged) {
             attempt.damage = "is damaged";
@@ -386,17 +528,19 @@ Opener::Attempt Opener::Try(bool readOnly, bool immutable) {
         attempt.ok = true;
         return attempt;
     }
-    const int code = m_db != nullptr ? sqlite3_extended_errcode(m_db) : SQLITE_NOMEM;
-    if (!attempt.damage) {
-        attempt.damage = DamageReason(code);
+    if (attempt.error.empty()) {
+        const int code = m_db != nullptr ? sqlite3_extended_errcode(m_db) : SQLITE_NOMEM;
+        if (!attempt.damage) {
+            attempt.damage = DamageReason(code);
+        }
+        attempt.error = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
     }
-    attempt.error = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
     Close();
     return attempt;
 }
 
-// Moves the file aside as "<path>.broken-<timestamp>", its -wal and -shm
-// beside it, and starts a fresh one.
+// Moves the file aside as "<path>.broken-<timestamp>", its companions beside
+// it, and starts a fresh one.
 PrivateDatabase Opener::MoveAsideAndStartAfresh(const std::string& reason) {
     if (!m_folderWritable) {
         Say(m_path + " " + reason +
@@ -417,14 +561,10 @@ PrivateDatabase Opener::MoveAsideAndStartAfresh(const std::string& reason) {
             "); it is left in place and " + m_notes.inMemory);
         return InMemory();
     }
-    // A journal left behind would be replayed into the fresh database.
-    for (const char* suffix : {"-wal", "-shm"}) {
-        const std::string companion = m_path + suffix;
-        if (Look(companion).kind != Kind::Missing && !MoveTo(companion, target + suffix)) {
-            Say(m_path + " " + reason + "; moved aside to " + target + ", but " + companion +
-                " could not follow (" + ErrorText(errno) + "); " + m_notes.inMemory);
-            return InMemory();
-        }
+    if (const std::string companion = MoveCompanionsTo(target); !companion.empty()) {
+        Say(m_path + " " + reason + "; moved aside to " + target + ", but " + companion +
+            " could not follow (" + ErrorText(errno) + "); " + m_notes.inMemory);
+        return InMemory();
     }
     Say(m_path + " " + reason + "; moved aside to " + target + ", " + m_notes.fresh);
     if (!Create()) {
@@ -432,10 +572,44 @@ PrivateDatabase Opener::MoveAsideAndStartAfresh(const std::string& reason) {
     }
     const Attempt attempt = Try(false, false);
     if (attempt.ok) {
-        return {m_db, true, false};
+        return {m_db, true, false, {}};
     }
     Say("a new " + m_path + " cannot be used either (" + attempt.error + "); " + m_notes.inMemory);
     return InMemory();
+}
+
+void Opener::NoteCompanions() {
+    m_companionsNoted = true;
+    for (const char* suffix : kCompanions) {
+        if (Look(m_path + suffix).kind != Kind::Missing) {
+            m_companionsFound.emplace_back(suffix);
+        }
+    }
+    m_shmBytes = ReadBytes(m_path + "-shm");
+}
+
+// A journal left behind would be replayed into the fresh database, so the
+// companions go with the file, as they were found; those that SQLite created
+// while trying the file were never part of it. The companion that could not
+// follow, or empty.
+std::string Opener::MoveCompanionsTo(const std::string& target) {
+    for (const char* suffix : kCompanions) {
+        const std::string companion = m_path + suffix;
+        const bool found = m_companionsNoted
+                               ? std::find(m_companionsFound.begin(), m_companionsFound.end(),
+                                           suffix) != m_companionsFound.end()
+                               : Look(companion).kind != Kind::Missing;
+        if (!found) {
+            if (m_companionsNoted) {
+                ::unlink(companion.c_str());
+            }
+        } else if (!MoveTo(companion, target + suffix) ||
+                   (suffix == std::string("-shm") && m_shmBytes &&
+                    !RestoreBytes(target + suffix, *m_shmBytes))) {
+            return companion;
+        }
+    }
+    return {};
 }
 
 void Opener::Close() {
@@ -451,7 +625,7 @@ PrivateDatabase Opener::InMemory() {
         Say("cannot create an in-memory database");
         std::abort();
     }
-    return {m_db, false, false};
+    return {m_db, false, false, {}};
 }
 
 // The number of tables and such in the schema; -1 when it cannot be read.

@@ -13,6 +13,9 @@ struct PrivateDatabase {
     sqlite3* db = nullptr;
     bool persistent = false;  // false: the file could not be used, this run keeps it in memory
     bool readOnly = false;    // the file is shown, but writes fail and nothing is kept
+    // Why a file that others could have planted or changed was not used (the
+    // line said on stderr, for a message box); empty when none was refused.
+    std::string refusal;
 };
 
 // What a database's owner tells the user, completing the lines on stderr.
@@ -23,13 +26,16 @@ struct DatabaseNotes {
 };
 
 // Opens the database at path and runs setUp on it (schema, prepared statements);
-// setUp returns false when the file does not fit. Only what belongs to the
-// user is trusted: a folder or file (with its -wal and -shm) of another user
-// is neither written nor moved, and a mode open to others is narrowed. A file
+// setUp returns false when the file does not fit. A name that is the user's
+// link to a regular file stands for its real file, which SQLite then opens by
+// its real name without following links. Only what belongs to the user is
+// trusted: a folder or file (with its -wal, -shm and -journal) of another
+// user, or a real file in a folder that others may write to, is refused:
+// neither opened, written nor moved. A mode open to others is narrowed. A file
 // that can be read but not written is used read-only. A file that is damaged,
 // not a database, of another layout, unreadable, a folder or a special file is
-// moved aside with its -wal and -shm, exactly as it was, and a fresh one takes
-// its place. A passing trouble (busy past the timeout, a full disk, no memory)
+// moved aside with its -wal, -shm and -journal, exactly as they were, and a
+// fresh one takes its place. A passing trouble (busy past the timeout, a full disk, no memory)
 // leaves the file alone. When no file can be used, or path is empty (no home
 // folder), the data lives in memory for this run. Each case is one line on
 // stderr. tearDown releases what a failed setUp left behind before its

@@ -80,6 +80,7 @@ SqliteSettingsStore::SqliteSettingsStore(const std::string& path) {
     m_db = opened.db;
     m_persistent = opened.persistent;
     m_readOnly = opened.readOnly;
+    m_refusal = opened.refusal;
 }
 
 SqliteSettingsStore::~SqliteSettingsStore() {

@@ -16,8 +16,8 @@ namespace varnolt {
 // kind, value), names compared exactly. WAL journal; every write is its own
 // committed transaction unless a StoreTransaction groups several. A database
 // that is damaged or of another kind is moved aside under a timestamped name,
-// never overwritten; one that belongs to another user is never touched; a
-// read-only one is read (see OpenPrivateDatabase).
+// never overwritten; one that another user could have planted or changed is
+// refused and never touched; a read-only one is read (see OpenPrivateDatabase).
 class SqliteSettingsStore final : public SettingsStore {
 public:
     // Opens or creates the database at path (created mode 0600). Never throws:
@@ -53,6 +53,9 @@ public:
     bool IsPersistent() const { return m_persistent; }
     // Read from a file that cannot be written: every write fails.
     bool IsReadOnly() const { return m_readOnly; }
+    // Why the file was refused as one that others could have planted or
+    // changed, for the user; empty when it was not.
+    const std::string& Refusal() const { return m_refusal; }
 
 private:
     void FinalizeStatements();
@@ -78,6 +81,7 @@ private:
     sqlite3_stmt* m_sectionNames = nullptr;
     bool m_persistent = false;
     bool m_readOnly = false;
+    std::string m_refusal;
     int m_depth = 0;  // open transactions of the thread that holds m_mutex
     bool m_transactionOk = true;
 };
