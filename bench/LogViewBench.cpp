@@ -16,6 +16,7 @@
 #include "TempDir.h"
 #include "app/LocalTime.h"
 #include "log/CLogviewPage.h"
+#include "posix/PosixExportFile.h"
 #include "platform/StoreTransaction.h"
 #include "sqlite/SqliteSettingsStore.h"
 
@@ -41,7 +42,8 @@ public:
 
     // A page shown as the sheet shows it, set up and filled.
     std::unique_ptr<CLogviewPage> ShowPage() {
-        auto page = std::make_unique<CLogviewPage>(m_store, m_locale, m_dialer, m_prompts, m_host);
+        auto page = std::make_unique<CLogviewPage>(m_store, m_locale, m_dialer, m_prompts, m_files,
+                                                     m_host);
         page->resize(640, 480);
         page->show();
         QApplication::processEvents();
@@ -53,6 +55,7 @@ public:
     test::FixedLocale m_locale{"DM"};
     test::ScriptedDialer m_dialer;
     test::ScriptedPrompts m_prompts;
+    PosixExportFile m_files;
     test::RecordingSheetHost m_host;
     CConnectionLog m_log{m_store, m_locale, m_dialer, m_host};
     int m_calls = 0;
