@@ -1,6 +1,7 @@
 #include "PhonebookTreeLogic.h"
 
 #include "app/SheetMessages.h"
+#include "connection/EntrySection.h"
 #include "connection/PhonebookTexts.h"
 #include "connection/PhonebookTreeBuilder.h"
 #include "connection/PhonebookTreeView.h"
@@ -81,7 +82,7 @@ void PhonebookTreeLogic::ChooseScale(const ScaleChoice& choice, const TreeItemCo
     }
     const std::string identifier = ScaleIdentifier(choice.scale);
     m_view.SetSelectedSiblingText(0, ScaleItemText(identifier));
-    m_store.WriteString(*selected.grandparent, "Scale", identifier);
+    m_store.WriteString(EntrySection(*selected.grandparent), "Scale", identifier);
 }
 
 void PhonebookTreeLogic::RunCommand(int command, const TreeItemContext& selected) {
