@@ -112,6 +112,25 @@ TEST_F(CallAccountingTest, TotalsAreRoundedToCentsOncePerCall) {
     EXPECT_EQ(Total("Office"), "3.58");
 }
 
+TEST_F(CallAccountingTest, AnEntryNamedAllEntriesIsChargedOnceAndKeepsItsTotalApart) {
+    const std::string own = "__Entry \"All entries\"";
+    call.dialer.AddEntry("All entries");
+    call.store.WriteString("All entries", "Total costs", "12.00");
+    call.store.WriteString(own, "Total costs", "1.00");
+    call.ShowTree();
+    call.BeginAt("All entries", 2026, 12, 8, 10, 0, 0);
+    call.RunFor(500);  // one unit: 0.12
+    EXPECT_FLOAT_EQ(call.meter.EntryTotal(), 1.12f);
+    EXPECT_EQ(Total("All entries"), "12.12");
+    EXPECT_EQ(Total(own), "1.12");
+    EXPECT_EQ(LastConnect(own), "08.12.2026 at 10:00:00 h");
+    EXPECT_EQ(CostsItem(""), "Costs: 12.12 DM");
+    EXPECT_EQ(CostsItem("All entries"), "Costs: 1.12 DM");
+    EXPECT_EQ(Shown(), Rebuilt());
+    call.log.Clear();
+    EXPECT_EQ(Total(own), "<unknown>");
+}
+
 // What happens to the stored totals while a call runs is kept: both totals
 // are the stored ones read at the end plus the call's fee.
 struct DuringTheCall {

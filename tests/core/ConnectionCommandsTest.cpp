@@ -14,6 +14,7 @@
 #include "connection/AutolaunchCommands.h"
 #include "connection/Launch.h"
 #include "connection/LoginSettingsCommand.h"
+#include "connection/PhonebookTreeBuilder.h"
 #include "connection/PhonebookTreeLogic.h"
 #include "connection/TreeCommands.h"
 
@@ -158,6 +159,29 @@ TEST_F(ConnectionCommandsTest, TheLoginItemsShowWhatTheServiceKeptNotWhatWasType
     EXPECT_EQ(Credentials("Work"), "jane/secret stored");
     EXPECT_EQ(view.log, (Strings{"child 0: User: ", "child 1: Password: <no password defined>",
                                  "child 2: Redial after 40 secs"}));
+}
+
+TEST_F(ConnectionCommandsTest, AnEntryNamedLikeAProgramSectionKeepsItsValuesInItsOwn) {
+    const std::string name = "All entries", own = "__Entry \"All entries\"";
+    dialer.AddEntry(name);
+    store.writes.clear();
+    dialogs.loginResults.push_back(LoginSettings{"joe", "", 40});
+    tree.RunCommand(kCmdEditLoginSettings, EntryItem(name, "Login settings"));
+    dialogs.autolaunchResults.push_back(AutolaunchApplication{"/usr/bin/mutt", "Mutt", 4});
+    tree.OnInsertKey(EntryItem(name, "Autolaunch"));
+    tree.RunCommand(kCmdScaleFern, ItemUnder(name, "Call-fee indicator", "Scale: x"));
+    const std::string app = own + " Autolaunch #1";
+    EXPECT_EQ(store.writes,
+              (Strings{own + "|Redial after=40", "BEGIN", own + "|Autolaunch=1",
+                       app + "|Path='/usr/bin/mutt'", app + "|Description='Mutt'",
+                       app + "|Startup=4", "END", own + "|Scale='Deutsche Telekom Fern'"}));
+    // The tree reads them back from there.
+    EXPECT_EQ(
+        test::RecordingTreeView::Outline(
+            PhonebookTreeBuilder(dialer, store, locale).Build().children.at(1).children.at(1)),
+        "All entries\n Login settings\n  User: joe\n  Password: <no password defined>\n"
+        "  Redial after 40 secs\n Autolaunch\n  Mutt\n Call-fee indicator\n"
+        "  Scale: Deutsche Telekom Fern\n  Costs: 0 EUR\n  Last connect: <unknown>\n");
 }
 
 TEST_F(ConnectionCommandsTest, InsertAppendsAfterTheLastShownApplicationInOneTransaction) {

@@ -63,6 +63,16 @@ TEST_F(PhonebookDatabaseTest, NamesAreCheckedWithAClearMessage) {
         {ae, ""},
         {"Büro – Köln (ISDN)", ""},
         {" Leading blank", ""},
+        // Names the program keeps for its own settings, and their look-alikes.
+        {"All entries", "\"All entries\" is the name of one of the program's own settings"},
+        {"Holiday database", "own settings sections"},
+        {"__Scale manager", "own settings sections"},
+        {"__Mine", "beginning with \"__\" are kept for the program's own settings"},
+        {"Provider", "kept for the settings of providers"},
+        {"Provider City Net", "kept for the settings of providers"},
+        {"Office Autolaunch #2", "kept for the settings of autolaunch applications"},
+        {"_Mine", ""},
+        {"Providers", ""},
     };
     for (const auto& c : cases) {
         const std::string message = db.AddEntry(Named(c.name));
@@ -161,6 +171,22 @@ TEST_F(PhonebookDatabaseTest, RenamingKeepsPlaceAndCredentials) {
     // A new entry under the old name starts without credentials.
     ASSERT_EQ(db.AddEntry(Named("Office")), "");
     EXPECT_EQ(db.FindCredentials("Office")->userName, "");
+}
+
+TEST_F(PhonebookDatabaseTest, AnEntryAlreadyNamedLikeAProgramSectionIsEditedButNotRenamedSo) {
+    ASSERT_EQ(PhonebookDatabase(DbPath()).AddEntry(Named("Office")), "");
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(DbPath().c_str(), &raw), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(raw, "UPDATE entries SET name='All entries'", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(raw);
+    PhonebookDatabase db(DbPath());
+    PhonebookEntry edited = Named("All entries");
+    edited.phoneNumber = "0721";
+    EXPECT_EQ(db.UpdateEntry("All entries", edited), "");
+    EXPECT_EQ(db.FindEntry("All entries")->phoneNumber, "0721");
+    EXPECT_NE(db.UpdateEntry("All entries", Named("_Autoconnect")), "");
+    EXPECT_EQ(db.UpdateEntry("All entries", Named("Office")), "");
 }
 
 TEST_F(PhonebookDatabaseTest, FileIsPrivateAndHandEditedValuesStayInRange) {

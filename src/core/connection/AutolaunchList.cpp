@@ -1,7 +1,7 @@
 #include "AutolaunchList.h"
 
 #include "app/StoredList.h"
-#include "connection/PhonebookTexts.h"
+#include "connection/EntrySection.h"
 #include "platform/StoreTransaction.h"
 
 namespace varnolt {
@@ -16,7 +16,7 @@ StoredList Slots(const std::string& entry) {
 }  // namespace
 
 int AutolaunchLength(const SettingsStore& store, const std::string& entryName) {
-    return Slots(entryName).Length(store, store.ReadInt(entryName, kCountKey, 0));
+    return Slots(entryName).Length(store, store.ReadInt(EntrySection(entryName), kCountKey, 0));
 }
 
 std::string AutolaunchDescription(const SettingsStore& store, const std::string& entryName,
@@ -57,7 +57,8 @@ void AutolaunchList::Write(int number, const AutolaunchApplication& application)
 bool AutolaunchList::Append(const AutolaunchApplication& application) {
     StoreTransaction transaction(m_store);
     // After the last application shown, whatever the stored count says.
-    const std::optional<int> number = Slots(m_entry).Append(m_store, m_entry, kCountKey);
+    const std::optional<int> number =
+        Slots(m_entry).Append(m_store, EntrySection(m_entry), kCountKey);
     if (!number) {
         return false;
     }
@@ -81,7 +82,7 @@ bool AutolaunchList::Remove(int number) {
         Write(m, Read(m + 1));
     }
     Write(length, {kNone, kNone, 0});
-    m_store.WriteInt(m_entry, kCountKey, length - 1);
+    m_store.WriteInt(EntrySection(m_entry), kCountKey, length - 1);
     return transaction.Commit();
 }
 

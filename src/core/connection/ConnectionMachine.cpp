@@ -8,6 +8,7 @@
 #include "app/SheetWindow.h"
 #include "connection/ConnectionDialogs.h"
 #include "connection/ConnectionView.h"
+#include "connection/EntrySection.h"
 #include "connection/Launch.h"
 #include "connection/LoginSettingsForm.h"
 #include "connection/PhonebookTexts.h"
@@ -240,8 +241,9 @@ void ConnectionMachine::WatchDial() {
             return;
         }
         // A hand-edited delay outside the field's range counts as its bound.
-        m_redialDelay = std::clamp(m_store.ReadInt(m_entry, kRedialAfterKey, kDefaultRedialDelay),
-                                   kMinRedialDelay, kMaxRedialDelay);
+        m_redialDelay =
+            std::clamp(m_store.ReadInt(EntrySection(m_entry), kRedialAfterKey, kDefaultRedialDelay),
+                       kMinRedialDelay, kMaxRedialDelay);
         m_view.SetProgressRange(m_redialDelay);
         m_timers.Start(kRedialTimer, kRedialMs);
         return;

@@ -1,6 +1,7 @@
 #include "LoginSettingsCommand.h"
 
 #include "connection/ConnectionDialogs.h"
+#include "connection/EntrySection.h"
 #include "connection/LoginSettingsForm.h"
 #include "connection/PhonebookTreeBuilder.h"
 #include "connection/PhonebookTreeLogic.h"
@@ -28,14 +29,14 @@ void LoginSettingsCommand::Run(const TreeItemContext& selected) {
     RasDialParams params;
     bool passwordStored = false;
     m_dialer.GetEntryDialParams(entry, params, passwordStored);
-    const std::optional<LoginSettings> edited =
-        m_dialogs.EditLoginSettings({params.userName, params.password,
-                                     m_store.ReadInt(entry, kRedialAfterKey, kDefaultRedialDelay)});
+    const std::optional<LoginSettings> edited = m_dialogs.EditLoginSettings(
+        {params.userName, params.password,
+         m_store.ReadInt(EntrySection(entry), kRedialAfterKey, kDefaultRedialDelay)});
     if (!edited) {
         return;
     }
 
-    m_store.WriteInt(entry, kRedialAfterKey, edited->redialDelay);
+    m_store.WriteInt(EntrySection(entry), kRedialAfterKey, edited->redialDelay);
     // After this dialog a password is always stored, possibly an empty one.
     m_dialer.SetEntryDialParams(entry, {edited->userName, edited->password}, false);
 

@@ -40,14 +40,6 @@ std::string LastConnectItemText(std::string_view lastConnect) {
     return Join("Last connect: ", lastConnect);
 }
 
-std::string AutolaunchSectionPrefix(std::string_view entryName) {
-    return Join(entryName, " Autolaunch #");
-}
-
-std::string AutolaunchSection(std::string_view entryName, int number) {
-    return AutolaunchSectionPrefix(entryName) + FormatInt(number);
-}
-
 std::string ProviderSection(std::string_view description) {
     return Join("Provider ", description);
 }

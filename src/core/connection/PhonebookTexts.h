@@ -35,9 +35,6 @@ std::string CostsItemText(std::string_view storedAmount, std::string_view curren
 // "Last connect: text"
 std::string LastConnectItemText(std::string_view lastConnect);
 
-// Sections of an entry's autolaunch applications: the prefix and the n-th.
-std::string AutolaunchSectionPrefix(std::string_view entryName);
-std::string AutolaunchSection(std::string_view entryName, int number);
 // Section of a provider and the list keys of the provider store.
 std::string ProviderSection(std::string_view description);
 std::string ProviderKey(int number);

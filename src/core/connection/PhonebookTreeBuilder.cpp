@@ -1,6 +1,7 @@
 #include "PhonebookTreeBuilder.h"
 
 #include "connection/AutolaunchList.h"
+#include "connection/EntrySection.h"
 #include "connection/LoginSettingsForm.h"
 #include "connection/PhonebookTexts.h"
 #include "meter/TotalCosts.h"
@@ -31,7 +32,8 @@ std::array<std::string, 3> LoginItemTexts(RemoteAccess& dialer, const SettingsSt
     dialer.GetEntryDialParams(entryName, params, passwordStored);
     return {UserItemText(params.userName),
             PasswordItemText(passwordStored && !params.password.empty()),
-            RedialItemText(store.ReadInt(entryName, kRedialAfterKey, kDefaultRedialDelay))};
+            RedialItemText(
+                store.ReadInt(EntrySection(entryName), kRedialAfterKey, kDefaultRedialDelay))};
 }
 
 TreeNode ProviderNode(const SettingsStore& store, const std::string& description) {
@@ -87,7 +89,7 @@ void PhonebookTreeBuilder::AddEntry(TreeNode& phonebook, const std::string& name
 
     TreeNode& fees = entry.Add(std::string(kCallFeeIndicatorText), ImageRole::CallFeeIndicator);
     fees.Add(ScaleItemText(ResolveEntryScale(m_store, name)), ImageRole::Scale);
-    AddTotals(fees, name, symbol);
+    AddTotals(fees, EntrySection(name), symbol);
 }
 
 void PhonebookTreeBuilder::AddTotals(TreeNode& indicator, const std::string& section,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/SheetMessages.h"
+#include "connection/EntrySection.h"
 #include "connection/PhonebookTexts.h"
 #include "connection/PhonebookTreeBuilder.h"
 #include "connection/PhonebookTreeView.h"
@@ -84,7 +85,7 @@ void PhonebookTreeLogic::ChooseScale(const ScaleChoice& choice, const TreeItemCo
     }
     const std::string identifier = ScaleIdentifier(choice.scale);
     m_view.SetSelectedSiblingText(0, ScaleItemText(identifier));
-    m_store.WriteString(*selected.grandparent, "Scale", identifier);
+    m_store.WriteString(EntrySection(*selected.grandparent), "Scale", identifier);
 }
 
 void PhonebookTreeLogic::RunCommand(int command, const TreeItemContext& selected) {

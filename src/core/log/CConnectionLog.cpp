@@ -5,6 +5,7 @@
 #include "app/NumberText.h"
 #include "app/SheetMessages.h"
 #include "app/StoredList.h"
+#include "connection/EntrySection.h"
 #include "connection/PhonebookTexts.h"
 #include "meter/TotalCosts.h"
 #include "platform/Locale.h"
@@ -133,8 +134,8 @@ void CConnectionLog::Clear() {
         m_store.WriteString(kAllEntries, kLastConnectKey, kUnknownTotal);
         m_store.WriteString(kAllEntries, kTotalCostsKey, kUnknownTotal);
         for (const std::string& entry : entries) {
-            m_store.WriteString(entry, kLastConnectKey, kUnknownTotal);
-            m_store.WriteString(entry, kTotalCostsKey, kUnknownTotal);
+            m_store.WriteString(EntrySection(entry), kLastConnectKey, kUnknownTotal);
+            m_store.WriteString(EntrySection(entry), kTotalCostsKey, kUnknownTotal);
         }
     }
     m_host.SendNotification(WM_RELOAD_PHONEBOOK, 0);

@@ -2,6 +2,7 @@
 
 #include "app/NumberText.h"
 #include "app/SheetMessages.h"
+#include "connection/EntrySection.h"
 #include "connection/PhonebookTexts.h"
 #include "connection/PhonebookTreeBuilder.h"
 #include "connection/PhonebookTreeView.h"
@@ -43,9 +44,10 @@ bool CallAccounting::AccountCall(const EndedCall& call,
     const float fee = AddAmounts(0.0f, call.callFee);
     {
         StoreTransaction transaction(m_store);
-        const float entryTotal = AddAmounts(ReadTotalCosts(m_store, call.entryName), fee);
-        m_store.WriteString(call.entryName, kTotalCostsKey, FormatAmount(entryTotal));
-        m_store.WriteString(call.entryName, kLastConnectKey, lastConnect);
+        const float entryTotal =
+            AddAmounts(ReadTotalCosts(m_store, EntrySection(call.entryName)), fee);
+        m_store.WriteString(EntrySection(call.entryName), kTotalCostsKey, FormatAmount(entryTotal));
+        m_store.WriteString(EntrySection(call.entryName), kLastConnectKey, lastConnect);
         const float overall = AddAmounts(ReadTotalCosts(m_store, kAllEntries), fee);
         m_store.WriteString(kAllEntries, kTotalCostsKey, FormatAmount(overall));
         m_store.WriteString(kAllEntries, kLastConnectKey, lastConnect);
@@ -64,7 +66,7 @@ void CallAccounting::RefreshTotalsDisplay(const std::string& entryName) {
     const std::string symbol = m_locale.CurrencySymbol();
     const TotalsTexts overall = ReadTotalsTexts(m_store, kAllEntries, symbol);
     m_tree.SetOverallTotals(overall.costs, overall.lastConnect);
-    const TotalsTexts entry = ReadTotalsTexts(m_store, entryName, symbol);
+    const TotalsTexts entry = ReadTotalsTexts(m_store, EntrySection(entryName), symbol);
     m_tree.SetEntryTotals(entryName, entry.costs, entry.lastConnect);
 }
 

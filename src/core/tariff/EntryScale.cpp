@@ -1,5 +1,6 @@
 #include "tariff/EntryScale.h"
 
+#include "connection/EntrySection.h"
 #include "tariff/ScaleId.h"
 
 namespace varnolt {
@@ -10,7 +11,7 @@ std::string ResolveScaleIdentifier(std::string_view stored) {
 
 std::string ResolveEntryScale(const SettingsStore& store, const std::string& entryName) {
     return ResolveScaleIdentifier(
-        store.ReadString(entryName, "Scale", ScaleIdentifier(ScaleId::City)));
+        store.ReadString(EntrySection(entryName), "Scale", ScaleIdentifier(ScaleId::City)));
 }
 
 }  // namespace varnolt

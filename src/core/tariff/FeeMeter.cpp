@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/NumberText.h"
+#include "connection/EntrySection.h"
 #include "connection/PhonebookTexts.h"
 #include "meter/TotalCosts.h"
 #include "options/OptionKeys.h"
@@ -118,7 +119,7 @@ void FeeMeter::BeginCall(const std::string& entryName) {
     m_entryName = entryName;
     m_runningCycleMs = 0;
     m_callFee = 0.0f;
-    m_entryTotal = ReadTotalCosts(m_store, entryName);
+    m_entryTotal = ReadTotalCosts(m_store, EntrySection(entryName));
     Charge(UnitPriceNow());
     m_connectTickMs = m_clock.TickMs();
     m_connectTime = m_clock.Now();

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "PhonebookEntry.h"
+#include "connection/EntrySection.h"
 
 namespace varnolt {
 namespace {
@@ -178,6 +179,31 @@ std::string EntryNameProblem(const std::string& name) {
         return "The entry name is too long: it may have at most 256 characters.";
     }
     return {};
+}
+
+std::string ReservedNameProblem(const std::string& name) {
+    std::string why;
+    switch (ReservedEntryName(name)) {
+        case ReservedName::None:
+            return {};
+        case ReservedName::ProgramSection:
+            why = "\"" + name + "\" is the name of one of the program's own settings sections.";
+            break;
+        case ReservedName::ProgramPrefix:
+            why = "Entry names beginning with \"__\" are kept for the program's own settings.";
+            break;
+        case ReservedName::ProviderSection:
+            why =
+                "The name \"Provider\" and names beginning with \"Provider \" are kept for "
+                "the settings of providers.";
+            break;
+        case ReservedName::AutolaunchSection:
+            why =
+                "Entry names ending in \" Autolaunch #\" and a number are kept for the "
+                "settings of autolaunch applications.";
+            break;
+    }
+    return why + " Please choose another name.";
 }
 
 }  // namespace varnolt

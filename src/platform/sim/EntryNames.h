@@ -15,6 +15,11 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b);
 // the phonebook's to check.
 std::string EntryNameProblem(const std::string& name);
 
+// Why a name given to an entry, new or renamed, is one the program keeps for
+// its own settings (see EntrySection); empty when it is free. An entry that
+// already bears such a name keeps it.
+std::string ReservedNameProblem(const std::string& name);
+
 // Number of characters (code points) in UTF-8 text.
 std::size_t CharacterCount(const std::string& text);
 

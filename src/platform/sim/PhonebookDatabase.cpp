@@ -205,14 +205,18 @@ std::string PhonebookDatabase::CheckEntry(const PhonebookEntry& entry,
         return "The phone number is too long: it may have at most 128 characters.";
     }
     const std::string folded = FoldCase(entry.name);
+    bool keepsItsName = false;
     Statement all(m_db, kSelectIds);
     while (all.Step()) {
-        if (all.Int(0) != self && FoldCase(all.Text(1)) == folded) {
+        if (all.Int(0) == self) {
+            keepsItsName = all.Text(1) == entry.name;
+        } else if (FoldCase(all.Text(1)) == folded) {
             return "An entry named \"" + all.Text(1) +
                    "\" already exists. Please choose another name.";
         }
     }
-    return {};
+    // An entry that bears such a name already (older phonebooks) may still be edited.
+    return keepsItsName ? std::string() : ReservedNameProblem(entry.name);
 }
 
 std::string PhonebookDatabase::WriteEntry(const PhonebookEntry& entry,
