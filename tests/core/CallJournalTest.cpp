@@ -79,8 +79,10 @@ TEST_F(Programs, EachKeepsItsCallInAJournalOfItsOwnAndTheNextStartRecoversEveryF
     EXPECT_EQ(Read("__Running call", "Entry") + Read("__Running call #2", "Entry"), "OfficeHome");
 
     first.lock.Die();  // killed
+    store.WriteString("__Running call #3", "Entry", "");  // as finished calls used to leave it
     Program next(store, clock, locks);
     next.journal.Recover();
+    EXPECT_FALSE(store.HasValue("__Running call #3", "Entry"));
     EXPECT_NE(next.Said().find("a call on Home runs in another instance"), std::string::npos);
     EXPECT_EQ(Read("Office", "Total costs") + Read("Home", "Total costs"), "0.12-");
     EXPECT_EQ(Read("__Running call", "Entry"), "-");
@@ -153,6 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
         Damaged{"NinetyNineYears", "Connect time", "1897-03-05 08:00:00",
                 "it would have lasted longer than 31 days"},
         Damaged{"MalformedAliveAt", "Alive at", "1996-03-05 08:30",
+                "its \"Alive at\" is no real date and time"},
+        Damaged{"AliveAtWithMore", "Alive at", "1996-03-05 08:30:10 x",
                 "its \"Alive at\" is no real date and time"},
         Damaged{"AliveAtOnNoDay", "Alive at", "1996-04-31 08:30:10",
                 "its \"Alive at\" is no real date and time"}),
