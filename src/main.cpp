@@ -108,12 +108,9 @@ int main(int argc, char* argv[]) {
                 {storePath, store.IsPersistent(), store.IsReadOnly()},
                 {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()}});
 
-    // Start-up, in this order. First a call that a killed or crashed program
-    // left in the journal is accounted, so the tree and the log show it.
-    const std::string recovered = phonebookPage->Connection()->RecoverCall(RecoveryPauseForTests());
-    if (!recovered.empty()) {
-        std::cerr << "varnolt: " << recovered << std::endl;
-    }
+    // Start-up, in this order. First the calls that killed or crashed programs
+    // left in their journals are accounted, so the tree and the log show them.
+    phonebookPage->Connection()->RecoverCall(RecoveryPauseForTests());
     // A refused file is named in a box once the sheet is on screen.
     for (const std::string& refusal : {store.Refusal(), phonebook.Refusal()}) {
         if (!refusal.empty()) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -126,6 +127,29 @@ TEST_P(KilledMidway, LeavesTheStoreAsBeforeOrAsAfter) {
         ASSERT_TRUE(WIFSIGNALED(status)) << "write " << k;
         EXPECT_EQ(Dump(path), k <= writes ? before : after) << "killed after write " << k;
     }
+}
+
+// A file system that is full: no file may grow past 4 KB (the store is larger).
+TEST_F(KilledMidway, OnAFullFileSystemTheAccountingReportsFailureAndKeepsNothing) {
+    const std::string path = Seeded("full.db");
+    {
+        SqliteSettingsStore store(path);
+        store.WriteString("__Running call", "Entry", "Office");
+    }
+    const std::string before = Dump(path);
+    ChildProcess child([&] {
+        SqliteSettingsStore store(path);
+        Program program(store);
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit full{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &full);
+        const auto outcome = program.accounting.AccountCall(
+            {"Office", "anna", MakeLocal(1996, 3, 5, 9, 7, 15), 0.36f},
+            [&store] { store.RemoveSection("__Running call"); });
+        return outcome == CallAccounting::Outcome::Failed && program.host.sent.empty() ? 0 : 1;
+    });
+    EXPECT_EQ(ExitCode(child.Wait()), 0);
+    EXPECT_EQ(Dump(path), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -42,12 +42,17 @@ struct Screen final : ConnectionView, SheetWindow, Sound {
     void SetCallSummary(const std::string&) override {}
     void RestoreSheet() override { steps.push_back("restore"); }
     void MinimizeSheet() override { steps.push_back("minimise"); }
-    void CloseSheetLater() override { steps.push_back("close"); }
+    void CloseSheetLater() override {
+        steps.push_back("close");
+        boxesBeforeClose = prompts != nullptr ? static_cast<int>(prompts->shown().size()) : -1;
+    }
     void PlayWave(const std::string& path) override {
         steps.push_back("sound " + path + " after " + std::to_string(shell->calls.size()));
     }
 
     const RecordingShell* shell = nullptr;
+    const ScriptedPrompts* prompts = nullptr;
+    int boxesBeforeClose = -1;
     std::string status = ConnectionMachine::kIdleText;
     std::string toolTip;
     std::string caption = kTitle;
@@ -66,6 +71,7 @@ struct Rig {
         dialer.AddEntry("Home", "joe");
         clock.SetLocal(1996, 3, 5, 9, 7, 15);  // a Tuesday: 90 s units on the City scale
         screen.shell = &shell;
+        screen.prompts = &prompts;
     }
 
     // The service reports everything scripted; the next watch tick sees it.
@@ -346,36 +352,40 @@ TEST(ConnectionMachine, HowACallEndsDecidesWhetherItIsAccounted) {
         EXPECT_EQ(rig.dialer.hangUps().size(), 1u);
         EXPECT_EQ(rig.screen.caption, kTitle);
         EXPECT_EQ(rig.screen.steps, c.steps);
-        EXPECT_FALSE(ReadCallJournal(rig.store));
-        EXPECT_FALSE(rig.lock.held);
+        EXPECT_FALSE(rig.store.HasValue("__Running call", "Entry"));  // no empty rows left
+        EXPECT_FALSE(rig.lock.HeldAny());
     }
 }
 
 // What a program killed during a call on "Home" left in the journal.
-void LeaveJournal(SettingsStore& store, const char* connectTime, int fileLogging) {
+void LeaveJournal(SettingsStore& store, const char* connectTime, int fileLogging,
+                  const std::string& section = "__Running call") {
     const char* values[][2] = {{"Entry", "Home"},
                                {"User", "joe"},
                                {"Call fee", "0.36"},
                                {"Connect time", connectTime},
                                {"Alive at", "1996-03-05 08:30:10"}};
     for (const auto& [key, value] : values) {
-        store.WriteString("__Running call", key, value);
+        store.WriteString(section, key, value);
     }
-    store.WriteInt("__Running call", "Filelogging", fileLogging);
+    store.WriteInt(section, "Filelogging", fileLogging);
 }
 
 TEST(ConnectionMachine, TheJournalFollowsEachUnitAndTenSecondsAfterACallLeftByADeadProgram) {
     Rig rig;
+    // Another program runs a call in the first journal; a dead one left the second.
     LeaveJournal(rig.store, "1996-03-05 08:00:00", 1);
-    rig.lock.heldElsewhere = true;  // and another program runs a call of its own
+    rig.lock.HoldElsewhere(1);
+    LeaveJournal(rig.store, "1996-03-05 08:00:00", 1, "__Running call #2");
+    rig.lock.unavailable = true;  // and for a while no lock can be had at all
     rig.Connect();
     std::vector<int> written;  // seconds into the call
-    std::string alive = rig.Read("__Running call", "Alive at");
+    std::string alive = rig.Read("__Running call #2", "Alive at");
     for (int second = 1; second <= 105; ++second) {
-        rig.lock.heldElsewhere = second < 6;
+        rig.lock.unavailable = second < 6;
         rig.timers.Advance(1000);
-        if (rig.Read("__Running call", "Alive at") != alive) {
-            alive = rig.Read("__Running call", "Alive at");
+        if (rig.Read("__Running call #2", "Alive at") != alive) {
+            alive = rig.Read("__Running call #2", "Alive at");
             written.push_back(second);
         }
     }
@@ -384,20 +394,113 @@ TEST(ConnectionMachine, TheJournalFollowsEachUnitAndTenSecondsAfterACallLeftByAD
     EXPECT_EQ(rig.Read("__LOG file", "To #1"), "05.03. 08:30 h");
     // The second unit falls due 91 s in.
     EXPECT_EQ(written, (std::vector<int>{6, 16, 26, 36, 46, 56, 66, 76, 86, 91, 101}));
-    EXPECT_EQ(rig.Read("__Running call", "Call fee"), "0.24");
+    EXPECT_EQ(rig.Read("__Running call #2", "Call fee"), "0.24");
+    EXPECT_EQ(rig.Read("__Running call", "Alive at"), "1996-03-05 08:30:10");
+    EXPECT_TRUE(rig.lock.Held(2));
 }
 
-TEST(ConnectionMachine, AtStartUpALeftCallIsOnlyRemovedWhenItCannotBeAccounted) {
-    for (const auto& [connectTime, fileLogging, said] :
-         {std::tuple{"1996-03-05 08:00:00", 0, "was not accounted, as cost management was off"},
-          {"1996-03-05 25:00:00", 1, "could not be read and was removed"}}) {
-        Rig rig;
-        LeaveJournal(rig.store, connectTime, fileLogging);
-        EXPECT_TRUE(rig.machine.RecoverCall().ends_with(said));
-        EXPECT_EQ(rig.Read("Home", "Total costs") + rig.Read("__LOG file", "Entry #1"), "--");
-        EXPECT_FALSE(ReadCallJournal(rig.store));
-        EXPECT_FALSE(rig.lock.held);
+TEST(ConnectionMachine, AtStartUpALeftCallIsOnlyRemovedWhenCostManagementWasOff) {
+    Rig rig;
+    LeaveJournal(rig.store, "1996-03-05 08:00:00", 0);
+    testing::internal::CaptureStderr();
+    rig.machine.RecoverCall();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                  "was not accounted, as cost management was off"),
+              std::string::npos);
+    EXPECT_EQ(rig.Read("Home", "Total costs") + rig.Read("__LOG file", "Entry #1"), "--");
+    EXPECT_FALSE(rig.store.HasValue("__Running call", "Entry"));
+    EXPECT_FALSE(rig.lock.HeldAny());
+    EXPECT_TRUE(rig.prompts.shown().empty());
+}
+
+// The store fails to commit from the moment the line drops: the call on
+// "Office", with "Close after disconnect" on.
+struct FailedSave : ::testing::Test {
+    void DropWhileFailing() {
+        rig.store.FailCommits(-1);
+        testing::internal::CaptureStderr();
+        rig.dialer.DropLine();
+        rig.timers.Advance(1000);
+        said = testing::internal::GetCapturedStderr();
     }
+    int Logged() const { return rig.store.ReadInt("__LOG file", "Anzahl", 0); }
+
+    Rig rig;
+    std::string said;
+};
+
+TEST_F(FailedSave, IsShownOnceBeforeTheSheetClosesAndCommittedEveryThirtySecondsUntilItSucceeds) {
+    rig.store.WriteInt("All entries", "Close after disconnect", 1);
+    rig.Connect();
+    rig.timers.Advance(100'000);  // 0.24
+    DropWhileFailing();
+    EXPECT_NE(said.find("varnolt: the costs of the call on Office (0.24 DM) could not be saved"),
+              std::string::npos)
+        << said;
+    ASSERT_EQ(rig.prompts.shown().size(), 1u);
+    EXPECT_EQ(rig.prompts.shown()[0].text.find("The costs of the call on Office (0.24 DM)"), 0u);
+    EXPECT_EQ(rig.screen.steps, (Strings{"minimise", "restore", "close"}));
+    EXPECT_EQ(rig.screen.boxesBeforeClose, 1);
+    EXPECT_EQ(rig.Read("Office", "Total costs") + rig.Read("__Running call", "Entry"), "-Office");
+    EXPECT_TRUE(rig.lock.Held(1));
+
+    // The first retry fails too; a new call meanwhile keeps a journal of its own.
+    rig.timers.Advance(30'000);
+    EXPECT_EQ(rig.Read("Office", "Total costs"), "-");
+    rig.timers.Advance(29'000);
+    rig.store.FailCommits(0);
+    rig.Connect();
+    EXPECT_EQ(rig.Read("__Running call #2", "Entry"), "Office");
+    EXPECT_EQ(rig.Read("Office", "Total costs"), "-");
+    rig.timers.Advance(1000);
+    EXPECT_EQ(rig.Read("Office", "Total costs"), "0.24");
+    EXPECT_EQ(Logged(), 1);
+    EXPECT_FALSE(rig.store.HasValue("__Running call", "Entry"));
+    EXPECT_FALSE(rig.lock.Held(1));
+    EXPECT_EQ(std::count(rig.host.sent.begin(), rig.host.sent.end(),
+                         RecordingSheetHost::Sent{WM_RELOAD_LOG, 0}),
+              1);
+    rig.timers.Advance(60'000);
+    EXPECT_EQ(Logged(), 1);
+    EXPECT_FALSE(rig.timers.IsRunning(ConnectionMachine::kSaveRetryTimer));
+    EXPECT_EQ(rig.prompts.shown().size(), 1u);
+}
+
+// A full disk from 10 s into a long call: the journal stops at the first unit.
+TEST_F(FailedSave, WhenTheProgramEndsFirstTheNextStartAccountsTheLastJournalAndSaysItMayBeShort) {
+    rig.Connect();
+    rig.timers.Advance(10'000);
+    rig.store.FailCommits(-1);
+    rig.timers.Advance(590'000);                // seven units: 0.84
+    ASSERT_EQ(rig.prompts.shown().size(), 1u);  // once, for the first failed write
+    EXPECT_EQ(rig.prompts.shown()[0].text.find("The running call on Office could not be written"),
+              0u);
+    DropWhileFailing();
+    EXPECT_NE(said.find("Office (0.84 DM) could not be saved"), std::string::npos) << said;
+    EXPECT_EQ(rig.prompts.shown().size(), 2u);
+    testing::internal::CaptureStderr();
+    rig.machine.ProgramEnds();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                  "the next start accounts the call from its journal"),
+              std::string::npos);
+    EXPECT_EQ(Logged(), 0);
+
+    rig.lock.Die();
+    rig.store.FailCommits(0);
+    FakeCallLock next;
+    ConnectionMachine started{{rig.store, rig.dialer, rig.clock, rig.timers, rig.locale, rig.screen,
+                               rig.shell, rig.prompts, next},
+                              {rig.screen, rig.tree, rig.dialogs, rig.host, rig.screen}};
+    testing::internal::CaptureStderr();
+    started.RecoverCall();
+    said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("has been accounted: 0.12; this fee is the one last saved and may be short "
+                        "of the real one"),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(rig.Read("Office", "Total costs"), "0.12");
+    EXPECT_EQ(Logged(), 1);
+    EXPECT_FALSE(rig.store.HasValue("__Running call", "Entry"));
 }
 
 TEST(ConnectionMachine, OnlyTheCurrentDialIsHeard) {

@@ -219,6 +219,27 @@ TEST_P(SettingsStoreContract, HighestNumberOfANumberedName) {
     EXPECT_EQ(s.HighestSectionNumber(entry + " Autolaunch #"), 3);
 }
 
+TEST_P(SettingsStoreContract, RemoveSectionDeletesThatSectionOnlyAndCommitsWithItsTransaction) {
+    SettingsStore& s = *m_store;
+    s.WriteString("__Running call", "Entry", "Office");
+    s.WriteInt("__Running call", "Filelogging", 1);
+    s.WriteString("__Running call #2", "Entry", "Home");
+    s.WriteString("__Running cal", "Entry", "x");
+    {
+        StoreTransaction transaction(s);
+        s.WriteString("All entries", "Total costs", "0.12");
+        EXPECT_TRUE(s.RemoveSection("__Running call"));
+        EXPECT_FALSE(s.HasValue("__Running call", "Entry"));
+        EXPECT_TRUE(transaction.Commit());
+    }
+    EXPECT_FALSE(s.HasValue("__Running call", "Filelogging"));
+    EXPECT_EQ(
+        s.ReadString("__Running call #2", "Entry", "") + s.ReadString("__Running cal", "Entry", ""),
+        "Homex");
+    EXPECT_EQ(s.HighestSectionNumber("__Running call #"), 2);
+    EXPECT_TRUE(s.RemoveSection("No section"));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Stores, SettingsStoreContract,
     ::testing::Values(StoreFactory{"Memory",
@@ -230,6 +251,35 @@ INSTANTIATE_TEST_SUITE_P(
                                        return std::make_unique<SqliteSettingsStore>(path);
                                    }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The memory store fails on demand as the real one does on a full disk.
+TEST(MemoryStoreFailures, AFailedCommitKeepsNoneOfItsWrites) {
+    test::MemorySettingsStore s;
+    s.WriteString("S", "kept", "1");
+    s.WriteString("Gone", "k", "2");
+    const auto changeAll = [&s] {
+        StoreTransaction transaction(s);
+        s.WriteString("S", "kept", "changed");
+        s.WriteInt("S", "new", 3);
+        s.RemoveSection("Gone");
+        return transaction.Commit();
+    };
+    const auto unchanged = [&s] {
+        return s.ReadString("S", "kept", "") == "1" && !s.HasValue("S", "new") &&
+               s.HasValue("Gone", "k");
+    };
+    s.FailCommits(2);
+    EXPECT_FALSE(changeAll());
+    EXPECT_TRUE(unchanged());
+    EXPECT_FALSE(s.WriteInt("S", "new", 4));  // a write of its own is a commit of its own
+    EXPECT_TRUE(unchanged());
+    s.FailWrites(true);
+    EXPECT_FALSE(changeAll());
+    EXPECT_TRUE(unchanged());
+    s.FailWrites(false);
+    EXPECT_TRUE(changeAll());
+    EXPECT_FALSE(s.HasValue("Gone", "k"));
+}
 
 // SQLite-only properties: durability, recovery, sharing between processes.
 class SqliteStoreTest : public ::testing::Test {

@@ -9,8 +9,8 @@
 namespace varnolt::test {
 
 // Passes every call on to another store and watches it: logs every write in
-// order ("section|key=number" or "section|key='text'", the outermost
-// transaction as "BEGIN" and "END"), counts the reads, and runs a hook after
+// order ("section|key=number", "section|key='text'" or "REMOVE section", the
+// outermost transaction as "BEGIN" and "END"), counts the reads, and runs a hook after
 // each write and after each outermost transaction has closed. Enough to check
 // write order, to see that reading stays bounded, or to break in at a write.
 class ForwardingSettingsStore : public SettingsStore {
@@ -39,6 +39,11 @@ public:
                      const std::string& value) override {
         const bool ok = m_inner.WriteString(section, key, value);
         Written(section + "|" + key + "='" + value + "'");
+        return ok;
+    }
+    bool RemoveSection(const std::string& section) override {
+        const bool ok = m_inner.RemoveSection(section);
+        Written("REMOVE " + section);
         return ok;
     }
     // Nested transactions join the outermost, so only that one is logged.
@@ -78,7 +83,7 @@ public:
         return m_inner.VisitSection(section, keyPrefix, visit);
     }
 
-    // How many values were written.
+    // How many writes were made (a removed section counts as one).
     int ValueWrites() const { return m_valueWrites; }
 
     std::vector<std::string> writes;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -13,8 +14,22 @@
 namespace varnolt::test {
 
 // The settings store held in memory, with the same read rules as the real one.
+// It fails on demand as a full disk or a read-only file makes the real one
+// fail: a failed commit keeps none of its writes.
 class MemorySettingsStore final : public SettingsStore {
 public:
+    // The next `count` commits fail (a write outside a transaction is a
+    // commit of its own); a negative count: every commit from now on, 0: none.
+    void FailCommits(int count) {
+        std::lock_guard lock(m_mutex);
+        m_failingCommits = count;
+    }
+    // Every write fails, and with it the transaction it was made in.
+    void FailWrites(bool fail) {
+        std::lock_guard lock(m_mutex);
+        m_failWrites = fail;
+    }
+
     int ReadInt(const std::string& section, const std::string& key, int def) const override {
         std::lock_guard lock(m_mutex);
         auto it = m_values.find({section, key});
@@ -33,17 +48,20 @@ public:
         return std::get<std::string>(it->second);
     }
     bool WriteInt(const std::string& section, const std::string& key, int value) override {
-        std::lock_guard lock(m_mutex);
-        m_values[{section, key}] = value;
-        ++m_writes;
-        return true;
+        return Write({section, key}, value);
     }
     bool WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override {
-        std::lock_guard lock(m_mutex);
-        m_values[{section, key}] = value;
-        ++m_writes;
-        return true;
+        return Write({section, key}, value);
+    }
+    bool RemoveSection(const std::string& section) override {
+        return Change([&] {
+            auto it = m_values.lower_bound({section, {}});
+            while (it != m_values.end() && it->first.first == section) {
+                Remember(it->first);
+                it = m_values.erase(it);
+            }
+        });
     }
 
     bool HasValue(const std::string& section, const std::string& key) const override {
@@ -52,11 +70,19 @@ public:
     }
 
     // Other threads wait while a transaction is open, so they see all of its
-    // writes or none; memory writes cannot fail, so there is nothing to undo.
-    void BeginTransaction() override { m_mutex.lock(); }
+    // writes or none.
+    void BeginTransaction() override {
+        m_mutex.lock();
+        ++m_depth;
+    }
     bool EndTransaction() override {
+        bool kept = !m_transactionFailed;
+        if (--m_depth == 0) {
+            kept = kept && !TakeCommitFailure();
+            Finish(kept);
+        }
         m_mutex.unlock();
-        return true;
+        return kept;
     }
 
     int HighestKeyNumber(const std::string& section, const std::string& keyPrefix,
@@ -90,9 +116,70 @@ public:
     }
 
 private:
+    using Key = std::pair<std::string, std::string>;
+    using Value = std::variant<int, std::string>;
+
+    bool Write(const Key& key, const Value& value) {
+        return Change([&] {
+            Remember(key);
+            m_values[key] = value;
+        });
+    }
+    // One write, a transaction of its own outside one.
+    template <typename Apply>
+    bool Change(const Apply& apply) {
+        std::lock_guard lock(m_mutex);
+        if (m_failWrites) {
+            m_transactionFailed = m_depth > 0;
+            return false;
+        }
+        apply();
+        ++m_writes;
+        if (m_depth == 0) {
+            const bool kept = !TakeCommitFailure();
+            Finish(kept);
+            return kept;
+        }
+        return true;
+    }
+    bool TakeCommitFailure() {
+        if (m_failingCommits == 0) {
+            return false;
+        }
+        if (m_failingCommits > 0) {
+            --m_failingCommits;
+        }
+        return true;
+    }
+    // The value before the first change of this commit, to undo it.
+    void Remember(const Key& key) {
+        if (m_undo.count(key) == 0) {
+            auto it = m_values.find(key);
+            m_undo[key] = it == m_values.end() ? std::nullopt : std::optional<Value>(it->second);
+        }
+    }
+    void Finish(bool kept) {
+        if (!kept) {
+            for (auto& [key, before] : m_undo) {
+                if (before) {
+                    m_values[key] = *before;
+                } else {
+                    m_values.erase(key);
+                }
+            }
+        }
+        m_undo.clear();
+        m_transactionFailed = false;
+    }
+
     mutable std::recursive_mutex m_mutex;
-    std::map<std::pair<std::string, std::string>, std::variant<int, std::string>> m_values;
+    std::map<Key, Value> m_values;
     int m_writes = 0;
+    int m_depth = 0;  // open transactions of the thread holding m_mutex
+    bool m_transactionFailed = false;
+    int m_failingCommits = 0;
+    bool m_failWrites = false;
+    std::map<Key, std::optional<Value>> m_undo;
 };
 
 }  // namespace varnolt::test

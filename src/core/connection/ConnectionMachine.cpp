@@ -1,6 +1,8 @@
 #include "ConnectionMachine.h"
 
 #include <algorithm>
+#include <cctype>
+#include <iostream>
 
 #include "app/AppIdentity.h"
 #include "app/NumberText.h"
@@ -63,13 +65,15 @@ ConnectionMachine::ConnectionMachine(const Services& services, const Views& view
       m_captionMeter(services.store, services.locale, m_meter, services.timers, views.sheet),
       m_log(services.store, services.locale, services.dialer, views.host),
       m_accounting(services.store, services.clock, services.locale, m_log, views.host, views.tree),
-      m_journal(services.store, services.clock, services.callLock, m_meter, m_accounting),
+      m_journal(services.store, services.clock, services.locale, services.callLock, m_meter,
+                m_accounting),
       m_status(kIdleText) {
     m_timers.SetHandler([this](int id) { OnTimer(id); });
 }
 
 ConnectionMachine::~ConnectionMachine() {
     StopAllTimers();
+    m_timers.Stop(kSaveRetryTimer);
     m_timers.SetHandler(nullptr);
     HangUpHandle();
 }
@@ -305,6 +309,8 @@ void ConnectionMachine::WatchLine() {
         state == ras::kStateConnected) {
         m_captionMeter.MeterTick();
         m_journal.Tick();
+        // Last: a message box runs the event loop, and with it this page's timers.
+        ShowNotices();
         return;
     }
     ConnectionEnded();
@@ -316,16 +322,53 @@ void ConnectionMachine::ConnectionEnded() {
     StopAllTimers();
     // Also a line the remote side dropped: the service releases it.
     HangUpHandle();
-    m_journal.Finish({m_entry, m_user, m_meter.ConnectTime(), m_meter.CallFee()});
+    if (!m_journal.Finish({m_entry, m_user, m_meter.ConnectTime(), m_meter.CallFee()})) {
+        m_timers.Start(kSaveRetryTimer, kSaveRetryMs);
+    }
     m_sheet.SetCaption(kProgramCaption);
     m_entry.clear();
     m_members.clear();
     ShowIdle();
     m_sheet.RestoreSheet();
     m_meter.EndCall();
+    // Answered before the sheet may close.
+    ShowNotices();
     if (m_store.ReadInt(kAllEntries, kCloseAfterDisconnectKey, kCloseAfterDisconnectDefault) == 1) {
         // Nothing is left to hang up; the sheet's closing does it all the same.
         m_sheet.CloseSheetLater();
+    }
+}
+
+void ConnectionMachine::RetrySaving() {
+    if (m_journal.RetryUnsaved()) {
+        m_timers.Stop(kSaveRetryTimer);
+    }
+    ShowNotices();
+}
+
+void ConnectionMachine::RecoverCall(const std::function<void()>& beforeCommit) {
+    m_journal.Recover(beforeCommit);
+    ShowNotices();
+}
+
+void ConnectionMachine::ProgramEnds() {
+    m_timers.Stop(kSaveRetryTimer);
+    m_journal.ProgramEnds();
+    ShowNotices();
+}
+
+void ConnectionMachine::ShowNotices() {
+    std::string boxed;
+    for (const CallJournal::Notice& notice : m_journal.TakeNotices()) {
+        std::cerr << "varnolt: " << notice.text << std::endl;
+        if (notice.box) {
+            std::string sentence = notice.text + ".";
+            sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+            boxed += (boxed.empty() ? "" : "\n\n") + sentence;
+        }
+    }
+    if (!boxed.empty()) {
+        m_prompts.MessageBox(boxed, "Error...", PromptIcon::Stop, PromptButtons::Ok);
     }
 }
 
@@ -339,8 +382,11 @@ void ConnectionMachine::HangUp() {
     if (m_state == State::Connected) {
         // Not accounted, but the fee no longer shows once the line is gone.
         m_sheet.SetCaption(kProgramCaption);
-        m_meter.EndCall();
         m_journal.Discard();
+        m_meter.EndCall();
+        if (m_journal.HasUnsaved() && !m_timers.IsRunning(kSaveRetryTimer)) {
+            m_timers.Start(kSaveRetryTimer, kSaveRetryMs);
+        }
     }
     ShowIdle();
 }
@@ -370,6 +416,9 @@ void ConnectionMachine::OnTimer(int id) {
             break;
         case FeeMeter::kChargeTimerId:
             m_meter.OnChargeTimer();
+            break;
+        case kSaveRetryTimer:
+            RetrySaving();
             break;
         default:
             break;

@@ -52,6 +52,9 @@ public:
     static constexpr int kProviderWatchMs = 500;
     static constexpr int kProviderPauseTimer = 600;  // 1000 ms: before the next member
     static constexpr int kProviderPauseMs = 1000;
+    // Not one of the six: it outlives every call until what failed to save is saved.
+    static constexpr int kSaveRetryTimer = 700;  // 30 s: commits a call's accounting again
+    static constexpr int kSaveRetryMs = 30'000;
 
     static constexpr const char* kIdleText = "no connection established";
 
@@ -95,11 +98,11 @@ public:
     // once; an attempt or a countdown is cancelled.
     void MenuHangUp();
     void OnTimer(int id);
-    // At start-up, before anything may dial: accounts a call that a program
-    // killed while connected left in the journal. A line for the user, or empty.
-    std::string RecoverCall(const std::function<void()>& beforeCommit = {}) {
-        return m_journal.Recover(beforeCommit);
-    }
+    // At start-up, before anything may dial: accounts the calls that programs
+    // killed while connected left in their journals, and tells the user.
+    void RecoverCall(const std::function<void()>& beforeCommit = {});
+    // The program ends: a last try to save a call whose accounting failed.
+    void ProgramEnds();
 
     State CurrentState() const { return m_state; }
     bool IsConnected() const { return m_state == State::Connected; }
@@ -126,6 +129,9 @@ private:
     void WatchLine();
     void ConnectionMade();
     void ConnectionEnded();
+    void RetrySaving();
+    // Each notice of the journal on stderr; those for a message box in one box.
+    void ShowNotices();
     void StopAllTimers();
     // Back to idle: the tree and "&Dial" usable, Cancel and the sheet's
     // hang-up command greyed, the bar at 0.

@@ -30,36 +30,39 @@ CallAccounting::CallAccounting(SettingsStore& store, const Clock& clock, const L
                                CConnectionLog& log, SheetHost& host, PhonebookTreeView& tree)
     : m_store(store), m_clock(clock), m_locale(locale), m_log(log), m_host(host), m_tree(tree) {}
 
-bool CallAccounting::AccountCall(const EndedCall& call,
-                                 const std::function<void()>& sameTransaction,
-                                 const std::optional<LocalDateTime>& end) {
+CallAccounting::Outcome CallAccounting::AccountCall(const EndedCall& call,
+                                                    const std::function<void()>& sameTransaction,
+                                                    const std::optional<LocalDateTime>& end) {
     if (m_store.ReadInt(kAllEntries, kFileLoggingKey, kFileLoggingDefault) != 1) {
-        if (sameTransaction) {
-            sameTransaction();
+        if (!sameTransaction) {
+            return Outcome::LoggingOff;
         }
-        return false;
+        StoreTransaction transaction(m_store);
+        sameTransaction();
+        return transaction.Commit() ? Outcome::LoggingOff : Outcome::Failed;
     }
     const LocalDateTime ended = end.value_or(m_clock.Now());
     const std::string lastConnect = LastConnectText(call.connectTime);
     const float fee = AddAmounts(0.0f, call.callFee);
-    {
-        StoreTransaction transaction(m_store);
-        const float entryTotal =
-            AddAmounts(ReadTotalCosts(m_store, EntrySection(call.entryName)), fee);
-        m_store.WriteString(EntrySection(call.entryName), kTotalCostsKey, FormatAmount(entryTotal));
-        m_store.WriteString(EntrySection(call.entryName), kLastConnectKey, lastConnect);
-        const float overall = AddAmounts(ReadTotalCosts(m_store, kAllEntries), fee);
-        m_store.WriteString(kAllEntries, kTotalCostsKey, FormatAmount(overall));
-        m_store.WriteString(kAllEntries, kLastConnectKey, lastConnect);
-        m_log.Append(call.entryName, call.userName, call.connectTime, ended, fee, overall);
-        if (sameTransaction) {
-            sameTransaction();
-        }
+    const std::string section = EntrySection(call.entryName);
+    StoreTransaction transaction(m_store);
+    const float entryTotal = AddAmounts(ReadTotalCosts(m_store, section), fee);
+    m_store.WriteString(section, kTotalCostsKey, FormatAmount(entryTotal));
+    m_store.WriteString(section, kLastConnectKey, lastConnect);
+    const float overall = AddAmounts(ReadTotalCosts(m_store, kAllEntries), fee);
+    m_store.WriteString(kAllEntries, kTotalCostsKey, FormatAmount(overall));
+    m_store.WriteString(kAllEntries, kLastConnectKey, lastConnect);
+    m_log.Append(call.entryName, call.userName, call.connectTime, ended, fee, overall);
+    if (sameTransaction) {
+        sameTransaction();
+    }
+    if (!transaction.Commit()) {
+        return Outcome::Failed;
     }
     // Shown and announced once committed, so nothing shows a call the store lacks.
     RefreshTotalsDisplay(call.entryName);
     m_host.SendNotification(WM_RELOAD_LOG, 0);
-    return true;
+    return Outcome::Accounted;
 }
 
 void CallAccounting::RefreshTotalsDisplay(const std::string& entryName) {

@@ -34,16 +34,18 @@ public:
     CallAccounting(SettingsStore& store, const Clock& clock, const Locale& locale,
                    CConnectionLog& log, SheetHost& host, PhonebookTreeView& tree);
 
+    enum class Outcome { Accounted, LoggingOff, Failed };
+
     // Runs only while "Filelogging" is 1. Both totals are the stored ones read
     // now plus the call's fee, so what happened to them during the call (a
     // cleared log, another call, logging switched off for a while) is kept.
-    // Totals, last-connect texts and the log record are written in one
-    // transaction: a crash leaves all of them or none. `sameTransaction`
-    // writes what must commit with the call (or, when nothing is accounted,
-    // simply runs). The call ended at `end`, by default now. Returns whether
-    // the call was accounted.
-    bool AccountCall(const EndedCall& call, const std::function<void()>& sameTransaction = {},
-                     const std::optional<LocalDateTime>& end = std::nullopt);
+    // Totals, last-connect texts, the log record and what `sameTransaction`
+    // writes commit in one transaction: all of them or none. With logging off
+    // only `sameTransaction` runs, in a transaction of its own. The call ended
+    // at `end`, by default now. Failed: the store did not commit, nothing was
+    // kept and the tree shows nothing new.
+    Outcome AccountCall(const EndedCall& call, const std::function<void()>& sameTransaction = {},
+                        const std::optional<LocalDateTime>& end = std::nullopt);
 
 private:
     // Rewrites the overall and the entry's totals items from the store; an

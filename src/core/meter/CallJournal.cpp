@@ -1,6 +1,8 @@
 #include "meter/CallJournal.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 #include "app/LocalTime.h"
@@ -9,20 +11,31 @@
 #include "meter/CaptionMeter.h"
 #include "options/OptionKeys.h"
 #include "platform/CallLock.h"
+#include "platform/Locale.h"
 #include "platform/SettingsStore.h"
 #include "platform/StoreTransaction.h"
+#include "tariff/CScaleStore.h"
 #include "tariff/FeeMeter.h"
 
 namespace varnolt {
 namespace {
 
-const std::string kSection(kCallJournalSection);
 const std::string kEntryKey = "Entry";
 const std::string kUserKey = "User";
 const std::string kConnectKey = "Connect time";
 const std::string kFeeKey = "Call fee";
 const std::string kTotalKey = "Entry total";
 const std::string kAliveKey = "Alive at";
+const std::string kTextKeys[] = {kEntryKey, kUserKey, kConnectKey, kFeeKey, kTotalKey, kAliveKey};
+
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
 
 // "1996-03-05 09:07:15": the local date-time as it was, whatever the time
 // zone does before the next start.
@@ -48,11 +61,40 @@ std::optional<LocalDateTime> ParseMoment(std::string_view text) {
         at = next;
     }
     const auto& [year, month, day, hour, minute, second] = fields;
-    if (at != end || year < 1 || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 ||
-        minute > 59 || second > 60) {
+    if (at != end || year < 1 || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(year, month) || hour > 23 || minute > 59 || second > 60) {
         return std::nullopt;
     }
     return MakeLocal(year, month, day, hour, minute, second);
+}
+
+// The most a call of `seconds` could have cost on any scale as the user has
+// them now: a unit at connect, one each time the shortest cycle of any scale
+// has run, and one more whenever a period with another cycle begins (at most
+// once a minute, as periods begin on whole minutes), each at the highest unit
+// price of any scale. The journal's times are local, so a clock change during
+// the call may hide an hour of it; and the meter sums in single precision,
+// whose rounding over many units may add a few percent.
+double MostFee(SettingsStore& store, std::int64_t seconds) {
+    float highestPrice = 0.0f;
+    std::int32_t shortestCycleMs = 0;
+    const CScaleStore scales(store);
+    for (const ScaleId id : kAllScales) {
+        const TariffScale scale = scales.LoadScale(id);
+        for (const auto* periods : {&scale.weekdayPeriods, &scale.holidayPeriods}) {
+            for (const TariffPeriod& period : *periods) {
+                highestPrice = std::max(highestPrice, UnitPrice(period.unit));
+                if (const auto cycle = CycleMs(period.cycle);
+                    cycle && (shortestCycleMs == 0 || *cycle < shortestCycleMs)) {
+                    shortestCycleMs = *cycle;
+                }
+            }
+        }
+    }
+    const double ms = (static_cast<double>(seconds) + 3600.0) * 1000.0;
+    const double cycles = shortestCycleMs > 0 ? std::ceil(ms / shortestCycleMs) : 0.0;
+    const double periodStarts = shortestCycleMs > 0 ? std::floor(ms / 60'000.0) + 1.0 : 0.0;
+    return (1.0 + cycles + periodStarts) * highestPrice * 1.1 + 0.01;
 }
 
 // The amount exactly, so the recovered call adds up as the running one would have.
@@ -64,74 +106,156 @@ std::string ExactAmount(float amount) {
 
 }  // namespace
 
-std::optional<JournaledCall> ReadCallJournal(const SettingsStore& store) {
+std::string CallJournalSection(int slot) {
+    return slot <= 1 ? std::string(kCallJournalSection)
+                     : std::string(kCallJournalSection) + " #" + FormatInt(slot);
+}
+
+std::string NotAccountedSection(const std::string& journalSection) {
+    return journalSection + " (not accounted)";
+}
+
+std::optional<JournaledCall> ReadCallJournal(const SettingsStore& store,
+                                             const std::string& section) {
     JournaledCall call;
-    call.entryName = store.ReadString(kSection, kEntryKey, "");
+    call.entryName = store.ReadString(section, kEntryKey, "");
     if (call.entryName.empty()) {
         return std::nullopt;
     }
-    call.userName = store.ReadString(kSection, kUserKey, "");
-    const auto connect = ParseMoment(store.ReadString(kSection, kConnectKey, ""));
-    const auto alive = ParseMoment(store.ReadString(kSection, kAliveKey, ""));
-    const auto fee = ScanWholeFloat(store.ReadString(kSection, kFeeKey, ""));
-    call.readable = connect && alive && fee;
+    call.userName = store.ReadString(section, kUserKey, "");
+    const auto connect = ParseMoment(store.ReadString(section, kConnectKey, ""));
+    const auto alive = ParseMoment(store.ReadString(section, kAliveKey, ""));
+    const auto fee = ScanWholeFloat(store.ReadString(section, kFeeKey, ""));
+    if (!connect) {
+        call.unreadable = "its connect time is no real date and time";
+    } else if (!alive) {
+        call.unreadable = "its \"" + kAliveKey + "\" is no real date and time";
+    } else if (!fee) {
+        call.unreadable = "its fee is no number";
+    }
     call.connectTime = connect.value_or(LocalDateTime{});
     call.aliveAt = alive.value_or(LocalDateTime{});
     call.callFee = fee.value_or(0.0f);
-    call.fileLogging = store.ReadInt(kSection, kFileLoggingKey, kFileLoggingDefault);
+    call.fileLogging = store.ReadInt(section, kFileLoggingKey, kFileLoggingDefault);
     return call;
 }
 
-CallJournal::CallJournal(SettingsStore& store, const Clock& clock, CallLock& lock, FeeMeter& meter,
-                         CallAccounting& accounting)
-    : m_store(store), m_clock(clock), m_lock(lock), m_meter(meter), m_accounting(accounting) {
-    m_meter.SetChargeListener([this](float) {
-        if (m_kept) {
-            Write();
+std::string JournalFault(const JournaledCall& call, SettingsStore& store, const Clock& clock) {
+    if (!call.unreadable.empty()) {
+        return call.unreadable;
+    }
+    if (!std::isfinite(call.callFee) || call.callFee < 0.0f) {
+        return "its fee is negative";
+    }
+    const std::int64_t seconds =
+        clock.ToCalendarSeconds(call.aliveAt) - clock.ToCalendarSeconds(call.connectTime);
+    if (seconds < 0) {
+        return "it ends before it begins";
+    }
+    if (seconds > kLongestJournaledCallSeconds) {
+        return "it would have lasted longer than 31 days";
+    }
+    if (call.callFee > MostFee(store, seconds)) {
+        return "its fee is more than the call could have cost";
+    }
+    return {};
+}
+
+CallJournal::CallJournal(SettingsStore& store, const Clock& clock, const Locale& locale,
+                         CallLock& lock, FeeMeter& meter, CallAccounting& accounting)
+    : m_store(store),
+      m_clock(clock),
+      m_locale(locale),
+      m_lock(lock),
+      m_meter(meter),
+      m_accounting(accounting) {
+    m_meter.SetChargeListener([this](float) { Write(); });
+}
+
+void CallJournal::Recover(const std::function<void()>& beforeCommit) {
+    const int last = std::clamp(
+        m_store.HighestSectionNumber(std::string(kCallJournalSection) + " #"), 1, kMaxCallJournals);
+    for (int slot = 1; slot <= last; ++slot) {
+        const std::string section = CallJournalSection(slot);
+        // Finished calls of earlier versions left their journal's rows, emptied.
+        if (InUse(slot) || !m_store.HasValue(section, kEntryKey)) {
+            continue;
         }
-    });
+        if (!m_lock.TryAcquire(slot)) {
+            if (const std::optional<JournaledCall> live = ReadCallJournal(m_store, section)) {
+                Say("a call on " + live->entryName +
+                    " runs in another instance of the program; it is left to that one");
+            }
+            continue;
+        }
+        if (!AccountLeftover(slot, beforeCommit)) {
+            Say("the call left in \"" + section +
+                "\" could not be accounted, as the settings store cannot be written; the next "
+                "start tries again");
+        }
+        m_lock.Release(slot);
+    }
 }
 
-std::string CallJournal::Recover(const std::function<void()>& beforeCommit) {
-    if (m_kept) {
-        return {};  // the journal is this program's own running call
-    }
-    if (!m_lock.TryAcquire()) {
-        const std::optional<JournaledCall> live = ReadCallJournal(m_store);
-        return live ? "a call on " + live->entryName +
-                          " runs in another instance of the program; it is left to that one"
-                    : std::string();
-    }
-    const std::string said = AccountLeftover(beforeCommit);
-    m_lock.Release();
-    return said;
-}
-
-std::string CallJournal::AccountLeftover(const std::function<void()>& beforeCommit) {
-    const std::optional<JournaledCall> left = ReadCallJournal(m_store);
+bool CallJournal::AccountLeftover(int slot, const std::function<void()>& beforeCommit) {
+    const std::string section = CallJournalSection(slot);
+    const std::optional<JournaledCall> left = ReadCallJournal(m_store, section);
     if (!left) {
-        return {};
+        if (!m_store.HasValue(section, kEntryKey)) {
+            return true;
+        }
+        StoreTransaction transaction(m_store);
+        m_store.RemoveSection(section);
+        return transaction.Commit();
     }
-    auto remove = [&] { Remove(beforeCommit); };
-    if (!left->readable) {
+    auto remove = [&] {
+        m_store.RemoveSection(section);
+        if (beforeCommit) {
+            beforeCommit();
+        }
+    };
+    const std::string fault = JournalFault(*left, m_store, m_clock);
+    if (!fault.empty()) {
+        // Kept as found, so nothing of it is lost, but added to no total.
+        const std::string aside = NotAccountedSection(section);
+        StoreTransaction transaction(m_store);
+        m_store.RemoveSection(aside);
+        for (const std::string& key : kTextKeys) {
+            if (m_store.HasValue(section, key)) {
+                m_store.WriteString(aside, key, m_store.ReadString(section, key, ""));
+            }
+        }
+        m_store.WriteInt(aside, kFileLoggingKey, left->fileLogging);
         remove();
-        return "the record of a running call on " + left->entryName + " in \"" + kSection +
-               "\" could not be read and was removed";
+        if (!transaction.Commit()) {
+            return false;
+        }
+        Say("the record of a call on " + left->entryName + " left running in \"" + section +
+                "\" was not accounted, as " + fault + "; its values are kept in \"" + aside + "\"",
+            true);
+        return true;
     }
-    bool accounted = false;
+    CallAccounting::Outcome outcome = CallAccounting::Outcome::LoggingOff;
     if (left->fileLogging == 1) {
-        accounted = m_accounting.AccountCall(
+        outcome = m_accounting.AccountCall(
             {left->entryName, left->userName, left->connectTime, left->callFee}, remove,
             left->aliveAt);
     } else {
+        StoreTransaction transaction(m_store);
         remove();
+        outcome = transaction.Commit() ? outcome : CallAccounting::Outcome::Failed;
     }
-    return "the call on " + left->entryName +
-           " that was running when the program ended (connected " +
-           LastConnectText(left->connectTime) + ", last seen " + LastConnectText(left->aliveAt) +
-           ") " +
-           (accounted ? "has been accounted: " + FormatAmount(left->callFee)
-                      : "was not accounted, as cost management was off");
+    if (outcome == CallAccounting::Outcome::Failed) {
+        return false;
+    }
+    Say("the call on " + left->entryName + " that was running when the program ended (connected " +
+        LastConnectText(left->connectTime) + ", last seen " + LastConnectText(left->aliveAt) +
+        ") " +
+        (outcome == CallAccounting::Outcome::Accounted
+             ? "has been accounted: " + FormatAmount(left->callFee) +
+                   "; this fee is the one last saved and may be short of the real one"
+             : "was not accounted, as cost management was off"));
+    return true;
 }
 
 void CallJournal::Begin(const std::string& userName) {
@@ -139,6 +263,7 @@ void CallJournal::Begin(const std::string& userName) {
     m_fileLogging =
         m_store.ReadInt(std::string(kAllEntriesSection), kFileLoggingKey, kFileLoggingDefault);
     m_running = true;
+    m_writeFailureSaid = false;
     Keep();
 }
 
@@ -146,70 +271,137 @@ void CallJournal::Tick() {
     if (!m_running) {
         return;
     }
-    if (!m_kept) {
+    if (m_slot == 0) {
         Keep();
     } else if (m_clock.TickMs() - m_writtenMs >= kRewriteMs - CaptionMeter::kMeterTickMs / 2) {
         Write();
     }
 }
 
-void CallJournal::Finish(const EndedCall& call) {
+bool CallJournal::Finish(const EndedCall& call) {
     m_running = false;
-    m_accounting.AccountCall(call, [this] {
-        if (m_kept) {
-            Remove();
-        }
-    });
-    Release();
+    const Unsaved unsaved{call, m_clock.Now(), std::exchange(m_slot, 0)};
+    if (!RetryUnsaved() || !Save(unsaved)) {
+        m_unsaved.push_back(unsaved);
+        Say("the costs of the call on " + call.entryName + " (" +
+                AmountText(call.callFee, m_locale.CurrencySymbol()) +
+                ") could not be saved, as the settings store cannot be written; the program "
+                "tries again every 30 seconds and when it closes",
+            true);
+        return false;
+    }
+    return true;
 }
 
 void CallJournal::Discard() {
     m_running = false;
-    if (m_kept) {
-        Remove();
+    if (m_slot != 0) {
+        const Unsaved unsaved{std::nullopt, {}, std::exchange(m_slot, 0)};
+        if (!Save(unsaved)) {
+            m_unsaved.push_back(unsaved);
+            Say("the record of the cancelled call on " + m_meter.EntryName() +
+                " could not be removed from the settings store; the program tries again every "
+                "30 seconds");
+        }
     }
-    Release();
+}
+
+bool CallJournal::RetryUnsaved() {
+    // In order, so that the log keeps the calls in the order they ended.
+    while (!m_unsaved.empty() && Save(m_unsaved.front())) {
+        const Unsaved& saved = m_unsaved.front();
+        if (saved.call) {
+            Say("the costs of the call on " + saved.call->entryName + " (" +
+                AmountText(saved.call->callFee, m_locale.CurrencySymbol()) + ") are saved now");
+        }
+        m_unsaved.erase(m_unsaved.begin());
+    }
+    return m_unsaved.empty();
+}
+
+void CallJournal::ProgramEnds() {
+    if (RetryUnsaved()) {
+        return;
+    }
+    for (const Unsaved& unsaved : m_unsaved) {
+        if (unsaved.call) {
+            Say("the costs of the call on " + unsaved.call->entryName + " (" +
+                AmountText(unsaved.call->callFee, m_locale.CurrencySymbol()) +
+                ") could not be saved; " +
+                (unsaved.slot != 0 ? "the next start accounts the call from its journal"
+                                   : "they are lost"));
+        }
+    }
+}
+
+bool CallJournal::Save(const Unsaved& unsaved) {
+    const std::string section = CallJournalSection(unsaved.slot);
+    auto remove = [&] {
+        if (unsaved.slot != 0) {
+            m_store.RemoveSection(section);
+        }
+    };
+    bool saved = false;
+    if (unsaved.call) {
+        saved = m_accounting.AccountCall(*unsaved.call, remove, unsaved.end) !=
+                CallAccounting::Outcome::Failed;
+    } else {
+        StoreTransaction transaction(m_store);
+        remove();
+        saved = transaction.Commit();
+    }
+    if (saved && unsaved.slot != 0) {
+        m_lock.Release(unsaved.slot);
+    }
+    return saved;
+}
+
+bool CallJournal::InUse(int slot) const {
+    return slot == m_slot ||
+           std::any_of(m_unsaved.begin(), m_unsaved.end(),
+                       [slot](const Unsaved& unsaved) { return unsaved.slot == slot; });
 }
 
 void CallJournal::Keep() {
-    if (!m_lock.TryAcquire()) {
-        return;
+    for (int slot = 1; slot <= kMaxCallJournals; ++slot) {
+        if (InUse(slot) || !m_lock.TryAcquire(slot)) {
+            continue;
+        }
+        if (AccountLeftover(slot, {})) {
+            m_slot = slot;
+            Write();
+            return;
+        }
+        m_lock.Release(slot);
     }
-    m_kept = true;
-    AccountLeftover({});
-    Write();
 }
 
 void CallJournal::Write() {
+    if (m_slot == 0) {
+        return;
+    }
+    const std::string section = CallJournalSection(m_slot);
     StoreTransaction transaction(m_store);
-    m_store.WriteString(kSection, kEntryKey, m_meter.EntryName());
-    m_store.WriteString(kSection, kUserKey, m_user);
-    m_store.WriteString(kSection, kConnectKey, MomentText(m_meter.ConnectTime()));
-    m_store.WriteString(kSection, kFeeKey, ExactAmount(m_meter.CallFee()));
+    m_store.WriteString(section, kEntryKey, m_meter.EntryName());
+    m_store.WriteString(section, kUserKey, m_user);
+    m_store.WriteString(section, kConnectKey, MomentText(m_meter.ConnectTime()));
+    m_store.WriteString(section, kFeeKey, ExactAmount(m_meter.CallFee()));
     // For whoever reads the store: the accounting adds the fee to the total it finds then.
-    m_store.WriteString(kSection, kTotalKey, ExactAmount(m_meter.EntryTotal()));
-    m_store.WriteInt(kSection, kFileLoggingKey, m_fileLogging);
-    m_store.WriteString(kSection, kAliveKey, MomentText(m_clock.Now()));
+    m_store.WriteString(section, kTotalKey, ExactAmount(m_meter.EntryTotal()));
+    m_store.WriteInt(section, kFileLoggingKey, m_fileLogging);
+    m_store.WriteString(section, kAliveKey, MomentText(m_clock.Now()));
     m_writtenMs = m_clock.TickMs();
-}
-
-void CallJournal::Remove(const std::function<void()>& beforeCommit) {
-    // The store deletes nothing: an empty entry is no journal.
-    StoreTransaction transaction(m_store);
-    for (const std::string& key :
-         {kEntryKey, kUserKey, kConnectKey, kFeeKey, kTotalKey, kAliveKey}) {
-        m_store.WriteString(kSection, key, "");
-    }
-    if (beforeCommit) {
-        beforeCommit();
+    if (!transaction.Commit() && !m_writeFailureSaid) {
+        m_writeFailureSaid = true;
+        Say("the running call on " + m_meter.EntryName() +
+                " could not be written to the settings store; should the program end before "
+                "the call, its costs may be lost or short",
+            true);
     }
 }
 
-void CallJournal::Release() {
-    if (m_kept) {
-        m_lock.Release();
-        m_kept = false;
-    }
+void CallJournal::Say(std::string text, bool box) {
+    m_notices.push_back({std::move(text), box});
 }
 
 }  // namespace varnolt

@@ -11,8 +11,8 @@ namespace varnolt {
 
 // The per-user settings store: values addressed by (section, key), of two kinds,
 // integer and text. A read of a missing value, or of a value of the other kind,
-// returns the caller's default. Nothing is ever deleted. Safe on any thread; a
-// write is visible to the next read on every thread.
+// returns the caller's default. Values are deleted only a whole section at a
+// time. Safe on any thread; a write is visible to the next read on every thread.
 //
 // Transactions: writes that belong together are grouped (StoreTransaction) so
 // that they commit together or not at all. While one is open, other threads
@@ -33,6 +33,9 @@ public:
     virtual bool WriteInt(const std::string& section, const std::string& key, int value) = 0;
     virtual bool WriteString(const std::string& section, const std::string& key,
                              const std::string& value) = 0;
+    // Deletes every value of the section, as a write does: inside an open
+    // transaction it commits or fails with the others. Whether it was done.
+    virtual bool RemoveSection(const std::string& section) = 0;
 
     // Opens a transaction on the calling thread; nested ones join the outermost.
     virtual void BeginTransaction() = 0;

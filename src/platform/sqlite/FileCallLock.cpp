@@ -15,10 +15,24 @@ std::string CallLockPath(const std::string& storePath) {
     return storePath.empty() ? std::string() : storePath + ".lock";
 }
 
-FileCallLock::FileCallLock(const std::string& path) {
-    if (path.empty()) {
-        return;
+FileCallLock::FileCallLock(std::string path) : m_path(std::move(path)) {}
+
+FileCallLock::~FileCallLock() {
+    for (const auto& [slot, fd] : m_fds) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
     }
+}
+
+int FileCallLock::File(int slot) {
+    if (m_path.empty() || slot < 1) {
+        return -1;
+    }
+    if (const auto known = m_fds.find(slot); known != m_fds.end()) {
+        return known->second;
+    }
+    const std::string path = slot == 1 ? m_path : m_path + "." + std::to_string(slot);
     // Never follows a link, and a named pipe in its place does not block the open.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK,
                           S_IRUSR | S_IWUSR);
@@ -34,35 +48,30 @@ FileCallLock::FileCallLock(const std::string& path) {
         ::fchmod(fd, st.st_mode & 0700);
     }
     if (problem.empty()) {
-        m_fd = fd;
-        return;
+        return m_fds[slot] = fd;
     }
     if (fd >= 0) {
         ::close(fd);
     }
     std::cerr << "varnolt: " + path + " cannot be used (" + problem +
-                     "), so a running call is not journaled in this run\n";
+                     "), so no running call is journaled under it in this run\n";
+    return m_fds[slot] = -1;
 }
 
-FileCallLock::~FileCallLock() {
-    if (m_fd >= 0) {
-        ::close(m_fd);
-    }
-}
-
-bool FileCallLock::TryAcquire() {
-    if (m_fd < 0) {
+bool FileCallLock::TryAcquire(int slot) {
+    const int fd = File(slot);
+    if (fd < 0) {
         return false;
     }
     int result = 0;
-    while ((result = ::flock(m_fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+    while ((result = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
     }
     return result == 0;
 }
 
-void FileCallLock::Release() {
-    if (m_fd >= 0) {
-        ::flock(m_fd, LOCK_UN);
+void FileCallLock::Release(int slot) {
+    if (const auto known = m_fds.find(slot); known != m_fds.end() && known->second >= 0) {
+        ::flock(known->second, LOCK_UN);
     }
 }
 

@@ -110,6 +110,8 @@ bool SqliteSettingsStore::Prepare() {
                               " ON CONFLICT(section, key) DO UPDATE"
                               " SET kind=excluded.kind, value=excluded.value",
                               -1, SQLITE_PREPARE_PERSISTENT, &m_write, nullptr) == SQLITE_OK &&
+           sqlite3_prepare_v3(m_db, "DELETE FROM settings WHERE section=?1", -1,
+                              SQLITE_PREPARE_PERSISTENT, &m_removeSection, nullptr) == SQLITE_OK &&
            sqlite3_prepare_v3(m_db,
                               "SELECT key, kind, value FROM settings"
                               " WHERE section=?1 AND key>=?2 AND key<?3 ORDER BY key",
@@ -126,10 +128,11 @@ bool SqliteSettingsStore::Prepare() {
 void SqliteSettingsStore::FinalizeStatements() {
     sqlite3_finalize(m_read);
     sqlite3_finalize(m_write);
+    sqlite3_finalize(m_removeSection);
     sqlite3_finalize(m_scan);
     sqlite3_finalize(m_keyNames);
     sqlite3_finalize(m_sectionNames);
-    m_read = m_write = m_scan = m_keyNames = m_sectionNames = nullptr;
+    m_read = m_write = m_removeSection = m_scan = m_keyNames = m_sectionNames = nullptr;
 }
 
 int SqliteSettingsStore::FindKind(const std::string& section, const std::string& key) const {
@@ -262,10 +265,10 @@ void SqliteSettingsStore::BindName(const std::string& section, const std::string
     sqlite3_bind_int(m_write, 3, kind);
 }
 
-bool SqliteSettingsStore::StepWrite() {
-    bool ok = sqlite3_step(m_write) == SQLITE_DONE;
-    sqlite3_reset(m_write);
-    sqlite3_clear_bindings(m_write);
+bool SqliteSettingsStore::StepWrite(sqlite3_stmt* statement) {
+    bool ok = sqlite3_step(statement) == SQLITE_DONE;
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
     if (!ok && m_depth > 0) {
         m_transactionOk = false;
     }
@@ -279,7 +282,7 @@ bool SqliteSettingsStore::WriteInt(const std::string& section, const std::string
     }
     BindName(section, key, kKindInt);
     sqlite3_bind_int(m_write, 4, value);
-    return StepWrite();
+    return StepWrite(m_write);
 }
 
 bool SqliteSettingsStore::WriteString(const std::string& section, const std::string& key,
@@ -291,7 +294,16 @@ bool SqliteSettingsStore::WriteString(const std::string& section, const std::str
     BindName(section, key, kKindText);
     // A blob, so that any bytes (embedded NULs included) come back unchanged.
     sqlite3_bind_blob(m_write, 4, value.data(), static_cast<int>(value.size()), SQLITE_STATIC);
-    return StepWrite();
+    return StepWrite(m_write);
+}
+
+bool SqliteSettingsStore::RemoveSection(const std::string& section) {
+    std::lock_guard lock(m_mutex);
+    if (!WriteAllowed()) {
+        return false;
+    }
+    BindText(m_removeSection, 1, section);
+    return StepWrite(m_removeSection);
 }
 
 }  // namespace varnolt

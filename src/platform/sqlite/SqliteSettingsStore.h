@@ -36,6 +36,7 @@ public:
     bool WriteInt(const std::string& section, const std::string& key, int value) override;
     bool WriteString(const std::string& section, const std::string& key,
                      const std::string& value) override;
+    bool RemoveSection(const std::string& section) override;
     // One query for the section (or the keys with the prefix), instead of one per value.
     std::optional<SectionValues> ReadSection(const std::string& section,
                                              const std::string& keyPrefix = {}) const override;
@@ -63,7 +64,7 @@ private:
     // Steps the read statement onto the value's row; its kind, or -1 when missing.
     int FindKind(const std::string& section, const std::string& key) const;
     void BindName(const std::string& section, const std::string& key, int kind);
-    bool StepWrite();
+    bool StepWrite(sqlite3_stmt* statement);
     // A write inside a transaction that has already failed is refused: SQLite
     // may have rolled the transaction back, and later writes must not commit
     // on their own.
@@ -76,6 +77,7 @@ private:
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_read = nullptr;
     sqlite3_stmt* m_write = nullptr;
+    sqlite3_stmt* m_removeSection = nullptr;
     sqlite3_stmt* m_scan = nullptr;
     sqlite3_stmt* m_keyNames = nullptr;
     sqlite3_stmt* m_sectionNames = nullptr;

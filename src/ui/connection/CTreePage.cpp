@@ -87,6 +87,7 @@ void CTreePage::OnMenuHangUp() {
 void CTreePage::OnSheetClosing() {
     if (m_connection != nullptr) {
         m_connection->HangUp();
+        m_connection->ProgramEnds();
     }
 }
 
