@@ -606,6 +606,23 @@ TEST(ConnectionMachine, AProviderDialEndsIdleWhenAnEntryCannotBeDialed) {
     }
 }
 
+TEST(ConnectionMachine, AStoreThatCannotBeWrittenStillDialsAndMetersTheCall) {
+    Rig rig;
+    rig.store.FailWrites(true);
+    rig.Connect();
+    EXPECT_EQ(rig.Controls(), "Office - connected | cancel hang-up | 300");
+    rig.timers.Advance(60'000);
+    EXPECT_EQ(rig.screen.caption, "0.12 DM / 00:01:00 h");
+
+    // Its accounting fails in the open, naming the entry and the fee.
+    rig.dialer.DropLine();
+    rig.timers.Advance(1000);
+    EXPECT_EQ(rig.Controls(), kIdle);
+    ASSERT_FALSE(rig.prompts.shown().empty());
+    EXPECT_NE(rig.prompts.shown().back().text.find("Office (0.12 DM) could not be saved"),
+              std::string::npos);
+}
+
 TEST(ConnectionMachine, AProviderCallIsAccountedUnderTheEntryThatConnected) {
     Rig rig;
     rig.dialer.AddEntry("E2", "bob", "pw2", true);
