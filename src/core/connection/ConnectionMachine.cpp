@@ -35,6 +35,8 @@ bool Complete(const RasDialParams& params, bool passwordStored) {
     return passwordStored && !params.userName.empty() && !params.password.empty();
 }
 
+CallObserver g_nobody;
+
 constexpr int kAllTimers[] = {
     ConnectionMachine::kWatchDialTimer,
     ConnectionMachine::kRedialTimer,
@@ -63,7 +65,8 @@ ConnectionMachine::ConnectionMachine(const Services& services, const Views& view
       m_log(services.store, services.locale, services.dialer, views.host),
       m_accounting(services.store, services.clock, services.locale, m_log, views.host, views.tree),
       m_journal(services.store, services.clock, services.callLock, m_meter, m_accounting),
-      m_status(kIdleText) {
+      m_status(kIdleText),
+      m_observer(&g_nobody) {
     m_timers.SetHandler([this](int id) { OnTimer(id); });
 }
 
@@ -71,6 +74,10 @@ ConnectionMachine::~ConnectionMachine() {
     StopAllTimers();
     m_timers.SetHandler(nullptr);
     HangUpHandle();
+}
+
+void ConnectionMachine::SetCallObserver(CallObserver* observer) {
+    m_observer = observer != nullptr ? observer : &g_nobody;
 }
 
 void ConnectionMachine::InstallInto(PhonebookTreeLogic& tree) {
@@ -95,6 +102,7 @@ void ConnectionMachine::InstallInto(PhonebookTreeLogic& tree) {
 
 void ConnectionMachine::Dial(const std::string& entryName) {
     if (m_state == State::Idle) {
+        m_attempt = 0;
         StartDial(entryName);
     }
 }
@@ -118,6 +126,7 @@ bool ConnectionMachine::DialAndWatch(const std::string& entryName, const RasDial
     // A poll must never see what an earlier call left behind.
     m_dialStatus.Reset();
     m_entry = entryName;
+    ++m_attempt;
     // Matched by number rather than by handle: the first notification may
     // come before Dial has handed the handle back.
     const std::uint64_t number = ++m_dialNumber;
@@ -178,6 +187,7 @@ void ConnectionMachine::DialProvider(const std::string& description) {
     }
     m_members = std::move(members);
     m_member = 0;
+    m_attempt = 0;
     m_view.EnableDialing(false);
     AllowCancel(true);
     DialMember();
@@ -231,6 +241,7 @@ void ConnectionMachine::WatchDial() {
     if (ras::IsFailure(status)) {
         ShowStatus("System reports ERROR Code [" + FormatInt(status) + "]");
         HangUpHandle();
+        m_observer->RedialAfterFailure(status, m_dialer.ErrorString(status), m_attempt + 1);
         m_timers.Stop(watchTimer);
         m_state = State::Countdown;
         if (DialingProvider()) {
@@ -294,6 +305,7 @@ void ConnectionMachine::ConnectionMade() {
         m_sound.PlayWave(sound);
     }
     Launch(m_store, m_shell, m_entry);
+    m_observer->Connected(m_entry, m_meter);
 }
 
 void ConnectionMachine::WatchLine() {
@@ -302,6 +314,7 @@ void ConnectionMachine::WatchLine() {
         state == ras::kStateConnected) {
         m_captionMeter.MeterTick();
         m_journal.Tick();
+        m_observer->Tick(m_meter);
         return;
     }
     ConnectionEnded();
@@ -314,6 +327,7 @@ void ConnectionMachine::ConnectionEnded() {
     // Also a line the remote side dropped: the service releases it.
     HangUpHandle();
     m_journal.Finish({m_entry, m_user, m_meter.ConnectTime(), m_meter.CallFee()});
+    m_observer->Ended(m_entry, m_meter.ElapsedSeconds(), m_meter.CallFee());
     m_sheet.SetCaption(kProgramCaption);
     m_entry.clear();
     m_members.clear();
@@ -336,6 +350,7 @@ void ConnectionMachine::HangUp() {
     if (m_state == State::Connected) {
         // Not accounted, but the fee no longer shows once the line is gone.
         m_sheet.SetCaption(kProgramCaption);
+        m_observer->Ended(m_meter.EntryName(), m_meter.ElapsedSeconds(), m_meter.CallFee());
         m_meter.EndCall();
         m_journal.Discard();
     }
