@@ -12,7 +12,9 @@
 #include "app/CRASSheet.h"
 #include "app/ProgramPages.h"
 #include "connection/CTreePage.h"
+#include "meter/CallDisplay.h"
 #include "posix/PosixExportFile.h"
+#include "qt/DesktopNotifications.h"
 #include "qt/QtClock.h"
 #include "qt/QtEntryDialogs.h"
 #include "qt/QtLocale.h"
@@ -93,6 +95,10 @@ int main(int argc, char* argv[]) {
                 files,
                 {storePath, store.IsPersistent(), store.IsReadOnly()},
                 {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()}});
+
+    // The call window and the desktop notifications follow the page's calls.
+    varnolt::DesktopNotifications notifications([&sheet] { return sheet.TrayIcon(); });
+    varnolt::CallDisplay callDisplay(store, locale, notifications, *phonebookPage->Connection());
 
     // Start-up, in this order. First a call that a killed or crashed program
     // left in the journal is accounted, so the tree and the log show it.
