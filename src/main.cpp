@@ -13,7 +13,9 @@
 #include "app/CRASSheet.h"
 #include "app/ProgramPages.h"
 #include "connection/CTreePage.h"
+#include "meter/CallDisplay.h"
 #include "posix/PosixExportFile.h"
+#include "qt/DesktopNotifications.h"
 #include "qt/QtClock.h"
 #include "qt/QtEntryDialogs.h"
 #include "qt/QtLocale.h"
@@ -107,6 +109,10 @@ int main(int argc, char* argv[]) {
                 files,
                 {storePath, store.IsPersistent(), store.IsReadOnly()},
                 {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()}});
+
+    // The call window and the desktop notifications follow the page's calls.
+    varnolt::DesktopNotifications notifications([&sheet] { return sheet.TrayIcon(); });
+    varnolt::CallDisplay callDisplay(store, locale, notifications, *phonebookPage->Connection());
 
     // Start-up, in this order. First the calls that killed or crashed programs
     // left in their journals are accounted, so the tree and the log show them.

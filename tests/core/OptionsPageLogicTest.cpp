@@ -8,11 +8,11 @@
 namespace varnolt {
 namespace {
 
-// The page's controls as plain values: sound box, path box enabled, path, the two switches.
+// The page's controls as plain values: sound box, path box enabled, path, the three switches.
 struct Shown {
     bool sound = false, pathEnabled = true;
     std::string path = "stale";
-    bool close = false, fileLogging = false;
+    bool close = false, fileLogging = false, callWindow = false;
     bool operator==(const Shown&) const = default;
 };
 
@@ -24,21 +24,22 @@ public:
     void SetSoundPath(const std::string& path) override { shown.path = path; }
     void SetCloseAfterDisconnectChecked(bool checked) override { shown.close = checked; }
     void SetFileLoggingChecked(bool checked) override { shown.fileLogging = checked; }
+    void SetShowCallWindowChecked(bool checked) override { shown.callWindow = checked; }
     Shown shown;
 };
 
 TEST(OptionsPageLogic, SetUpShowsTheStoredSwitchesOrTheirDefaults) {
     struct Case {
         const char* sound;  // nullptr: an empty store
-        int fileLogging, close;
+        int fileLogging, close, callWindow;
         Shown shown;
     } cases[] = {
-        {nullptr, 0, 0, {false, false, "", false, true}},
-        {"/home/u/ring.wav", 0, 1, {true, true, "/home/u/ring.wav", true, false}},
+        {nullptr, 0, 0, 0, {false, false, "", false, true, true}},
+        {"/home/u/ring.wav", 0, 1, 0, {true, true, "/home/u/ring.wav", true, false, false}},
         // Only the exact "<no>" is silence; a switch is on only at exactly 1.
-        {"<no>", 2, -1, {false, false, "", false, false}},
-        {"", 1, 2, {true, true, "", false, true}},
-        {"<NO>", -5, 1, {true, true, "<NO>", true, false}},
+        {"<no>", 2, -1, 2, {false, false, "", false, false, false}},
+        {"", 1, 2, 1, {true, true, "", false, true, true}},
+        {"<NO>", -5, 1, -1, {true, true, "<NO>", true, false, false}},
     };
     for (const Case& c : cases) {
         test::RecordingSettingsStore store;
@@ -46,6 +47,7 @@ TEST(OptionsPageLogic, SetUpShowsTheStoredSwitchesOrTheirDefaults) {
             store.memory.WriteString("All entries", "Sound", c.sound);
             store.memory.WriteInt("All entries", "Filelogging", c.fileLogging);
             store.memory.WriteInt("All entries", "Close after disconnect", c.close);
+            store.memory.WriteInt("All entries", "Show call meter window", c.callWindow);
         }
         test::ScriptedPrompts prompts;
         FakeOptionsView view;
@@ -67,12 +69,13 @@ TEST(OptionsPageLogic, EveryClickAndPickIsStoredAtOnce) {
     prompts.ChooseFile(std::nullopt);
     page.OnBrowseSound();  // cancelled: nothing changes
     page.OnSoundClicked(false);
-    EXPECT_EQ(view.shown, (Shown{false, false, "/home/u/RING.WAV", false, true}));
+    EXPECT_EQ(view.shown, (Shown{false, false, "/home/u/RING.WAV", false, true, true}));
     view.shown.path = "/tmp/typed.wav";
     page.OnSoundClicked(true);
     page.OnCloseAfterDisconnectClicked(true);
     page.OnFileLoggingClicked(false);
     page.OnFileLoggingClicked(true);
+    page.OnShowCallWindowClicked(false);
     EXPECT_EQ(store.writes, (std::vector<std::string>{
                                 "All entries|Sound=''",
                                 "All entries|Sound='/home/u/RING.WAV'",
@@ -81,14 +84,15 @@ TEST(OptionsPageLogic, EveryClickAndPickIsStoredAtOnce) {
                                 "All entries|Close after disconnect=1",
                                 "All entries|Filelogging=0",
                                 "All entries|Filelogging=1",
+                                "All entries|Show call meter window=0",
                             }));
     // Wave files in either case (the chooser's matter) or any file; no extension added.
     ASSERT_EQ(prompts.choosers().size(), 2u);
     EXPECT_EQ(prompts.choosers()[0],
               (FileRequest{"Select sound file ...",
-                               {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},
-                               "*.WAV",
-                               ""}));
+                           {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},
+                           "*.WAV",
+                           ""}));
 }
 
 TEST(StorageLocationText, NamesThePathAndWhatKeepsDataFromIt) {

@@ -44,7 +44,8 @@ TEST_F(OptionsPagesUi, OptionsControlsShowTheStoreAndWriteOnlyWhenClicked) {
     const std::pair<const char*, const char*> boxes[] = {
         {"soundCheck", "Play sound after successfull connect"},
         {"closeAfterDisconnectCheck", "Close Varnolt after disconnect"},
-        {"fileLoggingCheck", "Enable costmanagment and file-logging"}};
+        {"fileLoggingCheck", "Enable costmanagment and file-logging"},
+        {"showCallWindowCheck", "Show call meter window"}};
     QString checked;  // the set-up from an empty store
     for (const auto& [name, text] : boxes) {
         auto* box = Child<QCheckBox>(m_options, name);
@@ -53,7 +54,7 @@ TEST_F(OptionsPagesUi, OptionsControlsShowTheStoreAndWriteOnlyWhenClicked) {
         checked += box->isChecked() ? '1' : '0';
         box->click();
     }
-    EXPECT_EQ(checked, "001");
+    EXPECT_EQ(checked, "0011");
     auto* path = Child<QLineEdit>(m_options, "soundPathEdit");
     auto* browse = Child<QPushButton>(m_options, "browseSoundButton");
     ASSERT_TRUE(path && browse);
@@ -67,6 +68,7 @@ TEST_F(OptionsPagesUi, OptionsControlsShowTheStoreAndWriteOnlyWhenClicked) {
                                   "All entries|Sound=''",
                                   "All entries|Close after disconnect=1",
                                   "All entries|Filelogging=0",
+                                  "All entries|Show call meter window=0",
                                   "All entries|Sound='/home/u/ring.wav'",
                               }));
 }

@@ -38,6 +38,8 @@ bool Complete(const RasDialParams& params, bool passwordStored) {
     return passwordStored && !params.userName.empty() && !params.password.empty();
 }
 
+CallObserver g_nobody;
+
 constexpr int kAllTimers[] = {
     ConnectionMachine::kWatchDialTimer,
     ConnectionMachine::kRedialTimer,
@@ -67,7 +69,8 @@ ConnectionMachine::ConnectionMachine(const Services& services, const Views& view
       m_accounting(services.store, services.clock, services.locale, m_log, views.host, views.tree),
       m_journal(services.store, services.clock, services.locale, services.callLock, m_meter,
                 m_accounting),
-      m_status(kIdleText) {
+      m_status(kIdleText),
+      m_observer(&g_nobody) {
     m_timers.SetHandler([this](int id) { OnTimer(id); });
 }
 
@@ -76,6 +79,10 @@ ConnectionMachine::~ConnectionMachine() {
     m_timers.Stop(kSaveRetryTimer);
     m_timers.SetHandler(nullptr);
     HangUpHandle();
+}
+
+void ConnectionMachine::SetCallObserver(CallObserver* observer) {
+    m_observer = observer != nullptr ? observer : &g_nobody;
 }
 
 void ConnectionMachine::InstallInto(PhonebookTreeLogic& tree) {
@@ -100,6 +107,7 @@ void ConnectionMachine::InstallInto(PhonebookTreeLogic& tree) {
 
 void ConnectionMachine::Dial(const std::string& entryName) {
     if (m_state == State::Idle) {
+        m_attempt = 0;
         StartDial(entryName);
     }
 }
@@ -123,6 +131,7 @@ bool ConnectionMachine::DialAndWatch(const std::string& entryName, const RasDial
     // A poll must never see what an earlier call left behind.
     m_dialStatus.Reset();
     m_entry = entryName;
+    ++m_attempt;
     // Matched by number rather than by handle: the first notification may
     // come before Dial has handed the handle back.
     const std::uint64_t number = ++m_dialNumber;
@@ -183,6 +192,7 @@ void ConnectionMachine::DialProvider(const std::string& description) {
     }
     m_members = std::move(members);
     m_member = 0;
+    m_attempt = 0;
     m_view.EnableDialing(false);
     AllowCancel(true);
     DialMember();
@@ -237,6 +247,7 @@ void ConnectionMachine::WatchDial() {
         ShowStatus("System reports ERROR Code [" + FormatInt(status) + "]",
                    m_dialer.ErrorString(status));
         HangUpHandle();
+        m_observer->RedialAfterFailure(status, m_dialer.ErrorString(status), m_attempt + 1);
         m_timers.Stop(watchTimer);
         m_state = State::Countdown;
         if (DialingProvider()) {
@@ -301,6 +312,7 @@ void ConnectionMachine::ConnectionMade() {
         m_sound.PlayWave(sound);
     }
     Launch(m_store, m_shell, m_entry);
+    m_observer->Connected(m_entry, m_meter);
 }
 
 void ConnectionMachine::WatchLine() {
@@ -309,6 +321,7 @@ void ConnectionMachine::WatchLine() {
         state == ras::kStateConnected) {
         m_captionMeter.MeterTick();
         m_journal.Tick();
+        m_observer->Tick(m_meter);
         // Last: a message box runs the event loop, and with it this page's timers.
         ShowNotices();
         return;
@@ -325,6 +338,7 @@ void ConnectionMachine::ConnectionEnded() {
     if (!m_journal.Finish({m_entry, m_user, m_meter.ConnectTime(), m_meter.CallFee()})) {
         m_timers.Start(kSaveRetryTimer, kSaveRetryMs);
     }
+    m_observer->Ended(m_entry, m_meter.ElapsedSeconds(), m_meter.CallFee());
     m_sheet.SetCaption(kProgramCaption);
     m_entry.clear();
     m_members.clear();
@@ -368,6 +382,7 @@ void ConnectionMachine::ShowNotices() {
         }
     }
     if (!boxed.empty()) {
+        m_observer->SaveFailed(boxed);
         m_prompts.MessageBox(boxed, "Error...", PromptIcon::Stop, PromptButtons::Ok);
     }
 }
@@ -382,6 +397,7 @@ void ConnectionMachine::HangUp() {
     if (m_state == State::Connected) {
         // Not accounted, but the fee no longer shows once the line is gone.
         m_sheet.SetCaption(kProgramCaption);
+        m_observer->Ended(m_meter.EntryName(), m_meter.ElapsedSeconds(), m_meter.CallFee());
         m_journal.Discard();
         m_meter.EndCall();
         if (m_journal.HasUnsaved() && !m_timers.IsRunning(kSaveRetryTimer)) {

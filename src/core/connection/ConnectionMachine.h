@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "connection/CallObserver.h"
 #include "connection/DialStatus.h"
 #include "log/CConnectionLog.h"
 #include "meter/CallAccounting.h"
@@ -98,6 +99,8 @@ public:
     // once; an attempt or a countdown is cancelled.
     void MenuHangUp();
     void OnTimer(int id);
+    // Who is told of the call's moments besides the page; nullptr: nobody.
+    void SetCallObserver(CallObserver* observer);
     // At start-up, before anything may dial: accounts the calls that programs
     // killed while connected left in their journals, and tells the user.
     void RecoverCall(const std::function<void()>& beforeCommit = {});
@@ -164,6 +167,9 @@ private:
     std::string m_entry;
     std::string m_user;
     std::string m_status;
+    CallObserver* m_observer;
+    // The dials made since the user's command, the current one included.
+    int m_attempt = 0;
     int m_redialDelay = 0;
     int m_redialCount = 0;
     // The entries of the provider being dialed, in dialing order (none for an

@@ -13,14 +13,14 @@ namespace {
 const std::string kSection(kAllEntriesSection);
 constexpr const char* kKey = "Style";
 
-std::string TimeText(std::int64_t elapsedSeconds) {
+}  // namespace
+
+std::string ElapsedTimeText(std::int64_t elapsedSeconds) {
     const std::int64_t elapsed = std::max<std::int64_t>(elapsedSeconds, 0);
     const auto hours = static_cast<int>(std::min<std::int64_t>(elapsed / 3600, INT_MAX));
     return FormatTwoDigits(hours) + ":" + FormatTwoDigits(static_cast<int>(elapsed % 3600 / 60)) +
            ":" + FormatTwoDigits(static_cast<int>(elapsed % 60)) + " h";
 }
-
-}  // namespace
 
 std::optional<CaptionStyle> ReadCaptionStyle(const SettingsStore& store) {
     const int value = store.ReadInt(kSection, kKey, kStyleFeeAndTime);
@@ -38,11 +38,11 @@ std::string CaptionText(CaptionStyle style, float fee, std::string_view currency
                         std::int64_t elapsedSeconds) {
     switch (style) {
         case kStyleFeeAndTime:
-            return AmountText(fee, currencySymbol) + " / " + TimeText(elapsedSeconds);
+            return AmountText(fee, currencySymbol) + " / " + ElapsedTimeText(elapsedSeconds);
         case kStyleFeeOnly:
             return AmountText(fee, currencySymbol) + " / Varnolt";
         case kStyleTimeOnly:
-            return TimeText(elapsedSeconds) + " / Varnolt";
+            return ElapsedTimeText(elapsedSeconds) + " / Varnolt";
         case kStyleTitleOnly:
             break;
     }
@@ -51,7 +51,7 @@ std::string CaptionText(CaptionStyle style, float fee, std::string_view currency
 
 std::string CallSummaryText(std::string_view entryName, float fee, std::string_view currencySymbol,
                             std::int64_t elapsedSeconds) {
-    return std::string(entryName) + "\nConnected for " + TimeText(elapsedSeconds) +
+    return std::string(entryName) + "\nConnected for " + ElapsedTimeText(elapsedSeconds) +
            "\nFee so far: " + AmountText(fee, currencySymbol);
 }
 

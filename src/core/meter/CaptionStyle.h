@@ -22,6 +22,10 @@ constexpr int kCaptionStyleCount = 4;
 std::optional<CaptionStyle> ReadCaptionStyle(const SettingsStore& store);
 void WriteCaptionStyle(SettingsStore& store, CaptionStyle style);
 
+// The elapsed time of a call as hours (never wrapped at 24), minutes and
+// seconds: "01:02:03 h".
+std::string ElapsedTimeText(std::int64_t elapsedSeconds);
+
 // The caption of a call in a style: fee "%.2f" with the currency symbol and
 // the elapsed time as hours (never wrapped at 24), minutes and seconds.
 std::string CaptionText(CaptionStyle style, float fee, std::string_view currencySymbol,

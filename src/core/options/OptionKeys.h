@@ -10,5 +10,7 @@ inline constexpr const char* kCloseAfterDisconnectKey = "Close after disconnect"
 inline constexpr int kCloseAfterDisconnectDefault = 0;
 inline constexpr const char* kFileLoggingKey = "Filelogging";
 inline constexpr int kFileLoggingDefault = 1;
+inline constexpr const char* kShowCallWindowKey = "Show call meter window";
+inline constexpr int kShowCallWindowDefault = 1;
 
 }  // namespace varnolt

@@ -29,6 +29,8 @@ void OptionsPageLogic::SetUp() {
                                  1);
     m_view.SetCloseAfterDisconnectChecked(
         m_store.ReadInt(kSection, kCloseAfterDisconnectKey, kCloseAfterDisconnectDefault) == 1);
+    m_view.SetShowCallWindowChecked(
+        m_store.ReadInt(kSection, kShowCallWindowKey, kShowCallWindowDefault) == 1);
 }
 
 void OptionsPageLogic::OnSoundClicked(bool checked) {
@@ -50,6 +52,10 @@ void OptionsPageLogic::OnCloseAfterDisconnectClicked(bool checked) {
 
 void OptionsPageLogic::OnFileLoggingClicked(bool checked) {
     m_store.WriteInt(kSection, kFileLoggingKey, checked ? 1 : 0);
+}
+
+void OptionsPageLogic::OnShowCallWindowClicked(bool checked) {
+    m_store.WriteInt(kSection, kShowCallWindowKey, checked ? 1 : 0);
 }
 
 }  // namespace varnolt

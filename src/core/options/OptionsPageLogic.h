@@ -22,6 +22,7 @@ public:
     void OnBrowseSound();
     void OnCloseAfterDisconnectClicked(bool checked);
     void OnFileLoggingClicked(bool checked);
+    void OnShowCallWindowClicked(bool checked);
 
 private:
     SettingsStore& m_store;

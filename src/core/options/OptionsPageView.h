@@ -16,6 +16,7 @@ public:
     virtual void SetSoundPath(const std::string& path) = 0;
     virtual void SetCloseAfterDisconnectChecked(bool checked) = 0;
     virtual void SetFileLoggingChecked(bool checked) = 0;
+    virtual void SetShowCallWindowChecked(bool checked) = 0;
 };
 
 }  // namespace varnolt

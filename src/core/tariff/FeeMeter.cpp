@@ -115,10 +115,20 @@ float FeeMeter::UnitPriceNow() const {
     return period ? period->unitPrice : 0.0f;
 }
 
+std::int32_t FeeMeter::CycleMsNow() const {
+    if (m_runningCycleMs != 0) {
+        return m_runningCycleMs;
+    }
+    const std::optional<ScaleId> id = ConnectedScale();
+    const std::optional<PeriodProbe> period = id ? PeriodNow(*id) : std::nullopt;
+    return period && period->cycleMs ? *period->cycleMs : 0;
+}
+
 void FeeMeter::BeginCall(const std::string& entryName) {
     m_entryName = entryName;
     m_runningCycleMs = 0;
     m_callFee = 0.0f;
+    m_units = 0;
     m_entryTotal = ReadTotalCosts(m_store, EntrySection(entryName));
     Charge(UnitPriceNow());
     m_connectTickMs = m_clock.TickMs();
@@ -158,6 +168,7 @@ bool FeeMeter::ApplyPeriod(const PeriodProbe& probe) {
 }
 
 void FeeMeter::Charge(float unitPrice) {
+    ++m_units;
     if (m_store.ReadInt(std::string(kAllEntriesSection), kFileLoggingKey, kFileLoggingDefault) ==
         0) {
         m_callFee = 0.0f;
@@ -173,6 +184,7 @@ void FeeMeter::Charge(float unitPrice) {
 
 void FeeMeter::EndCall() {
     m_callFee = 0.0f;
+    m_units = 0;
     m_entryTotal = 0.0f;
 }
 

@@ -73,6 +73,11 @@ public:
 
     const std::string& EntryName() const { return m_entryName; }
     std::int32_t RunningCycleMs() const { return m_runningCycleMs; }
+    // The cycle the charge timer runs, or before the first tick the one the
+    // present period gives; 0 when there is none.
+    std::int32_t CycleMsNow() const;
+    // The units charged since the connection came up, the first included.
+    int UnitsCharged() const { return m_units; }
     const LocalDateTime& ConnectTime() const { return m_connectTime; }
     std::int64_t ConnectTickMs() const { return m_connectTickMs; }
     // Whole seconds since the connection came up, from the 64-bit tick count.
@@ -108,6 +113,7 @@ private:
     std::int64_t m_connectTickMs = 0;
     float m_callFee = 0.0f;
     float m_entryTotal = 0.0f;
+    int m_units = 0;
     std::function<void(float)> m_chargeListener;
 };
 

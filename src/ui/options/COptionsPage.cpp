@@ -61,9 +61,12 @@ void COptionsPage::OnInitPage() {
                                           tr("Close Varnolt after disconnect"));
     m_fileLogging =
         MakeCheckBox(generalGroup, "fileLoggingCheck", tr("Enable costmanagment and file-logging"));
+    m_showCallWindow =
+        MakeCheckBox(generalGroup, "showCallWindowCheck", tr("Show call meter window"));
     auto* generalLayout = new QVBoxLayout(generalGroup);
     generalLayout->addWidget(m_closeAfterDisconnect);
     generalLayout->addWidget(m_fileLogging);
+    generalLayout->addWidget(m_showCallWindow);
 
     m_autoconnect = new CAutoconnectGroup(m_store, m_dialer, m_prompts, this);
 
@@ -81,6 +84,8 @@ void COptionsPage::OnInitPage() {
             [this](bool on) { m_logic.OnCloseAfterDisconnectClicked(on); });
     connect(m_fileLogging, &QCheckBox::clicked, this,
             [this](bool on) { m_logic.OnFileLoggingClicked(on); });
+    connect(m_showCallWindow, &QCheckBox::clicked, this,
+            [this](bool on) { m_logic.OnShowCallWindowClicked(on); });
 
     m_logic.SetUp();
     m_autoconnect->SetUp();
@@ -115,6 +120,10 @@ void COptionsPage::SetCloseAfterDisconnectChecked(bool checked) {
 
 void COptionsPage::SetFileLoggingChecked(bool checked) {
     m_fileLogging->setChecked(checked);
+}
+
+void COptionsPage::SetShowCallWindowChecked(bool checked) {
+    m_showCallWindow->setChecked(checked);
 }
 
 }  // namespace varnolt

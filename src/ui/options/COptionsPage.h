@@ -36,6 +36,7 @@ private:
     void SetSoundPath(const std::string& path) override;
     void SetCloseAfterDisconnectChecked(bool checked) override;
     void SetFileLoggingChecked(bool checked) override;
+    void SetShowCallWindowChecked(bool checked) override;
 
     SettingsStore& m_store;
     RemoteAccess& m_dialer;
@@ -47,6 +48,7 @@ private:
     QPushButton* m_browse = nullptr;
     QCheckBox* m_closeAfterDisconnect = nullptr;
     QCheckBox* m_fileLogging = nullptr;
+    QCheckBox* m_showCallWindow = nullptr;
 };
 
 }  // namespace varnolt

@@ -1,0 +1,63 @@
+#include "meter/CallPresenter.h"
+
+#include "app/NumberText.h"
+#include "connection/PhonebookTexts.h"
+#include "meter/CallWindowView.h"
+#include "meter/CaptionStyle.h"
+#include "options/OptionKeys.h"
+#include "platform/Locale.h"
+#include "platform/Notifier.h"
+#include "platform/SettingsStore.h"
+#include "tariff/FeeMeter.h"
+
+namespace varnolt {
+
+CallPresenter::CallPresenter(const SettingsStore& store, const Locale& locale, Notifier& notifier,
+                             CallWindowView& window)
+    : m_store(store), m_locale(locale), m_notifier(notifier), m_window(window) {}
+
+void CallPresenter::Connected(const std::string& entryName, const FeeMeter& meter) {
+    m_inCall = true;
+    const CallMeterTexts texts = MakeCallMeterTexts(meter, m_locale.CurrencySymbol());
+    m_windowShown = m_store.ReadInt(std::string(kAllEntriesSection), kShowCallWindowKey,
+                                    kShowCallWindowDefault) == 1;
+    if (m_windowShown) {
+        m_window.ShowCall(texts);
+    }
+    std::string price = "Unit price: " + texts.unitPrice;
+    if (texts.cycle != "-") {
+        price += " per " + texts.cycle;
+    }
+    m_notifier.Notify(entryName + " - connected", price);
+}
+
+void CallPresenter::Tick(const FeeMeter& meter) {
+    if (m_windowShown) {
+        m_window.UpdateCall(MakeCallMeterTexts(meter, m_locale.CurrencySymbol()));
+    }
+}
+
+void CallPresenter::Ended(const std::string& entryName, std::int64_t seconds, float fee) {
+    if (!m_inCall) {
+        return;
+    }
+    m_inCall = false;
+    if (m_windowShown) {
+        m_windowShown = false;
+        m_window.CloseCall();
+    }
+    m_notifier.Notify(entryName + " - call ended",
+                      "Duration: " + ElapsedTimeText(seconds) +
+                          ", fee: " + AmountText(fee, m_locale.CurrencySymbol()));
+}
+
+void CallPresenter::RedialAfterFailure(int code, const std::string& text, int attempt) {
+    m_notifier.Notify("Dialing again: attempt " + FormatInt(attempt),
+                      text + " (ERROR Code " + FormatInt(code) + ")");
+}
+
+void CallPresenter::SaveFailed(const std::string& text) {
+    m_notifier.Notify("The call could not be saved", text);
+}
+
+}  // namespace varnolt

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "FakeCallLock.h"
+#include "MemorySettingsStore.h"
+#include "MeteredCall.h"
+#include "RecordingNotifier.h"
+#include "RecordingShell.h"
+#include "ScriptedDialogs.h"
+#include "ScriptedPrompts.h"
+#include "app/SheetWindow.h"
+#include "connection/ConnectionMachine.h"
+#include "connection/ConnectionView.h"
+#include "meter/CallMeterTexts.h"
+#include "meter/CallPresenter.h"
+#include "meter/CallWindowPlace.h"
+#include "meter/CallWindowView.h"
+#include "platform/Sound.h"
+
+namespace varnolt {
+
+void PrintTo(const CallMeterTexts& t, std::ostream* out) {
+    *out << t.entry << " | " << t.since << " | " << t.duration << " | " << t.units << " | " << t.fee
+         << " | " << t.unitPrice << " | " << t.cycle;
+}
+
+namespace test {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST(CallMeterTexts, FollowTheMetersOwnValuesSecondBySecond) {
+    struct Case {
+        std::int64_t ms;  // into the call
+        CallMeterTexts texts;
+    };
+    const std::string since = "05.03.1996 at 09:07:15 h";
+    // A Tuesday morning on the default City scale: 0.12 DM every 90 s.
+    MeteredCall call;
+    call.BeginAt("Office", 1996, 3, 5, 9, 7, 15);
+    std::int64_t at = 0;
+    for (const Case& c : {
+             Case{0, {"Office", since, "00:00:00 h", "1", "0.12 DM", "0.12 DM", "90 s"}},
+             Case{5'000, {"Office", since, "00:00:05 h", "1", "0.12 DM", "0.12 DM", "90 s"}},
+             Case{95'000, {"Office", since, "00:01:35 h", "2", "0.24 DM", "0.12 DM", "90 s"}},
+         }) {
+        SCOPED_TRACE(c.ms);
+        call.Advance(c.ms - at);
+        at = c.ms;
+        EXPECT_EQ(MakeCallMeterTexts(call.meter, "DM"), c.texts);
+    }
+    EXPECT_EQ(CycleText(90'000) + "|" + CycleText(1'500) + "|" + CycleText(0), "90 s|1.50 s|-");
+}
+
+TEST(CallWindowPlace, IsKeptOnlyWhole) {
+    MemorySettingsStore store;
+    EXPECT_EQ(ReadCallWindowPlace(store), std::nullopt);
+    store.WriteInt("Call window", "X", 40);
+    EXPECT_EQ(ReadCallWindowPlace(store), std::nullopt);
+    WriteCallWindowPlace(store, {-1200, 35});
+    EXPECT_EQ(ReadCallWindowPlace(store), (CallWindowPlace{-1200, 35}));
+}
+
+// The page's controls, sheet and speaker, unwatched here.
+struct Quiet final : ConnectionView, SheetWindow, Sound {
+    void ShowStatus(const std::string&, const std::string&) override {}
+    void SetProgressRange(int) override {}
+    void SetProgress(int) override {}
+    void EnableDialing(bool) override {}
+    void EnableCancel(bool) override {}
+    void SetCaption(const std::string&) override {}
+    void SetCallSummary(const std::string&) override {}
+    void RestoreSheet() override {}
+    void MinimizeSheet() override {}
+    void CloseSheetLater() override {}
+    void PlayWave(const std::string&) override {}
+};
+
+// The call window as "open Office 00:00:00 h" / "update ..." / "close".
+struct RecordingWindow final : CallWindowView {
+    void ShowCall(const CallMeterTexts& t) override { steps.push_back("open " + Line(t)); }
+    void UpdateCall(const CallMeterTexts& t) override { steps.push_back("update " + Line(t)); }
+    void CloseCall() override { steps.push_back("close"); }
+    static std::string Line(const CallMeterTexts& t) {
+        return t.entry + " " + t.duration + " " + t.units + " " + t.fee;
+    }
+    Strings steps;
+};
+
+// A connection on fake time with the presenter listening; "Office" dials
+// without asking and meters 0.12 DM every 90 s.
+struct Rig {
+    Rig() {
+        dialer.AddEntry("Office", "jane", "secret", true);
+        clock.SetLocal(1996, 3, 5, 9, 7, 15);
+        machine.SetCallObserver(&presenter);
+    }
+    void Report() {
+        dialer.DeliverAll();
+        timers.Advance(ConnectionMachine::kWatchDialMs);
+    }
+
+    ScopedTimeZone utc{"UTC"};
+    MemorySettingsStore store;
+    FakeClock clock;
+    FakeTimers timers{clock};
+    FixedLocale locale{"DM"};
+    ScriptedDialer dialer;
+    RecordingShell shell;
+    RecordingTreeView tree;
+    ScriptedDialogs dialogs;
+    ScriptedPrompts prompts;
+    RecordingSheetHost host;
+    Quiet quiet;
+    FakeCallLock lock;
+    RecordingNotifier notifier;
+    RecordingWindow window;
+    CallPresenter presenter{store, locale, notifier, window};
+    ConnectionMachine machine{{store, dialer, clock, timers, locale, quiet, shell, prompts, lock},
+                              {quiet, tree, dialogs, host, quiet}};
+};
+
+TEST(CallPresenter, NotifiesEachMomentOnceWithItsText) {
+    struct Step {
+        const char* what;
+        std::function<void(Rig&)> act;
+        Strings notifications;  // sent by this step
+    };
+    const std::vector<Step> steps = {
+        {"a busy line",
+         [](Rig& r) {
+             r.dialer.ScriptFailure(676);
+             r.machine.Dial("Office");
+             r.Report();
+         },
+         {"Dialing again: attempt 2 | Scripted error 676 (ERROR Code 676)"}},
+        {"the redial connects",
+         [](Rig& r) {
+             r.dialer.ScriptConnect();
+             r.timers.Advance(12'000);
+             r.Report();
+         },
+         {"Office - connected | Unit price: 0.12 DM per 90 s"}},
+        {"a minute and a half", [](Rig& r) { r.timers.Advance(95'000); }, {}},
+        {"the line drops",
+         [](Rig& r) {
+             r.dialer.DropLine();
+             r.timers.Advance(1000);
+         },
+         {"Office - call ended | Duration: 00:01:36 h, fee: 0.24 DM"}},
+        {"ended once more",
+         [](Rig& r) {
+             r.machine.MenuHangUp();
+             r.presenter.Ended("Office", 96, 0.24f);
+         },
+         {}},
+        {"a save fails",
+         [](Rig& r) { r.presenter.SaveFailed("disk full"); },
+         {"The call could not be saved | disk full"}},
+    };
+    Rig rig;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        rig.notifier.sent.clear();
+        step.act(rig);
+        EXPECT_EQ(rig.notifier.sent, step.notifications);
+    }
+}
+
+TEST(CallPresenter, TheWindowFollowsTheCallWhenTheOptionIsOn) {
+    for (int option : {1, 0}) {
+        SCOPED_TRACE(option);
+        Rig rig;
+        if (option == 0) {
+            rig.store.WriteInt("All entries", "Show call meter window", 0);
+        }
+        rig.dialer.ScriptConnect();
+        rig.machine.Dial("Office");
+        rig.Report();
+        rig.timers.Advance(2000);
+        rig.machine.MenuHangUp();
+        const Strings shown = {"open Office 00:00:00 h 1 0.12 DM",
+                               "update Office 00:00:01 h 1 0.12 DM",
+                               "update Office 00:00:02 h 1 0.12 DM", "close"};
+        EXPECT_EQ(rig.window.steps, option == 1 ? shown : Strings{});
+        EXPECT_EQ(rig.notifier.sent.size(), 2u);
+    }
+}
+
+}  // namespace
+}  // namespace test
+}  // namespace varnolt
