@@ -101,6 +101,24 @@ INSTANTIATE_TEST_SUITE_P(Log, HandEditedCount,
                                            HandEdited{"BelowOldRecords", 2, 5, 2}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Hand edits: gaps, records with only some values, a record above the count.
+TEST_F(ConnectionLogTest, GapsAreSkippedAndMissingValuesReadAsDefaults) {
+    StoreRecord(store, 2, "Two");
+    store.WriteString(kSection, "Costs #4", "0.12 DM");
+    store.WriteInt(kSection, "User #6", 3);  // stored, but not a text
+    StoreRecord(store, 9, "Nine");
+    StoreRecord(store, 12, "Twelve");
+    store.WriteInt(kSection, "Anzahl", 10);
+    CLogRecord four;
+    four.costs = "0.12 DM";
+    const std::vector<CLogRecord> expected{log.Read(2), four, CLogRecord{}, log.Read(9)};
+    store.reads = 0;
+    EXPECT_EQ(log.ReadAll(), expected);
+    EXPECT_EQ(store.sectionReads, 1);
+    EXPECT_LT(store.reads, 20);  // the count's checks, not a read per number
+    EXPECT_EQ(log.ReadStored(1, 10), expected);
+}
+
 TEST_F(ConnectionLogTest, ClearResetsCountAndEveryTotalInOneTransactionThenRebuildsTheTree) {
     for (int n = 1; n <= 7; ++n) {
         StoreRecord(store, n, "Office");

@@ -1,6 +1,11 @@
 #include "log/CConnectionLog.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <optional>
+#include <unordered_map>
+#include <utility>
 
 #include "app/NumberText.h"
 #include "app/SheetMessages.h"
@@ -74,32 +79,46 @@ CLogRecord CConnectionLog::Read(int n) const {
     return record;
 }
 
-std::vector<CLogRecord> CConnectionLog::ReadAll() const {
-    const int count = Count();
-    std::vector<CLogRecord> records(static_cast<std::size_t>(count));
-    // One pass over the section puts each value in its place; values of
-    // records beyond the count, and values that are not texts, are left out.
-    const bool read = m_store.VisitSection(
-        kSection, {}, [&](std::string_view key, const SectionValues::Value& value) {
-            if (value.kind != SectionValues::Kind::Text) {
-                return;
-            }
-            for (const Field& field : kFields) {
-                if (!key.starts_with(field.key)) {
-                    continue;
-                }
-                if (const auto n = NumberBetween(key, field.key, ""); n && *n >= 1 && *n <= count) {
-                    records[static_cast<std::size_t>(*n - 1)].*field.text = value.text;
-                }
-                return;
-            }
-        });
-    if (!read) {
-        for (int n = 1; n <= count; ++n) {
-            records[static_cast<std::size_t>(n - 1)] = Read(n);
+bool CConnectionLog::IsStored(int n) const {
+    return std::any_of(std::begin(kFields), std::end(kFields), [&](const Field& field) {
+        return m_store.HasValue(kSection, Key(field, n));
+    });
+}
+
+std::vector<CLogRecord> CConnectionLog::ReadStored(int from, int through) const {
+    std::vector<CLogRecord> records;
+    for (std::int64_t n = std::max(from, 1); n <= through; ++n) {
+        if (IsStored(static_cast<int>(n))) {
+            records.push_back(Read(static_cast<int>(n)));
         }
     }
     return records;
+}
+
+std::vector<CLogRecord> CConnectionLog::ReadAll() const {
+    // One pass over the stored values: each record is made when its first
+    // value comes by, so the cost follows what is stored, whatever the count.
+    std::vector<std::pair<int, CLogRecord>> records;
+    std::unordered_map<int, std::size_t> index;
+    Records().VisitItems(m_store, Count(),
+                         [&](int n, std::size_t field, const SectionValues::Value& value) {
+                             const auto [at, added] = index.try_emplace(n, records.size());
+                             if (added) {
+                                 records.emplace_back(n, CLogRecord{});
+                             }
+                             // A value that is not a text reads as the default.
+                             if (value.kind == SectionValues::Kind::Text) {
+                                 records[at->second].second.*kFields[field].text = value.text;
+                             }
+                         });
+    std::sort(records.begin(), records.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<CLogRecord> ordered;
+    ordered.reserve(records.size());
+    for (auto& record : records) {
+        ordered.push_back(std::move(record.second));
+    }
+    return ordered;
 }
 
 void CConnectionLog::Append(const std::string& entryName, const std::string& userName,
@@ -107,7 +126,8 @@ void CConnectionLog::Append(const std::string& entryName, const std::string& use
                             float grandTotal) {
     const std::string symbol = m_locale.CurrencySymbol();
     // Numbered after what the log shows, so that a hand-edited count cannot
-    // put the record where no reader looks.
+    // put the record where no reader looks; when the numbers run out, the
+    // records are numbered anew from 1 first.
     StoreTransaction transaction(m_store);
     const std::optional<int> n = Records().Append(m_store, kSection, kCount);
     if (!n) {

@@ -38,6 +38,8 @@ private:
     CConnectionLog& m_log;
     Prompts& m_prompts;
     LogTableView& m_view;
+    // The number of the record in the table's last row; 0 for none.
+    int m_lastShown = 0;
 };
 
 }  // namespace varnolt
