@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <iterator>
+#include <map>
 #include <optional>
-#include <unordered_map>
 #include <utility>
 
 #include "app/NumberText.h"
@@ -49,6 +50,59 @@ const StoredList& Records() {
     }();
     return list;
 }
+
+// Where each record met in a pass lies, by its number. The numbers up to a
+// bound that grows with the records met are looked up in a plain index, the
+// rest in a map, so memory follows what is stored however high the numbers.
+class RecordSlots {
+public:
+    // The slot of record n, and whether n is new.
+    std::pair<std::size_t, bool> Find(int n) {
+        const auto at = static_cast<std::size_t>(n);
+        if (at >= m_index.size() && at < Bound()) {
+            Grow(at + 1);
+        }
+        if (at < m_index.size()) {
+            std::size_t& slot = m_index[at];  // 0: none yet, else the slot + 1
+            const bool added = slot == 0;
+            if (added) {
+                slot = ++m_count;
+            }
+            return {slot - 1, added};
+        }
+        const auto [it, added] = m_beyond.try_emplace(n, m_count);
+        m_count += added ? 1 : 0;
+        return {it->second, added};
+    }
+    // Every slot, in number order.
+    void InOrder(const std::function<void(std::size_t slot)>& each) const {
+        for (const std::size_t slot : m_index) {
+            if (slot != 0) {
+                each(slot - 1);
+            }
+        }
+        for (const auto& [n, slot] : m_beyond) {
+            each(slot);
+        }
+    }
+
+private:
+    std::size_t Bound() const { return 8 * m_count + 4096; }
+    // Numbers the index now covers leave the map.
+    void Grow(std::size_t size) {
+        m_index.resize(std::min(std::max(size, 2 * m_index.size()), Bound()));
+        while (!m_beyond.empty() &&
+               static_cast<std::size_t>(m_beyond.begin()->first) < m_index.size()) {
+            m_index[static_cast<std::size_t>(m_beyond.begin()->first)] =
+                m_beyond.begin()->second + 1;
+            m_beyond.erase(m_beyond.begin());
+        }
+    }
+
+    std::vector<std::size_t> m_index;
+    std::map<int, std::size_t> m_beyond;
+    std::size_t m_count = 0;
+};
 
 }  // namespace
 
@@ -98,27 +152,23 @@ std::vector<CLogRecord> CConnectionLog::ReadStored(int from, int through) const 
 std::vector<CLogRecord> CConnectionLog::ReadAll() const {
     // One pass over the stored values: each record is made when its first
     // value comes by, so the cost follows what is stored, whatever the count.
-    std::vector<std::pair<int, CLogRecord>> records;
-    std::unordered_map<int, std::size_t> index;
+    std::vector<CLogRecord> met;
+    RecordSlots slots;
     Records().VisitItems(m_store, Count(),
                          [&](int n, std::size_t field, const SectionValues::Value& value) {
-                             const auto [at, added] = index.try_emplace(n, records.size());
+                             const auto [slot, added] = slots.Find(n);
                              if (added) {
-                                 records.emplace_back(n, CLogRecord{});
+                                 met.emplace_back();
                              }
                              // A value that is not a text reads as the default.
                              if (value.kind == SectionValues::Kind::Text) {
-                                 records[at->second].second.*kFields[field].text = value.text;
+                                 met[slot].*kFields[field].text = value.text;
                              }
                          });
-    std::sort(records.begin(), records.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<CLogRecord> ordered;
-    ordered.reserve(records.size());
-    for (auto& record : records) {
-        ordered.push_back(std::move(record.second));
-    }
-    return ordered;
+    std::vector<CLogRecord> records;
+    records.reserve(met.size());
+    slots.InOrder([&](std::size_t slot) { records.push_back(std::move(met[slot])); });
+    return records;
 }
 
 void CConnectionLog::Append(const std::string& entryName, const std::string& userName,
