@@ -33,7 +33,8 @@ void LogViewLogic::Reload() {
     } else if (count > m_lastShown) {
         m_view.AppendRecords(m_log.ReadStored(m_lastShown + 1, count));
     }
-    // The last record shown is the last stored one up to the count: never a gap.
+    // The count is the last stored record's number, unless a hand-edited
+    // count falls on a gap; then the next reload reads the whole log again.
     m_lastShown = count;
 }
 
