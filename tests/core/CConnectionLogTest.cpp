@@ -101,6 +101,24 @@ INSTANTIATE_TEST_SUITE_P(Log, HandEditedCount,
                                            HandEdited{"BelowOldRecords", 2, 5, 2}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Hand edits: gaps, records with only some values, a record above the count.
+TEST_F(ConnectionLogTest, GapsAreSkippedAndMissingValuesReadAsDefaults) {
+    StoreRecord(store, 2, "Two");
+    store.WriteString(kSection, "Costs #4", "0.12 DM");
+    store.WriteInt(kSection, "User #6", 3);  // stored, but not a text
+    StoreRecord(store, 9, "Nine");
+    StoreRecord(store, 12, "Twelve");
+    store.WriteInt(kSection, "Anzahl", 10);
+    CLogRecord four;
+    four.costs = "0.12 DM";
+    const std::vector<CLogRecord> expected{log.Read(2), four, CLogRecord{}, log.Read(9)};
+    store.reads = 0;
+    EXPECT_EQ(log.ReadAll(), expected);
+    EXPECT_EQ(store.sectionReads, 1);
+    EXPECT_LT(store.reads, 20);  // the count's checks, not a read per number
+    EXPECT_EQ(log.ReadStored(1, 10), expected);
+}
+
 TEST_F(ConnectionLogTest, ClearResetsCountAndEveryTotalInOneTransactionThenRebuildsTheTree) {
     for (int n = 1; n <= 7; ++n) {
         StoreRecord(store, n, "Office");
@@ -156,10 +174,14 @@ TEST(ConnectionLogOnSqlite, ReadingTheWholeLogTakesOnePassOverTheSection) {
     SqliteSettingsStore sqlite((dir.path() / "Varnolt.db").string());
     {
         StoreTransaction transaction(sqlite);
-        for (int n = 1; n <= 1001; ++n) {
+        // Record 10000 comes by among the first values and again at the end.
+        for (int n : {10000, 10001}) {
             StoreRecord(sqlite, n, "Entry " + std::to_string(n));
         }
-        sqlite.WriteInt(kSection, "Anzahl", 1000);  // record 1001 is left over
+        for (int n = 1; n <= 1000; ++n) {
+            StoreRecord(sqlite, n, "Entry " + std::to_string(n));
+        }
+        sqlite.WriteInt(kSection, "Anzahl", 10000);  // record 10001 is left over
         // Numbers where record 2's user and total belong, and keys of no record.
         sqlite.WriteInt(kSection, "User #2", 0);
         sqlite.WriteInt(kSection, "Total Costs #2", 7);
@@ -171,7 +193,7 @@ TEST(ConnectionLogOnSqlite, ReadingTheWholeLogTakesOnePassOverTheSection) {
     test::ScriptedDialer dialer;
     test::RecordingSheetHost host;
     const std::vector<CLogRecord> all = CConnectionLog(watched, locale, dialer, host).ReadAll();
-    ASSERT_EQ(all.size(), 1000u);
+    ASSERT_EQ(all.size(), 1001u);
     EXPECT_EQ(all[0].entry, "Entry 1");
     // Values that are not texts read as the defaults, one by one as well.
     const CLogRecord second{"Entry 2",        "<unknown>", "01.02. 03:04 h",
@@ -180,6 +202,8 @@ TEST(ConnectionLogOnSqlite, ReadingTheWholeLogTakesOnePassOverTheSection) {
     EXPECT_EQ(CConnectionLog(sqlite, locale, dialer, host).Read(2), second);
     EXPECT_EQ(all[999], (CLogRecord{"Entry 1000", "user 1000", "01.02. 03:04 h", "01.02. 03:05 h",
                                     "0.12 DM", "1000.00 DM"}));
+    EXPECT_EQ(all[1000], (CLogRecord{"Entry 10000", "user 10000", "01.02. 03:04 h",
+                                     "01.02. 03:05 h", "0.12 DM", "10000.00 DM"}));
     EXPECT_EQ(watched.sectionReads, 1);
     EXPECT_LT(watched.reads, 10);
 }

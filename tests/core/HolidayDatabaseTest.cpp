@@ -201,6 +201,19 @@ TEST(HolidayDatabase, AHugeCountStopsAtTheLastStoredHoliday) {
     EXPECT_EQ(db.ReadEntry(3).description, "Boxing day");
 }
 
+TEST(HolidayDatabase, AHolidayAtTheLargestNumberIsFoundAndRenumberedByTheNextInsert) {
+    test::RecordingSettingsStore store;
+    Store(store, 1, kNewYear);
+    Store(store, INT_MAX, kChristmas);
+    store.WriteInt(kSection, "Anzahl", INT_MAX);
+    CHolidayDatabase db(store);
+    store.reads = 0;
+    EXPECT_TRUE(db.IsHoliday(25, 12, 2026));
+    EXPECT_LT(store.reads, 10);
+    db.Insert(kLabourDay);
+    EXPECT_EQ(db.ReadAll(), (std::vector<CHolidayEntry>{kNewYear, kChristmas, kLabourDay}));
+}
+
 TEST(HolidayDatabase, AHolidayStoredAfterALongGapIsNeitherDroppedNorOverwritten) {
     test::MemorySettingsStore store;
     Store(store, 1, kNewYear);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include "app/LocalTime.h"
 #include "log/LogViewLogic.h"
 #include "posix/PosixExportFile.h"
+#include "sqlite/SqliteSettingsStore.h"
 
 namespace varnolt {
 namespace {
@@ -100,6 +102,11 @@ TEST(LogExport, WritesExactlyTheseBytesFromTheStoredLog) {
              "B\u00fcro K\u00f6ln\tan\tna\t1\t2\t3.48 \u20ac\tfirst\r\nsecond\t\r\n"},
         // A hand-edited count far above the records writes only what is there.
         {1'000'000, {kOffice}, kAsciiBanner + kOfficeBlock, kTabbedBanner + kOfficeLine},
+        // A number with no value stored is left out.
+        {3,
+         {kOffice, {}, kOffice},
+         kAsciiBanner + kOfficeBlock + kOfficeBlock,
+         kTabbedBanner + kOfficeLine + kOfficeLine},
     };
     const FileRequest ascii{
         "Export LOG into ASCII-file ...", {{"Varnolt LOG files (*.LOG)", "*.LOG"}}, "*.LOG", "LOG"};
@@ -200,6 +207,36 @@ TEST(LogViewReload, KeepsTheTableEqualToTheLogReadingOnlyWhatWasAdded) {
         EXPECT_EQ(view.store.sectionReads > 0, readsAll);
         EXPECT_EQ(view.table.rows, view.log.ReadAll());
     }
+}
+
+TEST(LogViewReload, AHugeCountShowsWhatIsStoredAndTheNextCallRenumbersTheLog) {
+    test::TempDir dir;
+    SqliteSettingsStore store((dir.path() / "Varnolt.db").string());
+    test::FixedLocale locale{"DM"};
+    test::ScriptedDialer dialer;
+    test::RecordingSheetHost host;
+    test::ScriptedPrompts prompts;
+    CConnectionLog log{store, locale, dialer, host};
+    FakeTable table;
+    PosixExportFile files;
+    LogViewLogic logic{log, prompts, table, files};
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, INT_MAX}) {
+        store.WriteString("__LOG file", "Entry #" + std::to_string(n), "Call " + std::to_string(n));
+    }
+    store.WriteInt("__LOG file", "Anzahl", INT_MAX);
+    logic.Reload();
+    ASSERT_EQ(table.rows.size(), 10u);
+    EXPECT_EQ(table.rows.back().entry, "Call 2147483647");
+    std::vector<CLogRecord> expected = table.rows;
+
+    log.Append("Office", "anna", MakeLocal(1996, 3, 5, 9, 7, 0), MakeLocal(1996, 3, 5, 9, 41, 0),
+               0.12f, 0.12f);
+    EXPECT_EQ(store.ReadInt("__LOG file", "Anzahl", 0), 11);
+    EXPECT_EQ(store.ReadString("__LOG file", "Entry #10", ""), "Call 2147483647");
+    logic.Reload();
+    expected.push_back(log.Read(11));
+    EXPECT_EQ(expected.back().entry, "Office");
+    EXPECT_EQ(table.rows, expected);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 #include "MemorySettingsStore.h"
 #include "RecordingSettingsStore.h"
@@ -60,12 +61,100 @@ TEST(StoredList, AppendGoesAfterTheLastItemShownAndWritesTheCount) {
     EXPECT_EQ(periods.Append(store, "__Scale manager", "Weekday #2"), 1);
     EXPECT_EQ(store.ReadInt("__Scale manager", "Weekday #2", 0), 2);
 
-    // No number left after the largest one.
-    const auto log = StoredList::InSection("__LOG file", {{"Entry #", ""}});
-    store.WriteString("__LOG file", "Entry #" + std::to_string(INT_MAX), "x");
-    store.WriteInt("__LOG file", "Anzahl", INT_MAX);
-    EXPECT_EQ(log.Append(store, "__LOG file", "Anzahl"), std::nullopt);
-    EXPECT_EQ(store.ReadInt("__LOG file", "Anzahl", 0), INT_MAX);
+    // No number left after the largest one, and sections are not renumbered.
+    const auto slots = StoredList::AsSections("Office Autolaunch #");
+    store.WriteInt("Office Autolaunch #" + std::to_string(INT_MAX), "Startup", 0);
+    store.WriteInt("Office", "Autolaunch", INT_MAX);
+    EXPECT_EQ(slots.Append(store, "Office", "Autolaunch"), std::nullopt);
+    EXPECT_EQ(store.ReadInt("Office", "Autolaunch", 0), INT_MAX);
+}
+
+// Keys as a hand edit may leave them, and what the list makes of them.
+struct SearchCase {
+    const char* name;
+    std::vector<std::string> keys;
+    int count;
+    int highest;
+    int length;
+    std::vector<int> shownNumbers;  // stored among those the list shows
+};
+
+class StoredListSearch : public ::testing::TestWithParam<SearchCase> {};
+
+TEST_P(StoredListSearch, FindsTheHighestStoredNumberAndEveryStoredOne) {
+    const SearchCase& c = GetParam();
+    test::MemorySettingsStore store;
+    for (const std::string& key : c.keys) {
+        store.WriteString("__LOG file", key, "x");
+    }
+    store.WriteString("Other", "Entry #900", "x");
+    const auto list = StoredList::InSection("__LOG file", {{"Entry #", ""}, {"User #", " x"}});
+    EXPECT_EQ(list.HighestStored(store), c.highest);
+    EXPECT_EQ(list.Length(store, c.count), c.length);
+    EXPECT_EQ(list.StoredNumbers(store, c.length), c.shownNumbers);
+}
+
+const SearchCase kSearchCases[] = {
+    {"NumbersNotTexts", {"Entry #9", "Entry #10", "Entry #2"}, 50, 10, 10, {2, 9, 10}},
+    {"InTheSecondPattern", {"Entry #1", "User #7 x", "User #8"}, 50, 7, 7, {1, 7}},
+    {"FarBelowTheCount", {"Entry #3", "Entry #1"}, INT_MAX, 3, 3, {1, 3}},
+    {"CountBelowTheStored", {"Entry #1", "Entry #4", "Entry #6"}, 5, 6, 5, {1, 4}},
+    {"AtTheLargestNumber",
+     {"Entry #5", "Entry #2147483647"},
+     INT_MAX,
+     INT_MAX,
+     INT_MAX,
+     {5, INT_MAX}},
+    {"NotTheProgramsNumbers",
+     {"Entry #2", "Entry #007", "Entry #+9", "Entry #-4", "Entry # 8", "Entry #0x9", "Entry #",
+      "Entry #2147483648", "Entry #1 x", "entry #5"},
+     INT_MAX,
+     2,
+     2,
+     {2}},
+    {"NothingStored", {"Anzahl"}, 10, 0, 0, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, StoredListSearch, ::testing::ValuesIn(kSearchCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Items (their "Entry"/"User" texts, "" for none) at numbers under a count of
+// INT_MAX, and the list after one append: the items renumbered from 1 in
+// their order, then the new one; a value an item lacks reads as the default
+// even where another item's old value lay.
+TEST(StoredList, AnAppendPastTheLargestNumberRenumbersFirst) {
+    using Items = std::vector<std::tuple<int, std::string, std::string>>;
+    const struct {
+        Items stored;
+        std::vector<std::string> after;  // "entry/user", "-" for the default
+    } cases[] = {
+        {{{2, "b", ""}, {3, "c", "uc"}, {INT_MAX, "z", ""}}, {"b/-", "c/uc", "z/-", "new/-"}},
+        {{{3, "c", "uc"}, {INT_MAX, "", "uz"}}, {"c/uc", "-/uz", "new/-"}},
+    };
+    const auto log = StoredList::InSection("__LOG file", {{"Entry #", ""}, {"User #", ""}});
+    for (const auto& c : cases) {
+        test::MemorySettingsStore store;
+        for (const auto& [n, entry, user] : c.stored) {
+            if (!entry.empty()) {
+                store.WriteString("__LOG file", "Entry #" + std::to_string(n), entry);
+            }
+            if (!user.empty()) {
+                store.WriteString("__LOG file", "User #" + std::to_string(n), user);
+            }
+        }
+        store.WriteInt("__LOG file", "Anzahl", INT_MAX);
+        const std::optional<int> added = log.Append(store, "__LOG file", "Anzahl");
+        ASSERT_EQ(added, static_cast<int>(c.after.size()));
+        store.WriteString("__LOG file", "Entry #" + std::to_string(*added), "new");
+        EXPECT_EQ(store.ReadInt("__LOG file", "Anzahl", 0), *added);
+        std::vector<std::string> after;
+        for (int n = 1; n <= *added; ++n) {
+            const std::string i = std::to_string(n);
+            after.push_back(store.ReadString("__LOG file", "Entry #" + i, "-") + "/" +
+                            store.ReadString("__LOG file", "User #" + i, "-"));
+        }
+        EXPECT_EQ(after, c.after);
+    }
 }
 
 TEST(StoredList, ItemsAsWholeSections) {

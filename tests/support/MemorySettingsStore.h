@@ -109,6 +109,23 @@ public:
         return highest;
     }
 
+    bool VisitSection(const std::string& section, const std::string& keyPrefix,
+                      const ValueVisitor& visit) const override {
+        std::lock_guard lock(m_mutex);
+        for (auto it = m_values.lower_bound({section, keyPrefix});
+             it != m_values.end() && it->first.first == section &&
+             it->first.second.starts_with(keyPrefix);
+             ++it) {
+            if (const int* number = std::get_if<int>(&it->second)) {
+                visit(it->first.second, {SectionValues::Kind::Int, *number, {}});
+            } else {
+                visit(it->first.second,
+                      {SectionValues::Kind::Text, 0, std::get<std::string>(it->second)});
+            }
+        }
+        return true;
+    }
+
     // For tests: how many writes were made.
     int WriteCount() const {
         std::lock_guard lock(m_mutex);

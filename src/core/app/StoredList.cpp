@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <map>
 
 #include "app/NumberText.h"
+#include "platform/StoreTransaction.h"
 
 namespace varnolt {
 
@@ -53,6 +55,10 @@ bool StoredList::IsStored(const SettingsStore& store, int number) const {
     });
 }
 
+std::string StoredList::KeyOf(std::size_t key, int number) const {
+    return m_keys[key].prefix + FormatInt(number) + m_keys[key].suffix;
+}
+
 int StoredList::HighestStored(const SettingsStore& store) const {
     int highest = -1;
     if (m_sections) {
@@ -78,10 +84,108 @@ int StoredList::Length(const SettingsStore& store, int count) const {
     return static_cast<int>(std::clamp<std::int64_t>(shown, 0, count));
 }
 
+bool StoredList::VisitItems(const SettingsStore& store, int length,
+                            const ItemVisitor& visit) const {
+    if (m_sections || m_keys.empty() || length <= 0) {
+        return !m_sections;
+    }
+    const std::int64_t last = std::int64_t{m_first} + length - 1;
+    // Only the keys that share the patterns' common beginning are read.
+    std::string_view common = m_keys.front().prefix;
+    for (const KeyPattern& key : m_keys) {
+        const auto differ =
+            std::mismatch(common.begin(), common.end(), key.prefix.begin(), key.prefix.end());
+        common = common.substr(0, static_cast<std::size_t>(differ.first - common.begin()));
+    }
+    auto item = [&](std::string_view name, const SectionValues::Value& value) {
+        for (std::size_t key = 0; key < m_keys.size(); ++key) {
+            if (const auto n = NumberBetween(name, m_keys[key].prefix, m_keys[key].suffix)) {
+                if (*n >= m_first && *n <= last) {
+                    visit(*n, key, value);
+                }
+                return;
+            }
+        }
+    };
+    return store.VisitSection(m_section, std::string(common), item);
+}
+
+std::vector<int> StoredList::StoredNumbers(const SettingsStore& store, int length) const {
+    std::vector<int> numbers;
+    VisitItems(store, length, [&](int number, std::size_t, const SectionValues::Value&) {
+        numbers.push_back(number);
+    });
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
+int StoredList::Renumber(SettingsStore& store, int length) const {
+    struct Stored {
+        SectionValues::Kind kind;
+        int number;
+        std::string text;
+    };
+    using Values = std::vector<std::optional<Stored>>;
+    std::map<int, Values> items;
+    VisitItems(store, length, [&](int number, std::size_t key, const SectionValues::Value& value) {
+        Values& values = items.try_emplace(number, m_keys.size()).first->second;
+        values[key] = Stored{value.kind, value.number, std::string(value.text)};
+    });
+    // A value the store holds under the key but that reads as the default:
+    // one of the kind the readers do not read. It covers what a moved item
+    // lacks where another item's old value lies, as the store deletes nothing.
+    auto writeDefault = [&](std::size_t key, int number) {
+        if (m_keys[key].kind == SectionValues::Kind::Text) {
+            store.WriteInt(m_section, KeyOf(key, number), 0);
+        } else {
+            store.WriteString(m_section, KeyOf(key, number), {});
+        }
+    };
+    // Targets only ever lie at or below the old numbers, so going up never
+    // overwrites an item before it has moved.
+    std::int64_t target = m_first;
+    auto moveInto = [&](const Values* values) {
+        static const std::optional<Stored> kNone;
+        const int to = static_cast<int>(target++);
+        const auto old = items.find(to);
+        for (std::size_t key = 0; key < m_keys.size(); ++key) {
+            const std::optional<Stored>& value = values != nullptr ? (*values)[key] : kNone;
+            const bool oldValue = old != items.end() && old->second[key].has_value();
+            if (value && value->kind == SectionValues::Kind::Text) {
+                store.WriteString(m_section, KeyOf(key, to), value->text);
+            } else if (value && value->kind == SectionValues::Kind::Int) {
+                store.WriteInt(m_section, KeyOf(key, to), value->number);
+            } else if (value || oldValue) {
+                writeDefault(key, to);
+            }
+        }
+    };
+    for (const auto& [number, values] : items) {
+        if (number == target) {
+            ++target;
+        } else {
+            moveInto(&values);
+        }
+    }
+    // The new item's slot: nothing of an old item there may show through it.
+    if (target <= INT_MAX) {
+        moveInto(nullptr);
+    }
+    return static_cast<int>(items.size());
+}
+
 std::optional<int> StoredList::Append(SettingsStore& store, const std::string& countSection,
                                       const std::string& countKey) const {
-    const int length = Length(store, store.ReadInt(countSection, countKey, 0));
-    if (length == INT_MAX || std::int64_t{m_first} + length > INT_MAX) {
+    auto full = [this](int length) {
+        return length == INT_MAX || std::int64_t{m_first} + length > INT_MAX;
+    };
+    StoreTransaction transaction(store);
+    int length = Length(store, store.ReadInt(countSection, countKey, 0));
+    if (full(length) && !m_sections) {
+        length = Renumber(store, length);
+    }
+    if (full(length)) {
         return std::nullopt;
     }
     store.WriteInt(countSection, countKey, length + 1);

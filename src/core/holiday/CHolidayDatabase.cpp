@@ -18,8 +18,10 @@ std::string Key(const char* name, int n) {
 }
 
 const StoredList& Holidays() {
+    constexpr auto kInt = SectionValues::Kind::Int;
     static const StoredList list = StoredList::InSection(
-        kSection, {{"Day #", ""}, {"Description #", ""}, {"Month #", ""}, {"Year #", ""}});
+        kSection,
+        {{"Day #", "", kInt}, {"Description #", ""}, {"Month #", "", kInt}, {"Year #", "", kInt}});
     return list;
 }
 
@@ -100,16 +102,20 @@ bool CHolidayDatabase::IsHoliday(int day, int month, int year) const {
     if (day == 0 || month == 0 || year == 0) {
         return false;  // a zero field of a holiday never matches
     }
-    // Runs every second during a call: one snapshot of the days, one walk that
-    // collects the holidays on the day; only those are read further.
-    const int count = Count();
-    const SectionReader section(m_store, kSection, "Day #");
-    for (int n = 1; n <= count; ++n) {
-        if (section.ReadInt(Key("Day #", n), 0) != day) {
-            continue;
+    // Runs every second during a call: one pass over the stored days, whatever
+    // the count says, collects the holidays on the day (a gap has day 0);
+    // only those are read further.
+    static const StoredList days =
+        StoredList::InSection(kSection, {{"Day #", "", SectionValues::Kind::Int}});
+    std::vector<int> sameDay;
+    days.VisitItems(m_store, Count(), [&](int n, std::size_t, const SectionValues::Value& value) {
+        if (value.kind == SectionValues::Kind::Int && value.number == day) {
+            sameDay.push_back(n);
         }
-        if (section.ReadInt(Key("Month #", n), 0) == month) {
-            const int storedYear = section.ReadInt(Key("Year #", n), 0);
+    });
+    for (int n : sameDay) {
+        if (m_store.ReadInt(kSection, Key("Month #", n), 0) == month) {
+            const int storedYear = m_store.ReadInt(kSection, Key("Year #", n), 0);
             if (storedYear == EveryYear || storedYear == year) {
                 return true;
             }

@@ -1,6 +1,12 @@
 #include "log/CConnectionLog.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <iterator>
+#include <map>
 #include <optional>
+#include <utility>
 
 #include "app/NumberText.h"
 #include "app/SheetMessages.h"
@@ -46,6 +52,59 @@ const StoredList& Records() {
     return list;
 }
 
+// Where each record met in a pass lies, by its number. The numbers up to a
+// bound that grows with the records met are looked up in a plain index, the
+// rest in a map, so memory follows what is stored however high the numbers.
+class RecordSlots {
+public:
+    // The slot of record n, and whether n is new.
+    std::pair<std::size_t, bool> Find(int n) {
+        const auto at = static_cast<std::size_t>(n);
+        if (at >= m_index.size() && at < Bound()) {
+            Grow(at + 1);
+        }
+        if (at < m_index.size()) {
+            std::size_t& slot = m_index[at];  // 0: none yet, else the slot + 1
+            const bool added = slot == 0;
+            if (added) {
+                slot = ++m_count;
+            }
+            return {slot - 1, added};
+        }
+        const auto [it, added] = m_beyond.try_emplace(n, m_count);
+        m_count += added ? 1 : 0;
+        return {it->second, added};
+    }
+    // Every slot, in number order.
+    void InOrder(const std::function<void(std::size_t slot)>& each) const {
+        for (const std::size_t slot : m_index) {
+            if (slot != 0) {
+                each(slot - 1);
+            }
+        }
+        for (const auto& [n, slot] : m_beyond) {
+            each(slot);
+        }
+    }
+
+private:
+    std::size_t Bound() const { return 8 * m_count + 4096; }
+    // Numbers the index now covers leave the map.
+    void Grow(std::size_t size) {
+        m_index.resize(std::min(std::max(size, 2 * m_index.size()), Bound()));
+        while (!m_beyond.empty() &&
+               static_cast<std::size_t>(m_beyond.begin()->first) < m_index.size()) {
+            m_index[static_cast<std::size_t>(m_beyond.begin()->first)] =
+                m_beyond.begin()->second + 1;
+            m_beyond.erase(m_beyond.begin());
+        }
+    }
+
+    std::vector<std::size_t> m_index;
+    std::map<int, std::size_t> m_beyond;
+    std::size_t m_count = 0;
+};
+
 }  // namespace
 
 std::string LogTimeText(const LocalDateTime& time) {
@@ -75,31 +134,41 @@ CLogRecord CConnectionLog::Read(int n) const {
     return record;
 }
 
-std::vector<CLogRecord> CConnectionLog::ReadAll() const {
-    const int count = Count();
-    std::vector<CLogRecord> records(static_cast<std::size_t>(count));
-    // One pass over the section puts each value in its place; values of
-    // records beyond the count, and values that are not texts, are left out.
-    const bool read = m_store.VisitSection(
-        kSection, {}, [&](std::string_view key, const SectionValues::Value& value) {
-            if (value.kind != SectionValues::Kind::Text) {
-                return;
-            }
-            for (const Field& field : kFields) {
-                if (!key.starts_with(field.key)) {
-                    continue;
-                }
-                if (const auto n = NumberBetween(key, field.key, ""); n && *n >= 1 && *n <= count) {
-                    records[static_cast<std::size_t>(*n - 1)].*field.text = value.text;
-                }
-                return;
-            }
-        });
-    if (!read) {
-        for (int n = 1; n <= count; ++n) {
-            records[static_cast<std::size_t>(n - 1)] = Read(n);
+bool CConnectionLog::IsStored(int n) const {
+    return std::any_of(std::begin(kFields), std::end(kFields), [&](const Field& field) {
+        return m_store.HasValue(kSection, Key(field, n));
+    });
+}
+
+std::vector<CLogRecord> CConnectionLog::ReadStored(int from, int through) const {
+    std::vector<CLogRecord> records;
+    for (std::int64_t n = std::max(from, 1); n <= through; ++n) {
+        if (IsStored(static_cast<int>(n))) {
+            records.push_back(Read(static_cast<int>(n)));
         }
     }
+    return records;
+}
+
+std::vector<CLogRecord> CConnectionLog::ReadAll() const {
+    // One pass over the stored values: each record is made when its first
+    // value comes by, so the cost follows what is stored, whatever the count.
+    std::vector<CLogRecord> met;
+    RecordSlots slots;
+    Records().VisitItems(m_store, Count(),
+                         [&](int n, std::size_t field, const SectionValues::Value& value) {
+                             const auto [slot, added] = slots.Find(n);
+                             if (added) {
+                                 met.emplace_back();
+                             }
+                             // A value that is not a text reads as the default.
+                             if (value.kind == SectionValues::Kind::Text) {
+                                 met[slot].*kFields[field].text = value.text;
+                             }
+                         });
+    std::vector<CLogRecord> records;
+    records.reserve(met.size());
+    slots.InOrder([&](std::size_t slot) { records.push_back(std::move(met[slot])); });
     return records;
 }
 
@@ -108,7 +177,8 @@ void CConnectionLog::Append(const std::string& entryName, const std::string& use
                             float grandTotal) {
     const std::string symbol = m_locale.CurrencySymbol();
     // Numbered after what the log shows, so that a hand-edited count cannot
-    // put the record where no reader looks.
+    // put the record where no reader looks; when the numbers run out, the
+    // records are numbered anew from 1 first.
     StoreTransaction transaction(m_store);
     const std::optional<int> n = Records().Append(m_store, kSection, kCount);
     if (!n) {

@@ -21,18 +21,25 @@ std::string LogTimeText(const LocalDateTime& time);
 bool AskToClearLog(Prompts& prompts);
 
 // The connection log in the section "__LOG file": a count "Anzahl" and the
-// records numbered from 1, each six texts. Keeps no state of its own.
+// records numbered from 1, each six texts. A number with none of the six
+// values stored is a gap (only hand edits make them); the log skips it.
+// Keeps no state of its own.
 class CConnectionLog {
 public:
     CConnectionLog(SettingsStore& store, const Locale& locale, RemoteAccess& dialer,
                    SheetHost& host);
 
-    // The records the log shows: "Anzahl", but never beyond the last stored
-    // record, and 0 for a count below 1.
+    // The number of the last record the log shows: "Anzahl", but never
+    // beyond the last stored record, and 0 for a count below 1. With gaps
+    // the log shows fewer records than that.
     int Count() const;
     // Record n; missing values read as their defaults. Never fails.
     CLogRecord Read(int n) const;
-    // Records 1..Count() in the order they were appended, from one read of the section.
+    // The records numbered from..through, gaps skipped, read one by one: for
+    // a few records.
+    std::vector<CLogRecord> ReadStored(int from, int through) const;
+    // The records numbered up to Count() in the order they were appended,
+    // gaps skipped, from one pass over the stored values.
     std::vector<CLogRecord> ReadAll() const;
 
     // Appends a record after the last one the log shows, counting and writing
@@ -48,6 +55,8 @@ public:
     void Clear();
 
 private:
+    bool IsStored(int n) const;
+
     SettingsStore& m_store;
     const Locale& m_locale;
     RemoteAccess& m_dialer;

@@ -23,26 +23,21 @@ const std::string& LogColumnText(const CLogRecord& record, int column) {
 
 void LogViewLogic::Reload() {
     const std::vector<CLogRecord>& shown = m_view.Records();
-    const int shownCount = static_cast<int>(shown.size());
     const int count = m_log.Count();
-    // The log only grows between clearings, and a clearing rewrites the
-    // records from 1: while the last row shown is still the stored record of
-    // its number, every row before it is too.
-    const bool grewOnly = count >= shownCount && count - shownCount <= kReadOneByOneLimit &&
-                          (shownCount == 0 || m_log.Read(shownCount) == shown.back());
+    // The log only grows between clearings and renumberings, which rewrite
+    // it from 1: while the last row shown is still the stored record of its
+    // number, every row before it is too.
+    const bool grewOnly =
+        count >= m_lastShown && count - m_lastShown <= kReadOneByOneLimit &&
+        (shown.empty() ? m_lastShown == 0 : m_log.Read(m_lastShown) == shown.back());
     if (!grewOnly) {
         m_view.ShowRecords(m_log.ReadAll());
-        return;
+    } else if (count > m_lastShown) {
+        m_view.AppendRecords(m_log.ReadStored(m_lastShown + 1, count));
     }
-    if (count == shownCount) {
-        return;
-    }
-    std::vector<CLogRecord> added;
-    added.reserve(static_cast<std::size_t>(count - shownCount));
-    for (int n = shownCount + 1; n <= count; ++n) {
-        added.push_back(m_log.Read(n));
-    }
-    m_view.AppendRecords(std::move(added));
+    // The count is the last stored record's number, unless a hand-edited
+    // count falls on a gap; then the next reload reads the whole log again.
+    m_lastShown = count;
 }
 
 void LogViewLogic::OnDeleteLog() {
@@ -51,6 +46,7 @@ void LogViewLogic::OnDeleteLog() {
     }
     m_log.Clear();
     m_view.ShowRecords({});
+    m_lastShown = 0;
 }
 
 void LogViewLogic::OnExport(LogExportFormat format) {

@@ -41,6 +41,8 @@ private:
     Prompts& m_prompts;
     LogTableView& m_view;
     ExportFile& m_files;
+    // The number of the record in the table's last row; 0 for none.
+    int m_lastShown = 0;
 };
 
 }  // namespace varnolt

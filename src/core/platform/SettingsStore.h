@@ -63,12 +63,11 @@ public:
     using ValueVisitor =
         std::function<void(std::string_view key, const SectionValues::Value& value)>;
     // The same values handed one by one to `visit`, in key order, without
-    // keeping them: for lists too long for a snapshot. `visit` must not call
-    // the store. A store that cannot do this returns false, visiting nothing.
-    virtual bool VisitSection(const std::string& /*section*/, const std::string& /*keyPrefix*/,
-                              const ValueVisitor& /*visit*/) const {
-        return false;
-    }
+    // keeping them: the one way to walk a numbered list at the cost of what
+    // is stored (see StoredList). `visit` must not call the store. Returns
+    // false when the section could not be read to its end.
+    virtual bool VisitSection(const std::string& section, const std::string& keyPrefix,
+                              const ValueVisitor& visit) const = 0;
 };
 
 }  // namespace varnolt
