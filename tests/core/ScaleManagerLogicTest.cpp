@@ -177,11 +177,16 @@ TEST_F(ScaleManager, AFreshUserScaleOpensEmptyForEditingAndForgetsUnsavedChanges
                                       C::ListChoice, C::DayBoxes, C::WeekdayList}));
     EXPECT_EQ(m_page.view.fields, (PeriodRow{"", "", "", "", "240", ""}));
 
-    // A day box changed without saving is lost on reselection.
+    // A day box changed without saving is lost on reselection; day boxes are
+    // no periods, and a period added and deleted again is none either.
     m_page.view.CheckDay(0, true);
+    m_page.Add({"0", "0", "24", "0", "90", "0.12"});
+    m_page.Delete(kWeekday, 0);
     m_page.Select(ScaleId::City);
     m_page.Select(ScaleId::User2);
     EXPECT_EQ(m_page.view.days, (std::set<int>{kSat, kSun}));
+    EXPECT_TRUE(m_page.logic.MayLeave());
+    EXPECT_TRUE(m_page.prompts.shown().empty());
     EXPECT_TRUE(m_store.writes.empty());
 }
 
@@ -337,6 +342,40 @@ TEST_F(ScaleManager, AClickIntoAListCopiesTheSelectedRowIntoTheFields) {
     m_page.view.selectedRow = {2, -1};
     m_page.logic.OnListClicked(kWeekday);
     EXPECT_EQ(m_page.view.fields, (PeriodRow{"09", "00", "18", "00", "90", "0.12"}));
+}
+
+// Periods added and not saved, on the way to another scale or off the page
+// (closing the sheet leaves it too): asked about, and each answer leads its way.
+TEST(ScaleManagerUnsaved, EveryWayOffTheScaleAsksAndFollowsTheAnswer) {
+    using A = PromptAnswer;
+    const struct {
+        bool otherScale;
+        A answer;
+        std::size_t stored, shown;  // weekday periods in the store and in the list
+        bool goesOn;
+    } cases[] = {{true, A::Save, 2, 0, true},     {true, A::Discard, 1, 0, true},
+                 {true, A::Cancel, 1, 2, false},  {false, A::Save, 2, 2, true},
+                 {false, A::Discard, 1, 1, true}, {false, A::Cancel, 1, 2, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.otherScale << " " << static_cast<int>(c.answer));
+        test::MemorySettingsStore store;
+        ASSERT_TRUE(CScaleStore(store).SaveScale({.id = ScaleId::User3, .weekdayPeriods = {{}}}));
+        Page page(store);
+        page.Select(ScaleId::User3);
+        page.Add({"12", "0", "24", "0", "30", "0.2"});
+        page.prompts.Answer(c.answer);
+        if (c.otherScale) {
+            page.Select(ScaleId::User2);
+        }
+        const bool wentOn =
+            c.otherScale ? page.view.selected == ScaleLabel(ScaleId::User2) : page.logic.MayLeave();
+        ASSERT_EQ(page.prompts.shown().size(), 1u);
+        EXPECT_EQ(page.prompts.shown()[0].text, "Save the changes to Userdefined scale #3?");
+        EXPECT_EQ(page.prompts.shown()[0].buttons, PromptButtons::SaveDiscardCancel);
+        EXPECT_EQ(CScaleStore(store).LoadScale(ScaleId::User3).weekdayPeriods.size(), c.stored);
+        EXPECT_EQ(wentOn, c.goesOn);
+        EXPECT_EQ(page.List(kWeekday).size(), c.shown);
+    }
 }
 
 // The meter reads the store at every evaluation, so a save acts on a running call.

@@ -11,7 +11,7 @@ namespace varnolt::test {
 
 // Answers message boxes and file choosers from scripts and records every one
 // shown. A box with no scripted answer gets the first button's answer (Ok or
-// Yes), a chooser without one is cancelled; either is counted as unexpected,
+// Yes or Save), a chooser without one is cancelled; either is counted as unexpected,
 // so tests can assert that nothing surprising was asked.
 class ScriptedPrompts final : public Prompts {
 public:
@@ -33,7 +33,9 @@ public:
             return answer;
         }
         ++m_unscripted;
-        return buttons == PromptButtons::YesNo ? PromptAnswer::Yes : PromptAnswer::Ok;
+        return buttons == PromptButtons::YesNo               ? PromptAnswer::Yes
+               : buttons == PromptButtons::SaveDiscardCancel ? PromptAnswer::Save
+                                                             : PromptAnswer::Ok;
     }
 
     // The next file chooser returns `path`, or is cancelled with nullopt.

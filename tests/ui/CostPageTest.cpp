@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -57,8 +58,9 @@ protected:
     CCostPage page{store, locale, prompts};
 };
 
-TEST(CostPageSheetUi, ADoubleClickOnAnEntrysScaleShowsThePageWithCitySelected) {
+TEST(CostPageSheetUi, ADoubleClickOnAnEntrysScaleShowsThePageWithThatScaleSelected) {
     test::MemorySettingsStore store;
+    store.WriteString("Office", "Scale", "Userdefined scale #2");
     test::ScriptedDialer dialer;
     dialer.AddEntry("Office");
     test::FixedLocale locale;
@@ -72,15 +74,53 @@ TEST(CostPageSheetUi, ADoubleClickOnAnEntrysScaleShowsThePageWithCitySelected) {
     EXPECT_EQ(sheet.Tabs()->tabText(sheet.Tabs()->indexOf(scales)), "Scale manager");
     EXPECT_EQ(sheet.Tabs()->indexOf(scales), 1);  // after the Phonebook, the LOG view absent
 
-    QTreeWidgetItem* item = FindItem(phonebook->Tree(), "Scale: Deutsche Telekom City");
+    QTreeWidgetItem* item = FindItem(phonebook->Tree(), "Scale: Userdefined scale #2");
     ASSERT_NE(item, nullptr);
     emit phonebook->Tree()->itemDoubleClicked(item, 0);
     EXPECT_EQ(sheet.Tabs()->currentWidget(), scales);
     auto* tree = Child<QTreeWidget>(scales, "scaleTree");
     ASSERT_NE(tree, nullptr);
     ASSERT_NE(tree->currentItem(), nullptr);
-    EXPECT_EQ(tree->currentItem()->text(0), "Deutsche Telekom City");
-    EXPECT_EQ(Child<QTreeWidget>(scales, "weekdayList")->topLevelItemCount(), 5);
+    EXPECT_EQ(tree->currentItem()->text(0), "Userdefined scale #2");
+}
+
+// Cancel keeps the scale, the page and the sheet; Save lets the user go.
+TEST(CostPageSheetUi, UnsavedPeriodsAreAskedAboutOnEveryWayOff) {
+    test::MemorySettingsStore store;
+    ASSERT_TRUE(CScaleStore(store).SaveScale({.id = ScaleId::User1, .weekdayPeriods = {{}}}));
+    test::FixedLocale locale;
+    test::ScriptedPrompts prompts;
+    CRASSheet sheet(false);
+    auto* other = new CSheetPage;
+    auto* scales = new CCostPage(store, locale, prompts);
+    sheet.AddPage(kPageAbout, other);
+    sheet.AddPage(kPageScaleManager, scales);
+    sheet.Tabs()->setCurrentWidget(scales);
+    sheet.show();
+    auto* tree = Child<QTreeWidget>(scales, "scaleTree");
+    tree->setCurrentItem(FindItem(tree, "Userdefined scale #1"));
+    Child<QTreeWidget>(scales, "weekdayList")->topLevelItem(0)->setSelected(true);
+    Child<QPushButton>(scales, "deleteButton")->click();
+    for (int i = 0; i < 3; ++i) {
+        prompts.Answer(PromptAnswer::Cancel);
+    }
+    const QPoint at = tree->visualItemRect(FindItem(tree, "Userdefined scale #2")).center();
+    QMouseEvent click(QEvent::MouseButtonPress, at, tree->viewport()->mapToGlobal(at),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree->viewport(), &click);
+    QApplication::processEvents();  // the way back waits for the click to finish
+    EXPECT_EQ(tree->selectedItems(), QList{FindItem(tree, "Userdefined scale #1")});
+    sheet.Tabs()->setCurrentWidget(other);
+    EXPECT_EQ(sheet.Tabs()->currentWidget(), scales);
+    sheet.reject();
+    EXPECT_TRUE(sheet.isVisible());
+    prompts.Answer(PromptAnswer::Save);
+    sheet.reject();
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_TRUE(CScaleStore(store).LoadScale(ScaleId::User1).weekdayPeriods.empty());
+    ASSERT_EQ(prompts.shown().size(), 4u);
+    EXPECT_EQ(prompts.shown()[0].text, "Save the changes to Userdefined scale #1?");
+    EXPECT_EQ(prompts.unscripted(), 0);
 }
 
 TEST_F(CostPageUi, FirstDisplayFillsTheControlsAndShowsCityReadOnly) {

@@ -33,6 +33,23 @@ TEST(QtPromptsUi, NamesAreShownAsPlainText) {
     EXPECT_EQ(shown, "Delete <b>Bold</b>?");
 }
 
+TEST(QtPromptsUi, SaveDiscardCancelAnswersWithTheButtonClicked) {
+    QtPrompts prompts;
+    for (auto [button, answer] : {std::pair{QMessageBox::Save, PromptAnswer::Save},
+                                  {QMessageBox::Discard, PromptAnswer::Discard},
+                                  {QMessageBox::Cancel, PromptAnswer::Cancel}}) {
+        QWidget owner;
+        test::WhenModal<QMessageBox>(owner, [b = button](QMessageBox& box) {
+            if (QAbstractButton* offered = box.button(b)) {
+                offered->click();
+            }
+        });
+        EXPECT_EQ(
+            prompts.MessageBox("?", "", PromptIcon::Question, PromptButtons::SaveDiscardCancel),
+            answer);
+    }
+}
+
 TEST(QtPromptsUi, TheOpenFileChooserShowsTheRequestAndHandsBackThePick) {
     test::TempDir dir;
     const std::string picked = (dir.path() / "ring.wav").string();

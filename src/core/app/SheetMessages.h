@@ -22,6 +22,8 @@ constexpr unsigned WM_RELOAD_PHONEBOOK = WM_APP + 100;
 constexpr unsigned WM_RELOAD_LOG = WM_APP + 101;
 constexpr unsigned WM_RELOAD_AUTOCONNECT = WM_APP + 102;
 constexpr unsigned WM_SELECT_PAGE = WM_APP + 103;
+// The Scale manager selects a scale; param is its position in kAllScales.
+constexpr unsigned WM_SELECT_SCALE = WM_APP + 104;
 
 // The extra window command that hangs up the line.
 constexpr int kCmdHangUpConnection = 32782;

@@ -102,12 +102,23 @@ void PhonebookTreeLogic::OnDoubleClick(const TreeItemContext& item) {
     switch (action.kind) {
         case DoubleClickAction::Kind::SelectPage:
             m_host.SendNotification(WM_SELECT_PAGE, action.value);
+            if (ClassifyTreeItem(item) == TreeItemKind::CallFeeChild) {
+                SelectEntryScale(*item.grandparent);
+            }
             break;
         case DoubleClickAction::Kind::Command:
             RunCommand(action.value, item);
             break;
         case DoubleClickAction::Kind::None:
             break;
+    }
+}
+
+void PhonebookTreeLogic::SelectEntryScale(const std::string& entry) {
+    const std::optional<ScaleId> scale = ScaleFromIdentifier(ResolveEntryScale(m_store, entry));
+    const auto at = std::find(kAllScales.begin(), kAllScales.end(), scale);
+    if (at != kAllScales.end()) {
+        m_host.SendNotification(WM_SELECT_SCALE, static_cast<int>(at - kAllScales.begin()));
     }
 }
 

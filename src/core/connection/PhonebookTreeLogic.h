@@ -56,6 +56,8 @@ private:
     void NewEntry();
     void EditEntry(const TreeItemContext& selected);
     void ChooseScale(const ScaleChoice& choice, const TreeItemContext& selected);
+    // The Scale manager, just selected, shows the entry's scale.
+    void SelectEntryScale(const std::string& entry);
     void UpdateDialButton();
 
     SettingsStore& m_store;

@@ -7,8 +7,8 @@
 namespace varnolt {
 
 enum class PromptIcon { None, Stop, Question, Exclamation, Information };
-enum class PromptButtons { Ok, OkCancel, YesNo };
-enum class PromptAnswer { Ok, Cancel, Yes, No };
+enum class PromptButtons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No, Save, Discard };
 
 // One entry of a file chooser's type list: the text shown and the pattern it
 // stands for ("*.WAV"; several separated by ';'). Patterns are written as the

@@ -1,6 +1,7 @@
 #include "tariff/ScaleManagerLogic.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/NumberText.h"
 #include "tariff/FeeMeter.h"
@@ -12,6 +13,7 @@ constexpr const char* kRootText = "Scales";
 constexpr const char* kCycleMessage = "You have to define a valid cycle for this period !";
 constexpr const char* kUnitMessage = "You have to define a valid unit for this period !";
 constexpr const char* kPeriodMessage = "This period isn't valid!";
+constexpr const char* kQuestionTitle = "Scale manager";
 
 const std::vector<std::string> kCycleChoices{"11.5", "12", "12.5", "13.5", "20",
                                              "21.5", "25", "26",   "30",   "45",
@@ -96,10 +98,58 @@ std::optional<ScaleId> ScaleManagerLogic::SelectedScale() const {
 }
 
 void ScaleManagerLogic::OnSelectionChanged() {
-    if (const std::optional<ScaleId> id = SelectedScale()) {
+    const std::optional<ScaleId> id = SelectedScale();
+    if (std::exchange(m_turningBack, false) && id == m_shown) {
+        return;  // back on the scale shown, with its edits as they are
+    }
+    if (!SettleUnsaved()) {
+        m_turningBack = true;
+        m_view.SelectTreeItem(ScaleLabel(*m_shown));
+        return;
+    }
+    m_shown = id;
+    if (id) {
         ShowScale(*id);
     } else {
         ShowNothing();
+    }
+}
+
+void ScaleManagerLogic::SelectScale(ScaleId id) {
+    m_view.SelectTreeItem(ScaleLabel(id));
+}
+
+bool ScaleManagerLogic::MayLeave() {
+    return SettleUnsaved();
+}
+
+std::array<std::vector<PeriodRow>, 2> ScaleManagerLogic::ShownRows() const {
+    std::array<std::vector<PeriodRow>, 2> rows;
+    for (PeriodList list : {PeriodList::Weekday, PeriodList::Holiday}) {
+        for (int i = 0; i < m_view.RowCount(list); ++i) {
+            rows[static_cast<std::size_t>(list)].push_back(m_view.Row(list, i));
+        }
+    }
+    return rows;
+}
+
+bool ScaleManagerLogic::SettleUnsaved() {
+    // Row texts on both sides, so a stored value the fields could not enter
+    // counts as it was shown.
+    if (!m_shown || IsBuiltin(*m_shown) || ShownRows() == m_storedRows) {
+        return true;
+    }
+    switch (m_prompts.MessageBox("Save the changes to " + ScaleLabel(*m_shown) + "?",
+                                 kQuestionTitle, PromptIcon::Question,
+                                 PromptButtons::SaveDiscardCancel)) {
+        case PromptAnswer::Save:
+            SaveShown();
+            return true;
+        case PromptAnswer::Discard:
+            ShowScale(*m_shown);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -112,6 +162,7 @@ void ScaleManagerLogic::EnableControls(std::initializer_list<ScaleControl> contr
 void ScaleManagerLogic::ClearLists() {
     m_view.ClearRows(PeriodList::Weekday);
     m_view.ClearRows(PeriodList::Holiday);
+    m_storedRows = {};
 }
 
 void ScaleManagerLogic::CheckDays(const std::array<bool, 7>& flags) {
@@ -165,7 +216,8 @@ void ScaleManagerLogic::ShowScale(ScaleId id) {
 
 void ScaleManagerLogic::FillList(PeriodList list, const std::vector<TariffPeriod>& periods) {
     for (const TariffPeriod& period : periods) {
-        m_view.AppendRow(list, PeriodRowTexts(period));
+        m_storedRows[static_cast<std::size_t>(list)].push_back(PeriodRowTexts(period));
+        m_view.AppendRow(list, m_storedRows[static_cast<std::size_t>(list)].back());
     }
 }
 
@@ -236,17 +288,21 @@ std::vector<TariffPeriod> ScaleManagerLogic::PeriodsOf(PeriodList list) const {
 }
 
 void ScaleManagerLogic::OnSave() {
-    const std::optional<ScaleId> id = SelectedScale();
-    if (!id || IsBuiltin(*id)) {
+    SaveShown();
+}
+
+void ScaleManagerLogic::SaveShown() {
+    if (!m_shown || IsBuiltin(*m_shown)) {
         return;
     }
-    TariffScale scale{.id = *id};
+    TariffScale scale{.id = *m_shown};
     for (std::size_t day = 0; day < scale.dayFlags.size(); ++day) {
         scale.dayFlags[day] = m_view.IsDayChecked(static_cast<int>(day));
     }
     scale.weekdayPeriods = PeriodsOf(PeriodList::Weekday);
     scale.holidayPeriods = PeriodsOf(PeriodList::Holiday);
     m_scales.SaveScale(scale);
+    m_storedRows = ShownRows();
 }
 
 }  // namespace varnolt

@@ -28,7 +28,10 @@ PeriodRow PeriodRowTexts(const TariffPeriod& period);
 
 // What the Scale manager page does: shows the seven scales, builds the period
 // lists of a user-defined one row by row in the controls, and saves it. The
-// controls are the only working copy; nothing is kept here between actions.
+// controls are the only working copy; only which scale they show is kept here.
+// Periods that differ from the stored ones are never dropped without asking
+// "Save the changes to <scale>?": not for another scale, another page, nor
+// the program's end.
 class ScaleManagerLogic {
 public:
     ScaleManagerLogic(SettingsStore& store, const Locale& locale, Prompts& prompts,
@@ -37,8 +40,14 @@ public:
 
     // First display: sets the controls up and selects "Deutsche Telekom City".
     void OnInitPage();
-    // The tree selection changed.
+    // The tree selection changed. Cancel to the question puts the selection
+    // back on the scale shown.
     void OnSelectionChanged();
+    // Selects a scale as a click on its tree item does.
+    void SelectScale(ScaleId id);
+    // The page is about to be left, for another page or because the program
+    // closes; false when the user chose to stay.
+    bool MayLeave();
     // Either radio button was clicked.
     void OnListChoice();
     // A click into a list: the first selected row goes into the fields.
@@ -49,6 +58,11 @@ public:
 
 private:
     std::optional<ScaleId> SelectedScale() const;
+    std::array<std::vector<PeriodRow>, 2> ShownRows() const;
+    // Settles unsaved periods of the scale shown: saved, or shown as stored
+    // again. False when the user cancels.
+    bool SettleUnsaved();
+    void SaveShown();
     void EnableControls(std::initializer_list<ScaleControl> controls, bool enable);
     void ClearLists();
     void CheckDays(const std::array<bool, 7>& flags);
@@ -63,6 +77,13 @@ private:
     const Locale& m_locale;
     Prompts& m_prompts;
     ScaleManagerView& m_view;
+    std::optional<ScaleId> m_shown;  // nothing: the root or no selection
+    // The rows of the scale shown as the store holds them: what is not
+    // unsaved work.
+    std::array<std::vector<PeriodRow>, 2> m_storedRows;
+    // The selection is on its way back to the scale shown, which the view
+    // may bring a little later.
+    bool m_turningBack = false;
 };
 
 }  // namespace varnolt

@@ -95,6 +95,10 @@ PromptAnswer QtPrompts::MessageBox(const std::string& text, const std::string& t
         case PromptButtons::YesNo:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             break;
+        case PromptButtons::SaveDiscardCancel:
+            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Save);
+            break;
     }
     switch (box.exec()) {
         case QMessageBox::Yes:
@@ -103,6 +107,10 @@ PromptAnswer QtPrompts::MessageBox(const std::string& text, const std::string& t
             return PromptAnswer::No;
         case QMessageBox::Cancel:
             return PromptAnswer::Cancel;
+        case QMessageBox::Save:
+            return PromptAnswer::Save;
+        case QMessageBox::Discard:
+            return PromptAnswer::Discard;
         default:
             return PromptAnswer::Ok;
     }

@@ -83,6 +83,7 @@ CRASSheet::CRASSheet(bool trayAvailable, QWidget* parent) : QDialog(parent) {
     m_tabs->setObjectName("sheetTabs");
     // All seven titles stay readable: the sheet grows rather than scrolling its tabs.
     m_tabs->setUsesScrollButtons(false);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CRASSheet::OnTabChanged);
     m_pageArea = new PageArea(this);
     m_pageArea->setWidget(m_tabs);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -187,6 +188,11 @@ void CRASSheet::SendNotification(unsigned message, int param) {
                 m_tabs->setCurrentWidget(page);
             }
             break;
+        case WM_SELECT_SCALE:
+            if (CSheetPage* page = m_pages[kPageScaleManager]) {
+                page->OnSelectScale(param);
+            }
+            break;
         default:
             break;
     }
@@ -238,6 +244,12 @@ bool CRASSheet::PhonebookConnected() const {
 void CRASSheet::done(int result) {
     // OK and Cancel alike: the Phonebook page hangs up before the sheet goes.
     if (!m_closing) {
+        // Unsaved work may keep the sheet open.
+        for (CSheetPage* page : m_pages) {
+            if (page != nullptr && !page->MayLeave()) {
+                return;
+            }
+        }
         m_closing = true;
         for (CSheetPage* page : m_pages) {
             if (page != nullptr) {
@@ -319,6 +331,17 @@ void CRASSheet::OnPageBuilt() {
     m_pageArea->updateGeometry();
     layout()->invalidate();
     layout()->activate();
+}
+
+void CRASSheet::OnTabChanged() {
+    QWidget* shown = m_tabs->currentWidget();
+    auto* left = qobject_cast<CSheetPage*>(m_shownPage.data());
+    // Turning back makes a change to the page left, which is let through.
+    if (left != nullptr && left != shown && !left->MayLeave()) {
+        m_tabs->setCurrentWidget(left);
+        return;
+    }
+    m_shownPage = shown;
 }
 
 void CRASSheet::PutButtonsLast() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <array>
 
 #include "app/SheetMessages.h"
@@ -67,6 +68,8 @@ private:
     // Limits the page area to what the screen can hold and keeps the window on it.
     void FitToScreen();
     void OnPageBuilt();
+    // A tab change the page left may turn back.
+    void OnTabChanged();
     // Tab goes from the tabs through the page to OK and Cancel.
     void PutButtonsLast();
 
@@ -76,7 +79,8 @@ private:
     std::array<CSheetPage*, kPageCount> m_pages{};
     QAction* m_hangUp = nullptr;
     SheetTray* m_tray = nullptr;
-    std::string m_callSummary;  // of the caption shown now
+    QPointer<QWidget> m_shownPage;  // the page a tab change leaves
+    std::string m_callSummary;      // of the caption shown now
     bool m_closing = false;
     bool m_opened = false;
 };

@@ -15,10 +15,15 @@ public:
     virtual void OnReloadPhonebook() {}
     virtual void OnReloadLog() {}
     virtual void OnReloadAutoconnect() {}
+    // The Scale manager selects the scale at this position of its list.
+    virtual void OnSelectScale(int /*scale*/) {}
 
     // The Phonebook page reports a connection and hangs it up on request.
     virtual bool IsConnected() const { return false; }
     virtual void OnMenuHangUp() {}
+    // The page is about to be left, for another page or because the sheet
+    // closes. False keeps the user on it and the sheet open.
+    virtual bool MayLeave() { return true; }
     // The sheet is closing (OK, Cancel or destroyed).
     virtual void OnSheetClosing() {}
 

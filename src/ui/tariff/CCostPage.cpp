@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -153,8 +154,11 @@ void CCostPage::OnInitPage() {
     layout->addWidget(m_holidayChoice);
     layout->addWidget(m_holidayList, 1);
 
-    connect(m_tree, &QTreeWidget::currentItemChanged, this,
-            [this] { m_logic.OnSelectionChanged(); });
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] {
+        m_inTreeChange = true;
+        m_logic.OnSelectionChanged();
+        m_inTreeChange = false;
+    });
     for (QRadioButton* choice : {m_weekdayChoice, m_holidayChoice}) {
         connect(choice, &QRadioButton::clicked, this, [this] { m_logic.OnListChoice(); });
     }
@@ -170,6 +174,18 @@ void CCostPage::OnInitPage() {
     // The whole tree without scrolling: the root and its seven scales.
     const int treeRows = 1 + m_tree->topLevelItem(0)->childCount();
     m_tree->setMinimumHeight(treeRows * m_tree->sizeHintForRow(0) + 2 * m_tree->frameWidth());
+}
+
+bool CCostPage::MayLeave() {
+    return m_logic.MayLeave();
+}
+
+void CCostPage::OnSelectScale(int scale) {
+    if (scale < 0 || scale >= static_cast<int>(kAllScales.size())) {
+        return;
+    }
+    EnsureInitialised();
+    m_logic.SelectScale(kAllScales[static_cast<std::size_t>(scale)]);
 }
 
 QTreeWidget* CCostPage::MakeList(const char* name) {
@@ -229,6 +245,12 @@ void CCostPage::SelectTreeItem(const std::string& text) {
         m_tree->findItems(QString::fromStdString(text),
                           Qt::MatchExactly | Qt::MatchCaseSensitive | Qt::MatchRecursive);
     if (found.isEmpty()) {
+        return;
+    }
+    if (m_inTreeChange) {
+        // Turning back from a click: the click selects its item after this
+        // handler, so the way back has to wait for it.
+        QTimer::singleShot(0, this, [this, text] { SelectTreeItem(text); });
         return;
     }
     if (m_tree->currentItem() == found.front()) {

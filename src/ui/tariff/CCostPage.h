@@ -27,6 +27,9 @@ public:
               QWidget* parent = nullptr);
     ~CCostPage() override;
 
+    bool MayLeave() override;
+    void OnSelectScale(int scale) override;
+
 protected:
     void OnInitPage() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +59,7 @@ private:
     int SelectedRow(PeriodList list) const override;
 
     ScaleManagerLogic m_logic;
+    bool m_inTreeChange = false;  // the tree's selection handler is running
 
     QTreeWidget* m_tree = nullptr;
     std::array<CTimeField*, kTimeFieldMaximum.size()> m_times{};
