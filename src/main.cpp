@@ -6,12 +6,15 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <thread>
 
 #include "app/AppIdentity.h"
 #include "app/CRASSheet.h"
 #include "app/ProgramPages.h"
 #include "connection/CTreePage.h"
+#include "networkmanager/NetworkManagerService.h"
+#include "networkmanager/ServiceChoice.h"
 #include "posix/PosixExportFile.h"
 #include "qt/QtClock.h"
 #include "qt/QtEntryDialogs.h"
@@ -57,7 +60,13 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption noAutoconnect(
         "no-autoconnect", "Start without dialing the entry or provider chosen for autoconnect.");
     options.addOption(noAutoconnect);
+    const varnolt::ServiceOptions serviceOptions;
+    serviceOptions.AddTo(options);
     options.process(app);
+    const std::optional<varnolt::ServiceKind> serviceKind = serviceOptions.Kind(options);
+    if (!serviceKind) {
+        return 2;
+    }
 
     // The store is named after the executable, so a renamed copy starts afresh.
     const std::string storePath =
@@ -77,12 +86,18 @@ int main(int argc, char* argv[]) {
     const std::string phonebookPath = varnolt::ConfigFilePath(varnolt::kCompanyKey, "phonebook.db");
     varnolt::PhonebookDatabase phonebook(phonebookPath);
     varnolt::QtEntryDialogs entryDialogs(prompts);
-    varnolt::SimulatedService dialer(phonebook, entryDialogs);
+    std::unique_ptr<varnolt::RemoteAccess> dialer;
+    if (*serviceKind == varnolt::ServiceKind::NetworkManager) {
+        dialer = std::make_unique<varnolt::NetworkManagerService>(
+            QDBusConnection::systemBus(), prompts, serviceOptions.AllConnections(options));
+    } else {
+        dialer = std::make_unique<varnolt::SimulatedService>(phonebook, entryDialogs);
+    }
 
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
     varnolt::CTreePage* phonebookPage = varnolt::AddProgramPages(
         sheet, {store,
-                dialer,
+                *dialer,
                 locale,
                 prompts,
                 clock,
