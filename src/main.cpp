@@ -107,7 +107,8 @@ int main(int argc, char* argv[]) {
                 callLock,
                 files,
                 {storePath, store.IsPersistent(), store.IsReadOnly()},
-                {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()}});
+                {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()},
+                *serviceKind == varnolt::ServiceKind::NetworkManager ? "NetworkManager" : ""});
 
     // Start-up, in this order. First a call that a killed or crashed program
     // left in the journal is accounted, so the tree and the log show it.

@@ -25,10 +25,6 @@ std::optional<ServiceKind> ChooseService(const QString& option, const QDBusConne
                                                               : ServiceKind::Simulated;
 }
 
-const char* ServiceDisplayName(ServiceKind kind) {
-    return kind == ServiceKind::NetworkManager ? "NetworkManager" : "the simulated line";
-}
-
 void ServiceOptions::AddTo(QCommandLineParser& parser) const {
     parser.addOption(m_service);
     parser.addOption(m_all);

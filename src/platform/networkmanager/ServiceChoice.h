@@ -15,9 +15,6 @@ enum class ServiceKind { NetworkManager, Simulated };
 // there is no bus at all. Nothing for a value the option does not know.
 std::optional<ServiceKind> ChooseService(const QString& option, const QDBusConnection& bus);
 
-// How the service is named to the user.
-const char* ServiceDisplayName(ServiceKind kind);
-
 // The command-line options that choose the service, in one place.
 class ServiceOptions {
 public:
