@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDBusPendingCall>
+#include <QDBusPendingReply>
 #include <QElapsedTimer>
 #include <fstream>
 #include <memory>
@@ -11,6 +13,7 @@
 #include "TempDir.h"
 #include "networkmanager/NetworkManagerService.h"
 #include "networkmanager/NmFailureCodes.h"
+#include "networkmanager/NmSecretAgent.h"
 #include "networkmanager/ServiceChoice.h"
 
 namespace varnolt {
@@ -273,6 +276,39 @@ TEST_F(NetworkManagerServiceTest, PasswordNetworkManagerRefusesToSaveIsToldToThe
     EXPECT_EQ(nm::kErrorNotSaved, Service().SetEntryDialParams("Mobile", {"jane", "pw"}, false));
     ASSERT_EQ(1u, prompts.shown().size());
     EXPECT_NE(std::string::npos, prompts.shown()[0].text.find("Insufficient privileges."));
+}
+
+// NetworkManager asks the program's agent for the password of the profile
+// being dialed; it gets the one typed for this dial, and nothing else, and the
+// profile keeps no password.
+TEST_F(NetworkManagerServiceTest, TypedPasswordReachesNetworkManagerOnlyThroughTheAgent) {
+    const QString profile = nm->AddProfile("Mobile", "gsm", {{"password-flags", 2u}});
+    const QString other = nm->AddProfile("Other", "gsm");
+    DialSlowly("Mobile");
+
+    QDBusConnection peer = QDBusConnection::connectToBus(nm->Address(), "agent-peer");
+    const auto ask = [&](const QString& path) {
+        QDBusMessage message = QDBusMessage::createMethodCall(
+            nm->Bus().baseService(), NmSecretAgent::kPath,
+            "org.freedesktop.NetworkManager.SecretAgent", "GetSecrets");
+        message << QVariant::fromValue(NmSettingsMap())
+                << QVariant::fromValue(QDBusObjectPath(path)) << QString("gsm") << QStringList()
+                << 0u;
+        QDBusPendingCall pending = peer.asyncCall(message, 5000);
+        WaitFor([&] { return pending.isFinished(); });
+        return pending.reply();
+    };
+    const QDBusMessage answer = ask(profile);
+    ASSERT_EQ(QDBusMessage::ReplyMessage, answer.type()) << answer.errorMessage().toStdString();
+    EXPECT_EQ("secret", qdbus_cast<NmSettingsMap>(answer.arguments().value(0))
+                            .value("gsm")
+                            .value("password")
+                            .toString());
+    EXPECT_EQ("org.freedesktop.NetworkManager.SecretAgent.NoSecrets", ask(other).errorName());
+    EXPECT_FALSE(nm->ProfileSettings(profile).value("gsm").contains("password"));
+    service->HangUp(1);
+    EXPECT_EQ("org.freedesktop.NetworkManager.SecretAgent.NoSecrets", ask(profile).errorName());
+    QDBusConnection::disconnectFromBus("agent-peer");
 }
 
 TEST_F(NetworkManagerServiceTest, EntryDialogsStartTheEditorOrSayHow) {

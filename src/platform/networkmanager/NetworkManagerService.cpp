@@ -56,10 +56,14 @@ NetworkManagerService::NetworkManagerService(const QDBusConnection& bus, Prompts
     : m_bus(bus),
       m_prompts(prompts),
       m_allConnections(allConnections),
-      m_watcher(nm::kService, bus, QDBusServiceWatcher::WatchForUnregistration) {
+      m_watcher(nm::kService, bus, QDBusServiceWatcher::WatchForOwnerChange),
+      m_agent(bus) {
     qDBusRegisterMetaType<QMap<QString, QVariantMap>>();
     QObject::connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered,
                      [this] { ServiceGone(); });
+    QObject::connect(&m_watcher, &QDBusServiceWatcher::serviceRegistered,
+                     [this] { m_agent.Register(); });
+    m_agent.Register();
 }
 
 NetworkManagerService::~NetworkManagerService() = default;
@@ -217,7 +221,7 @@ bool NetworkManagerService::IsActive(const std::string& entryName) {
     return false;
 }
 
-int NetworkManagerService::Dial(const std::string& entryName, const RasDialParams&,
+int NetworkManagerService::Dial(const std::string& entryName, const RasDialParams& params,
                                 DialNotify notify, RasHandle& handle) {
     handle = 0;
     const std::optional<Profile> profile = FindProfile(entryName);
@@ -227,6 +231,12 @@ int NetworkManagerService::Dial(const std::string& entryName, const RasDialParam
     // Metered are only the calls this program makes.
     if (IsActive(entryName)) {
         return nm::kErrorAlreadyActive;
+    }
+    // A password typed for this dial reaches NetworkManager only when it asks.
+    if (params.password.empty() || params.password == kKeptPassword) {
+        m_agent.Withdraw();
+    } else {
+        m_agent.Offer(profile->path, Text(params.password));
     }
     const QDBusMessage reply = Call(
         nm::kManagerPath, nm::kManagerInterface, "ActivateConnection",
@@ -261,6 +271,7 @@ int NetworkManagerService::HangUp(RasHandle handle) {
     std::unique_ptr<NmActiveCall> call = std::move(it->second);
     m_calls.erase(it);
     call->Silence();
+    m_agent.Withdraw();
     if (!call->HasEnded()) {
         // Not waited for: a connection already gone only makes the answer an error.
         QDBusMessage message = QDBusMessage::createMethodCall(

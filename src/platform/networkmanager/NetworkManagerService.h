@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "NmActiveCall.h"
+#include "NmSecretAgent.h"
 #include "platform/RemoteAccess.h"
 
 namespace varnolt {
@@ -72,6 +73,7 @@ private:
     Prompts& m_prompts;
     const bool m_allConnections;
     QDBusServiceWatcher m_watcher;
+    NmSecretAgent m_agent;
     std::map<RasHandle, std::unique_ptr<NmActiveCall>> m_calls;
     RasHandle m_nextHandle = 1;
     std::string m_callError;
