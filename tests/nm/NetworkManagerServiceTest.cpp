@@ -351,14 +351,20 @@ TEST_F(NetworkManagerServiceTest, AutoTakesNetworkManagerOnlyWhenItIsOnTheBus) {
     EXPECT_EQ(std::nullopt, ChooseService("pppd", nm->Bus()));
 }
 
+// The program's own route: the option, then the system bus, which is not there.
 TEST(ServiceChoice, AutoWithoutASystemBusFallsBackToTheSimulatedLineAtOnce) {
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/varnolt-system-bus");
+    QCommandLineParser parser;
+    const ServiceOptions options;
+    options.AddTo(parser);
+    ASSERT_TRUE(parser.parse({"varnolt", "--service=auto"}));
     QElapsedTimer clock;
     clock.start();
-    const QDBusConnection none =
-        QDBusConnection::connectToBus("unix:path=/nonexistent/varnolt-bus", "no-bus");
-    EXPECT_EQ(ServiceKind::Simulated, ChooseService("auto", none));
+    EXPECT_EQ(ServiceKind::Simulated, options.Kind(parser));
     EXPECT_LT(clock.elapsed(), 1000);
-    QDBusConnection::disconnectFromBus("no-bus");
+    ASSERT_TRUE(parser.parse({"varnolt", "--service=networkmanager", "--all-connections"}));
+    EXPECT_EQ(ServiceKind::NetworkManager, options.Kind(parser));
+    EXPECT_TRUE(options.AllConnections(parser));
 }
 
 }  // namespace
