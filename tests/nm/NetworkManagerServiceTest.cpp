@@ -231,6 +231,11 @@ TEST_F(NetworkManagerServiceTest, NetworkManagerLeavingTheBusEndsTheCall) {
     clock.start();
     EXPECT_EQ(ras::kSuccess, service->HangUp(handle));
     EXPECT_LT(clock.elapsed(), 500);
+    // A dial now tells that NetworkManager is not there.
+    RasHandle next = 0;
+    const int result = service->Dial("Mobile", {}, Recorder(), next);
+    EXPECT_EQ(nm::kErrorCallFailed, result);
+    EXPECT_NE(std::string::npos, service->ErrorString(result).find("NetworkManager"));
 }
 
 TEST_F(NetworkManagerServiceTest, ConnectionMadeElsewhereIsNotDialedAgain) {

@@ -85,7 +85,8 @@ std::vector<NetworkManagerService::Profile> NetworkManagerService::ListProfiles(
     std::vector<Profile> profiles;
     const QDBusMessage list =
         Call(nm::kSettingsPath, nm::kSettingsInterface, "ListConnections", {});
-    if (list.type() != QDBusMessage::ReplyMessage) {
+    m_listed = list.type() == QDBusMessage::ReplyMessage;
+    if (!m_listed) {
         return profiles;
     }
     const auto paths = qdbus_cast<QList<QDBusObjectPath>>(list.arguments().value(0));
@@ -198,9 +199,10 @@ int NetworkManagerService::SetEntryDialParams(const std::string& entryName,
 
 bool NetworkManagerService::IsActive(const std::string& entryName) {
     const std::optional<Profile> profile = FindProfile(entryName);
-    if (!profile) {
-        return false;
-    }
+    return profile && IsProfileActive(profile->path);
+}
+
+bool NetworkManagerService::IsProfileActive(const QString& profilePath) {
     QDBusMessage get = QDBusMessage::createMethodCall(nm::kService, nm::kManagerPath,
                                                       nm::kPropertiesInterface, "Get");
     get << QString(nm::kManagerInterface) << QString("ActiveConnections");
@@ -214,7 +216,7 @@ bool NetworkManagerService::IsActive(const std::string& entryName) {
         const QDBusMessage answer = m_bus.call(connection, QDBus::Block, nm::kCallTimeoutMs);
         const auto path = qdbus_cast<QDBusObjectPath>(
             answer.arguments().value(0).value<QDBusVariant>().variant());
-        if (path.path() == profile->path) {
+        if (path.path() == profilePath) {
             return true;
         }
     }
@@ -226,10 +228,11 @@ int NetworkManagerService::Dial(const std::string& entryName, const RasDialParam
     handle = 0;
     const std::optional<Profile> profile = FindProfile(entryName);
     if (!profile) {
-        return ras::kErrorCannotFindPhonebookEntry;
+        // NetworkManager unreachable says so rather than "no such connection".
+        return m_listed ? ras::kErrorCannotFindPhonebookEntry : nm::kErrorCallFailed;
     }
     // Metered are only the calls this program makes.
-    if (IsActive(entryName)) {
+    if (IsProfileActive(profile->path)) {
         return nm::kErrorAlreadyActive;
     }
     // A password typed for this dial reaches NetworkManager only when it asks.
@@ -243,6 +246,7 @@ int NetworkManagerService::Dial(const std::string& entryName, const RasDialParam
         {QVariant::fromValue(QDBusObjectPath(profile->path)),
          QVariant::fromValue(QDBusObjectPath("/")), QVariant::fromValue(QDBusObjectPath("/"))});
     if (reply.type() != QDBusMessage::ReplyMessage) {
+        m_agent.Withdraw();
         return nm::kErrorCallFailed;
     }
     const QString active = qdbus_cast<QDBusObjectPath>(reply.arguments().value(0)).path();

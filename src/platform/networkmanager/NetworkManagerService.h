@@ -64,6 +64,7 @@ private:
 
     std::vector<Profile> ListProfiles();
     std::optional<Profile> FindProfile(const std::string& entryName);
+    bool IsProfileActive(const QString& profilePath);
     // A short blocking call; on failure the reply's message becomes the error text.
     QDBusMessage Call(const QString& path, const QString& interfaceName, const QString& method,
                       const QVariantList& arguments);
@@ -77,6 +78,8 @@ private:
     std::map<RasHandle, std::unique_ptr<NmActiveCall>> m_calls;
     RasHandle m_nextHandle = 1;
     std::string m_callError;
+    // Whether NetworkManager answered the last listing of its profiles.
+    bool m_listed = false;
 };
 
 }  // namespace varnolt
