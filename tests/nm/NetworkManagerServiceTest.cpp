@@ -116,18 +116,6 @@ TEST_F(NetworkManagerServiceTest, WholeCallEndsOnceWhenNetworkManagerDropsIt) {
     EXPECT_EQ(ras::kSuccess, service->HangUp(handle));
 }
 
-TEST_F(NetworkManagerServiceTest, ConnectionAlreadyUpWhenTheActivationReturnsIsConnected) {
-    nm->AddProfile("Mobile", "gsm");
-    RasHandle handle = 0;
-    // The mock's own activation is done before it answers.
-    ASSERT_EQ(ras::kPending, Service().Dial("Mobile", {}, Recorder(), handle));
-    unsigned state = 0;
-    ASSERT_EQ(ras::kSuccess, service->GetConnectStatus(handle, state));
-    EXPECT_EQ(ras::kStateConnected, state);
-    ASSERT_FALSE(seen.empty());
-    EXPECT_EQ(ras::kStateConnected, seen.back().state);
-}
-
 struct ReasonCase {
     unsigned activeReason;
     unsigned deviceReason;  // 0: the device says nothing
@@ -154,7 +142,11 @@ INSTANTIATE_TEST_SUITE_P(Reasons, ReasonMapping,
                                            ReasonCase{3, 0, ras::kErrorDisconnection},
                                            ReasonCase{0, 0, ras::kErrorDisconnection},
                                            ReasonCase{5, 0, nm::kActiveReasonBase + 5},
-                                           ReasonCase{3, 45, nm::kDeviceReasonBase + 45}));
+                                           ReasonCase{3, 45, nm::kDeviceReasonBase + 45}),
+                         [](const ::testing::TestParamInfo<ReasonCase>& info) {
+                             return "Connection" + std::to_string(info.param.activeReason) +
+                                    "Device" + std::to_string(info.param.deviceReason);
+                         });
 
 TEST(NmFailureCodes, CodesOfTheirOwnSayNetworkManagersReason) {
     EXPECT_EQ("NetworkManager: No SIM card is inserted.", nm::ReasonText(nm::FailureCode(3, 45)));
