@@ -8,6 +8,7 @@ PACKAGES=(
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth trayer xdotool fonts-dejavu-core locales tzdata
   dpkg-dev file desktop-file-utils
+  dbus python3-dbusmock
 )
 
 # Sanitized programs leave the system D-Bus library's buffers to LeakSanitizer.

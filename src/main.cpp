@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <thread>
 
 #include "app/AppIdentity.h"
@@ -14,6 +15,8 @@
 #include "app/ProgramPages.h"
 #include "connection/CTreePage.h"
 #include "meter/CallDisplay.h"
+#include "networkmanager/NetworkManagerService.h"
+#include "networkmanager/ServiceChoice.h"
 #include "posix/PosixExportFile.h"
 #include "qt/DesktopNotifications.h"
 #include "qt/QtClock.h"
@@ -55,6 +58,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption noAutoconnect(
         "no-autoconnect", "Start without dialing the entry or provider chosen for autoconnect.");
     options.addOption(noAutoconnect);
+    const varnolt::ServiceOptions serviceOptions;
+    serviceOptions.AddTo(options);
     // Before any GUI object and any file: --help and --version need no display.
     // Other mistakes wait for process() below, once Qt has taken its own options.
     QStringList arguments;
@@ -74,6 +79,10 @@ int main(int argc, char* argv[]) {
     // Wayland compositors match the window to its menu entry, name and icon, by this.
     QGuiApplication::setDesktopFileName("varnolt");
     options.process(app);
+    const std::optional<varnolt::ServiceKind> serviceKind = serviceOptions.Kind(options);
+    if (!serviceKind) {
+        return 2;
+    }
 
     // The store is named after the executable, so a renamed copy starts afresh.
     const std::string storePath =
@@ -93,12 +102,18 @@ int main(int argc, char* argv[]) {
     const std::string phonebookPath = varnolt::ConfigFilePath(varnolt::kCompanyKey, "phonebook.db");
     varnolt::PhonebookDatabase phonebook(phonebookPath);
     varnolt::QtEntryDialogs entryDialogs(prompts);
-    varnolt::SimulatedService dialer(phonebook, entryDialogs);
+    std::unique_ptr<varnolt::RemoteAccess> dialer;
+    if (*serviceKind == varnolt::ServiceKind::NetworkManager) {
+        dialer = std::make_unique<varnolt::NetworkManagerService>(
+            QDBusConnection::systemBus(), prompts, serviceOptions.AllConnections(options));
+    } else {
+        dialer = std::make_unique<varnolt::SimulatedService>(phonebook, entryDialogs);
+    }
 
     varnolt::CRASSheet sheet(QSystemTrayIcon::isSystemTrayAvailable());
     varnolt::CTreePage* phonebookPage = varnolt::AddProgramPages(
         sheet, {store,
-                dialer,
+                *dialer,
                 locale,
                 prompts,
                 clock,
@@ -108,7 +123,8 @@ int main(int argc, char* argv[]) {
                 callLock,
                 files,
                 {storePath, store.IsPersistent(), store.IsReadOnly()},
-                {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()}});
+                {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()},
+                *serviceKind == varnolt::ServiceKind::NetworkManager ? "NetworkManager" : ""});
 
     // The call window and the desktop notifications follow the page's calls.
     varnolt::DesktopNotifications notifications([&sheet] { return sheet.TrayIcon(); });

@@ -91,5 +91,13 @@ TEST_F(OptionsPagesUi, TheAboutPageShowsItselfWithoutTouchingTheStore) {
                     .endsWith(QString::fromStdString(StorageLocationText(m_phonebookAt))));
 }
 
+TEST_F(OptionsPagesUi, TheAboutPageNamesAServiceOtherThanTheSimulatedOne) {
+    CAboutPage about({"/home/u/varnolt.db", true, false}, m_phonebookAt, "NetworkManager");
+    about.EnsureInitialised();
+    const QString text = Child<QLabel>(&about, "phonebookLocation")->text();
+    EXPECT_TRUE(text.contains("NetworkManager")) << text.toStdString();
+    EXPECT_FALSE(text.contains("simulated"));
+}
+
 }  // namespace
 }  // namespace varnolt

@@ -21,7 +21,7 @@ CTreePage* AddProgramPages(CRASSheet& sheet, const ProgramServices& s) {
     sheet.AddPage(kPageHolidayDatabase, new CHoliday(s.store, s.clock, s.prompts));
     sheet.AddPage(kPageOptions, new COptionsPage(s.store, s.dialer, s.prompts));
     sheet.AddPage(kPageWindowStyles, new CStylePage(s.store));
-    sheet.AddPage(kPageAbout, new CAboutPage(s.storeAt, s.phonebookAt));
+    sheet.AddPage(kPageAbout, new CAboutPage(s.storeAt, s.phonebookAt, s.otherService));
     return phonebook;
 }
 

@@ -32,6 +32,8 @@ struct ProgramServices {
     // Where the settings store and the phonebook are kept, as the About page tells it.
     StorageLocation storeAt;
     StorageLocation phonebookAt;
+    // The remote-access service in use when it is not the simulated one.
+    std::string otherService = {};
 };
 
 // Gives the sheet its seven pages, the Phonebook page able to dial, and

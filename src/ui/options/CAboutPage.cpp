@@ -52,8 +52,12 @@ QLabel* MakeText(QWidget* parent, const char* name, const QString& text) {
 
 }  // namespace
 
-CAboutPage::CAboutPage(StorageLocation settings, StorageLocation phonebook, QWidget* parent)
-    : CSheetPage(parent), m_settings(std::move(settings)), m_phonebook(std::move(phonebook)) {
+CAboutPage::CAboutPage(StorageLocation settings, StorageLocation phonebook,
+                       std::string otherService, QWidget* parent)
+    : CSheetPage(parent),
+      m_settings(std::move(settings)),
+      m_phonebook(std::move(phonebook)),
+      m_otherService(std::move(otherService)) {
     setObjectName("CAboutPage");
 }
 
@@ -81,9 +85,13 @@ void CAboutPage::OnInitPage() {
                                     .arg(QString::fromStdString(StorageLocationText(m_settings))));
     QLabel* phonebook =
         MakeText(this, "phonebookLocation",
-                 tr("The simulated remote-access service keeps its phonebook, user names and "
-                    "passwords in:\n%1")
-                     .arg(QString::fromStdString(StorageLocationText(m_phonebook))));
+                 m_otherService.empty()
+                     ? tr("The simulated remote-access service keeps its phonebook, user names "
+                          "and passwords in:\n%1")
+                           .arg(QString::fromStdString(StorageLocationText(m_phonebook)))
+                     : tr("Connections are dialed through %1, which keeps their user names and "
+                          "passwords.")
+                           .arg(QString::fromStdString(m_otherService)));
     // The paths can be copied from the page.
     settings->setTextInteractionFlags(Qt::TextSelectableByMouse);
     phonebook->setTextInteractionFlags(Qt::TextSelectableByMouse);

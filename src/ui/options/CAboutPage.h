@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/CSheetPage.h"
 #include "options/StorageLocation.h"
 
@@ -11,8 +13,10 @@ namespace varnolt {
 class CAboutPage final : public CSheetPage {
     Q_OBJECT
 public:
-    // Where the settings store and the simulated service's phonebook are kept.
-    CAboutPage(StorageLocation settings, StorageLocation phonebook, QWidget* parent = nullptr);
+    // Where the settings store and the simulated service's phonebook are kept;
+    // otherService names the remote-access service when it is not the simulated one.
+    CAboutPage(StorageLocation settings, StorageLocation phonebook, std::string otherService = {},
+               QWidget* parent = nullptr);
     ~CAboutPage() override;
 
 protected:
@@ -21,6 +25,7 @@ protected:
 private:
     StorageLocation m_settings;
     StorageLocation m_phonebook;
+    std::string m_otherService;
 };
 
 }  // namespace varnolt
