@@ -1,6 +1,7 @@
 // The composition root: builds the real platform objects and injects them.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSessionManager>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <chrono>
@@ -13,6 +14,7 @@
 #include "app/AppIdentity.h"
 #include "app/CRASSheet.h"
 #include "app/ProgramPages.h"
+#include "app/QuitSignals.h"
 #include "connection/CTreePage.h"
 #include "meter/CallDisplay.h"
 #include "networkmanager/NetworkManagerService.h"
@@ -144,6 +146,11 @@ int main(int argc, char* argv[]) {
     }
     // Only then the autoconnect choice, dialed once the sheet is on screen.
     phonebookPage->SetAutoconnectAtStartup(!options.isSet(noAutoconnect));
+    // Told to end, by a signal or the desktop session, the program closes
+    // without asking; a connected call is accounted on the way.
+    const varnolt::QuitSignals quitSignals([&sheet] { sheet.EndProgram(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &sheet,
+                     [&sheet](QSessionManager&) { sheet.EndProgram(); });
     sheet.exec();
     return 0;
 }

@@ -312,8 +312,12 @@ TEST(ConnectionMachine, AWholeCallIsMeteredThenAccountedWhenTheLineDrops) {
     EXPECT_EQ(rig.Controls(), kIdle);
 }
 
-TEST(ConnectionMachine, HowACallEndsDecidesWhetherItIsAccounted) {
-    enum class End { Drop, MenuHangUp, Cancel };
+// Every end of a connected call is accounted once. The sheet's OK, Cancel,
+// Escape and window close, a signal and the session's end all reach the
+// machine as the program ending; the call window's and the tray's "Hang up"
+// as the menu's hang-up.
+TEST(ConnectionMachine, EveryEndOfAConnectedCallIsAccountedOnce) {
+    enum class End { Drop, MenuHangUp, Cancel, ProgramEnds };
     struct Case {
         End end;
         int fileLogging;
@@ -327,8 +331,9 @@ TEST(ConnectionMachine, HowACallEndsDecidesWhetherItIsAccounted) {
         {End::Drop, 0, 0, "", "-", {"minimise", "restore"}},  // an empty sound is none
         {End::Drop, 1, 1, "<no>", "0.12", {"minimise", "restore", "close"}},
         {End::MenuHangUp, 1, 0, "<no>", "0.12", {"minimise", "restore"}},
-        // Cancel, as the sheet's closing: not accounted, the window left alone.
-        {End::Cancel, 1, 1, "<no>", "-", {"minimise"}},
+        {End::Cancel, 1, 1, "<no>", "0.12", {"minimise", "restore", "close"}},
+        // The window goes anyway: neither restored nor closed once more.
+        {End::ProgramEnds, 1, 1, "<no>", "0.12", {"minimise"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(&c - cases));
@@ -339,13 +344,25 @@ TEST(ConnectionMachine, HowACallEndsDecidesWhetherItIsAccounted) {
         rig.Connect();
         rig.timers.Advance(10'000);
         ASSERT_TRUE(ReadCallJournal(rig.store));
-        if (c.end == End::Drop) {
-            rig.dialer.DropLine();
-            rig.timers.Advance(1000);
-        } else {
-            c.end == End::MenuHangUp ? rig.machine.MenuHangUp() : rig.machine.HangUp();
+        switch (c.end) {
+            case End::Drop:
+                rig.dialer.DropLine();
+                rig.timers.Advance(1000);
+                break;
+            case End::MenuHangUp:
+                rig.machine.MenuHangUp();
+                break;
+            case End::Cancel:
+                rig.machine.HangUp();
+                break;
+            case End::ProgramEnds:
+                rig.machine.ProgramEnds();
+                break;
         }
         EXPECT_EQ(rig.Controls(), kIdle);
+        // Whatever comes after adds nothing.
+        rig.machine.HangUp();
+        rig.machine.ProgramEnds();
         rig.timers.Advance(10'000);
         EXPECT_EQ(rig.Read("Office", "Total costs"), c.total);
         EXPECT_EQ(rig.store.ReadInt("__LOG file", "Anzahl", 0), c.total[0] == '-' ? 0 : 1);
@@ -355,6 +372,26 @@ TEST(ConnectionMachine, HowACallEndsDecidesWhetherItIsAccounted) {
         EXPECT_FALSE(rig.store.HasValue("__Running call", "Entry"));  // no empty rows left
         EXPECT_FALSE(rig.lock.HeldAny());
     }
+}
+
+TEST(ConnectionMachine, ClosingWhileConnectedAsksAndKeepingTheCallLeavesItsMeterAlone) {
+    Rig rig;
+    EXPECT_TRUE(rig.machine.MayClose());  // idle: nothing to ask
+    EXPECT_TRUE(rig.prompts.shown().empty());
+    rig.Connect();
+    rig.timers.Advance(30'000);
+    rig.prompts.Answer(PromptAnswer::No);
+    EXPECT_FALSE(rig.machine.MayClose());
+    ASSERT_EQ(rig.prompts.shown().size(), 1u);
+    EXPECT_EQ(rig.prompts.shown()[0].buttons, PromptButtons::HangUpOrKeepConnected);
+    EXPECT_NE(rig.prompts.shown()[0].text.find("Office"), std::string::npos);
+    rig.timers.Advance(30'000);
+    EXPECT_EQ(rig.Controls(), "Office - connected | cancel hang-up | 300 400");
+    EXPECT_EQ(rig.screen.caption, "0.12 DM / 00:01:00 h");
+    EXPECT_EQ(rig.machine.Meter().CallFee(), 0.12f);
+    rig.prompts.Answer(PromptAnswer::Yes);
+    EXPECT_TRUE(rig.machine.MayClose());
+    EXPECT_EQ(rig.store.ReadInt("__LOG file", "Anzahl", 0), 0);  // closing accounts it
 }
 
 // What a program killed during a call on "Home" left in the journal.

@@ -3,10 +3,12 @@
 
 #include <chrono>
 #include <optional>
+#include <thread>
 
 #include "ChildProcess.h"
 #include "TempDir.h"
 #include "app/AppIdentity.h"
+#include "meter/CallJournal.h"
 #include "sim/PhonebookDatabase.h"
 #include "sqlite/PrivateDatabase.h"
 #include "sqlite/SqliteSettingsStore.h"
@@ -60,6 +62,47 @@ TEST(AutoconnectProgram, DialsAtStartAndEndsAfterTheCallUnlessToldNotTo) {
     // a call nor logs one.
     EXPECT_EQ(RunProgram("--no-autoconnect", 2 * took), std::nullopt);
     EXPECT_EQ(store.ReadInt("__LOG file", "Anzahl", 0), 1);
+}
+
+// Told to end while connected, the program hangs up and accounts the call
+// first, whichever of the usual signals it gets.
+TEST(AutoconnectProgram, ASignalDuringACallEndsItAccounted) {
+    TempDir home;
+    ScopedEnv homeFolder("HOME", home.path().string());
+    ScopedEnv config("XDG_CONFIG_HOME", (home.path() / "config").string());
+    ScopedEnv offscreen("QT_QPA_PLATFORM", "offscreen");
+    {
+        PhonebookDatabase phonebook(ConfigFilePath(kCompanyKey, "phonebook.db"));
+        PhonebookEntry office;
+        office.name = "Office";
+        office.connectSeconds = 1;  // and never dropped by the remote side
+        ASSERT_EQ(phonebook.AddEntry(office), "");
+        phonebook.StoreCredentials("Office", {"jane", "secret", true});
+    }
+    SqliteSettingsStore store(ConfigFilePath(kCompanyKey, "varnolt.db"));
+    store.WriteInt("_Autoconnect", "Autoconnect", 1);
+    store.WriteString("_Autoconnect", "Entry", "Office");
+
+    int logged = 0;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        ChildProcess program([] {
+            ::execl(VARNOLT_PROGRAM, VARNOLT_PROGRAM, nullptr);
+            return 127;
+        });
+        const auto deadline = Clock::now() + 30s;
+        while (!ReadCallJournal(store) && Clock::now() < deadline) {
+            std::this_thread::sleep_for(50ms);
+        }
+        ASSERT_TRUE(ReadCallJournal(store)) << "the call never came up";
+        ::kill(program.Pid(), signal);
+        const std::optional<int> status = program.WaitAtMost(30s);
+        ASSERT_TRUE(status);
+        EXPECT_EQ(ExitCode(*status), 0);
+        EXPECT_EQ(store.ReadInt("__LOG file", "Anzahl", 0), ++logged);
+        EXPECT_FALSE(ReadCallJournal(store));
+    }
+    EXPECT_NE(store.ReadString("Office", "Total costs", "-"), "-");
 }
 
 }  // namespace

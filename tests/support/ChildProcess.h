@@ -28,6 +28,7 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
+    pid_t Pid() const { return m_pid; }
     // Waits for the end; the status as waitpid gives it.
     int Wait() {
         const pid_t pid = std::exchange(m_pid, -1);

@@ -33,9 +33,16 @@ public:
             return answer;
         }
         ++m_unscripted;
-        return buttons == PromptButtons::YesNo               ? PromptAnswer::Yes
-               : buttons == PromptButtons::SaveDiscardCancel ? PromptAnswer::Save
-                                                             : PromptAnswer::Ok;
+        switch (buttons) {
+            case PromptButtons::YesNo:
+                return PromptAnswer::Yes;
+            case PromptButtons::SaveDiscardCancel:
+                return PromptAnswer::Save;
+            case PromptButtons::HangUpOrKeepConnected:
+                return PromptAnswer::No;  // as Enter and Escape answer it
+            default:
+                return PromptAnswer::Ok;
+        }
     }
 
     // The next file chooser returns `path`, or is cancelled with nullopt.

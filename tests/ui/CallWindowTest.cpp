@@ -119,5 +119,23 @@ TEST_F(CallWindowUi, OpensWhereTheUserLeftItWhileThatIsOnAScreen) {
     EXPECT_TRUE(free.contains(window.frameGeometry()));
 }
 
+// Cancel, OK and Escape all reach the sheet's close; while connected it asks.
+TEST_F(CallWindowUi, ClosingWhileConnectedAsksAndHangingUpAccountsTheCallFirst) {
+    sheet.show();
+    ConnectFor(2000);
+    prompts.Answer(PromptAnswer::No);  // "Keep connected"
+    sheet.reject();
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_TRUE(page->IsConnected());
+    ASSERT_EQ(prompts.shown().size(), 1u);
+    EXPECT_EQ(prompts.shown()[0].buttons, PromptButtons::HangUpOrKeepConnected);
+
+    prompts.Answer(PromptAnswer::Yes);  // "Hang up and quit"
+    sheet.reject();
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_FALSE(page->IsConnected());
+    EXPECT_EQ(store.ReadInt("__LOG file", "Anzahl", 0), 1);
+}
+
 }  // namespace
 }  // namespace varnolt

@@ -331,7 +331,7 @@ void ConnectionMachine::WatchLine() {
 
 // --- Connected -> Idle
 
-void ConnectionMachine::ConnectionEnded() {
+void ConnectionMachine::ConnectionEnded(bool programEnds) {
     StopAllTimers();
     // Also a line the remote side dropped: the service releases it.
     HangUpHandle();
@@ -343,8 +343,11 @@ void ConnectionMachine::ConnectionEnded() {
     m_entry.clear();
     m_members.clear();
     ShowIdle();
-    m_sheet.RestoreSheet();
     m_meter.EndCall();
+    if (programEnds) {
+        return;  // the window goes anyway; its closing shows what was not saved
+    }
+    m_sheet.RestoreSheet();
     // Answered before the sheet may close.
     ShowNotices();
     if (m_store.ReadInt(kAllEntries, kCloseAfterDisconnectKey, kCloseAfterDisconnectDefault) == 1) {
@@ -365,7 +368,21 @@ void ConnectionMachine::RecoverCall(const std::function<void()>& beforeCommit) {
     ShowNotices();
 }
 
+bool ConnectionMachine::MayClose() {
+    return m_state != State::Connected ||
+           m_prompts.MessageBox("A call on " + m_entry +
+                                    " is connected. Hang up and quit? The call is accounted "
+                                    "before the program ends.",
+                                "Hang up connection", PromptIcon::Question,
+                                PromptButtons::HangUpOrKeepConnected) == PromptAnswer::Yes;
+}
+
 void ConnectionMachine::ProgramEnds() {
+    if (m_state == State::Connected) {
+        ConnectionEnded(true);
+    } else {
+        HangUp();
+    }
     m_timers.Stop(kSaveRetryTimer);
     m_journal.ProgramEnds();
     ShowNotices();
@@ -388,31 +405,18 @@ void ConnectionMachine::ShowNotices() {
 }
 
 void ConnectionMachine::HangUp() {
+    // A call that came up is accounted however it ends.
+    if (m_state == State::Connected) {
+        ConnectionEnded();
+        return;
+    }
     StopAllTimers();
     HangUpHandle();
     m_entry.clear();
     m_members.clear();
     m_redialCount = 0;
     m_pauseCount = 0;
-    if (m_state == State::Connected) {
-        // Not accounted, but the fee no longer shows once the line is gone.
-        m_sheet.SetCaption(kProgramCaption);
-        m_observer->Ended(m_meter.EntryName(), m_meter.ElapsedSeconds(), m_meter.CallFee());
-        m_journal.Discard();
-        m_meter.EndCall();
-        if (m_journal.HasUnsaved() && !m_timers.IsRunning(kSaveRetryTimer)) {
-            m_timers.Start(kSaveRetryTimer, kSaveRetryMs);
-        }
-    }
     ShowIdle();
-}
-
-void ConnectionMachine::MenuHangUp() {
-    if (m_state == State::Connected) {
-        ConnectionEnded();
-    } else {
-        HangUp();
-    }
 }
 
 void ConnectionMachine::OnTimer(int id) {

@@ -93,18 +93,22 @@ public:
     // dialing nothing, when the provider has no entries or any of them lacks a
     // stored user name or password.
     void DialProvider(const std::string& description);
-    // "Cancel", or the sheet closes: ends whatever runs, without accounting.
+    // "Cancel", "Hang up connection" of the sheet or the call window: ends
+    // whatever runs; a call that came up is accounted, as any end of it is.
     void HangUp();
-    // "Hang up connection" of the sheet: a call is ended and accounted at
-    // once; an attempt or a countdown is cancelled.
-    void MenuHangUp();
+    void MenuHangUp() { HangUp(); }
     void OnTimer(int id);
     // Who is told of the call's moments besides the page; nullptr: nobody.
     void SetCallObserver(CallObserver* observer);
     // At start-up, before anything may dial: accounts the calls that programs
     // killed while connected left in their journals, and tells the user.
     void RecoverCall(const std::function<void()>& beforeCommit = {});
-    // The program ends: a last try to save a call whose accounting failed.
+    // Whether the program may close: while a call is connected the user is
+    // asked first, and keeping it connected is the answer that needs no care.
+    bool MayClose();
+    // The program ends (its window closes, a signal, the session ends): ends
+    // whatever runs, accounting a connected call without touching the window,
+    // then a last try to save a call whose accounting failed.
     void ProgramEnds();
 
     State CurrentState() const { return m_state; }
@@ -131,7 +135,8 @@ private:
     void PauseBeforeNextMember();
     void WatchLine();
     void ConnectionMade();
-    void ConnectionEnded();
+    // programEnds: the window goes, so it is neither restored nor closed after.
+    void ConnectionEnded(bool programEnds = false);
     void RetrySaving();
     // Each notice of the journal on stderr; those for a message box in one box.
     void ShowNotices();

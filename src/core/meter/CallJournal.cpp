@@ -293,27 +293,12 @@ bool CallJournal::Finish(const EndedCall& call) {
     return true;
 }
 
-void CallJournal::Discard() {
-    m_running = false;
-    if (m_slot != 0) {
-        const Unsaved unsaved{std::nullopt, {}, std::exchange(m_slot, 0)};
-        if (!Save(unsaved)) {
-            m_unsaved.push_back(unsaved);
-            Say("the record of the cancelled call on " + m_meter.EntryName() +
-                " could not be removed from the settings store; the program tries again every "
-                "30 seconds");
-        }
-    }
-}
-
 bool CallJournal::RetryUnsaved() {
     // In order, so that the log keeps the calls in the order they ended.
     while (!m_unsaved.empty() && Save(m_unsaved.front())) {
-        const Unsaved& saved = m_unsaved.front();
-        if (saved.call) {
-            Say("the costs of the call on " + saved.call->entryName + " (" +
-                AmountText(saved.call->callFee, m_locale.CurrencySymbol()) + ") are saved now");
-        }
+        const EndedCall& saved = m_unsaved.front().call;
+        Say("the costs of the call on " + saved.entryName + " (" +
+            AmountText(saved.callFee, m_locale.CurrencySymbol()) + ") are saved now");
         m_unsaved.erase(m_unsaved.begin());
     }
     return m_unsaved.empty();
@@ -324,13 +309,10 @@ void CallJournal::ProgramEnds() {
         return;
     }
     for (const Unsaved& unsaved : m_unsaved) {
-        if (unsaved.call) {
-            Say("the costs of the call on " + unsaved.call->entryName + " (" +
-                AmountText(unsaved.call->callFee, m_locale.CurrencySymbol()) +
-                ") could not be saved; " +
-                (unsaved.slot != 0 ? "the next start accounts the call from its journal"
-                                   : "they are lost"));
-        }
+        Say("the costs of the call on " + unsaved.call.entryName + " (" +
+            AmountText(unsaved.call.callFee, m_locale.CurrencySymbol()) + ") could not be saved; " +
+            (unsaved.slot != 0 ? "the next start accounts the call from its journal"
+                               : "they are lost"));
     }
 }
 
@@ -341,15 +323,8 @@ bool CallJournal::Save(const Unsaved& unsaved) {
             m_store.RemoveSection(section);
         }
     };
-    bool saved = false;
-    if (unsaved.call) {
-        saved = m_accounting.AccountCall(*unsaved.call, remove, unsaved.end) !=
-                CallAccounting::Outcome::Failed;
-    } else {
-        StoreTransaction transaction(m_store);
-        remove();
-        saved = transaction.Commit();
-    }
+    const bool saved =
+        m_accounting.AccountCall(unsaved.call, remove, unsaved.end) != CallAccounting::Outcome::Failed;
     if (saved && unsaved.slot != 0) {
         m_lock.Release(unsaved.slot);
     }

@@ -96,12 +96,9 @@ public:
     // in one transaction. False when that failed: the accounting is then kept
     // for RetryUnsaved, and a notice says so.
     bool Finish(const EndedCall& call);
-    // Ended without accounting (Cancel, the sheet closing): the journal goes.
-    void Discard();
 
     // Commits again, in order, what failed to commit; true when nothing is left.
     bool RetryUnsaved();
-    bool HasUnsaved() const { return !m_unsaved.empty(); }
     // The program ends: a last try; what still fails is left in its journal
     // for the next start.
     void ProgramEnds();
@@ -113,7 +110,7 @@ private:
     // What still has to commit: the call's accounting (none: only the
     // journal's removal) and the slot of its journal (0: none kept).
     struct Unsaved {
-        std::optional<EndedCall> call;
+        EndedCall call;
         LocalDateTime end;
         int slot = 0;
     };

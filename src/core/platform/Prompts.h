@@ -7,7 +7,9 @@
 namespace varnolt {
 
 enum class PromptIcon { None, Stop, Question, Exclamation, Information };
-enum class PromptButtons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+// HangUpOrKeepConnected: "Hang up and quit" answers Yes, "Keep connected" No
+// (the default, and what Escape gives).
+enum class PromptButtons { Ok, OkCancel, YesNo, SaveDiscardCancel, HangUpOrKeepConnected };
 enum class PromptAnswer { Ok, Cancel, Yes, No, Save, Discard };
 
 // One entry of a file chooser's type list: the text shown and the pattern it

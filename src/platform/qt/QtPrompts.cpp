@@ -1,5 +1,6 @@
 #include "QtPrompts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -98,6 +99,13 @@ PromptAnswer QtPrompts::MessageBox(const std::string& text, const std::string& t
         case PromptButtons::SaveDiscardCancel:
             box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
             box.setDefaultButton(QMessageBox::Save);
+            break;
+        case PromptButtons::HangUpOrKeepConnected:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.button(QMessageBox::Yes)->setText(QStringLiteral("Hang up and quit"));
+            box.button(QMessageBox::No)->setText(QStringLiteral("Keep connected"));
+            box.setDefaultButton(QMessageBox::No);
+            box.setEscapeButton(QMessageBox::No);
             break;
     }
     switch (box.exec()) {

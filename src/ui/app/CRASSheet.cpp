@@ -237,6 +237,11 @@ void CRASSheet::CloseSheetLater() {
     QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
 }
 
+void CRASSheet::EndProgram() {
+    m_ending = true;
+    done(QDialog::Rejected);
+}
+
 bool CRASSheet::PhonebookConnected() const {
     return m_pages[kPagePhonebook] != nullptr && m_pages[kPagePhonebook]->IsConnected();
 }
@@ -244,9 +249,10 @@ bool CRASSheet::PhonebookConnected() const {
 void CRASSheet::done(int result) {
     // OK and Cancel alike: the Phonebook page hangs up before the sheet goes.
     if (!m_closing) {
-        // Unsaved work may keep the sheet open.
+        // Unsaved work or a running call may keep the sheet open, unless
+        // the program is told to end.
         for (CSheetPage* page : m_pages) {
-            if (page != nullptr && !page->MayLeave()) {
+            if (!m_ending && page != nullptr && !(page->MayLeave() && page->MayClose())) {
                 return;
             }
         }

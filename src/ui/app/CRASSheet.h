@@ -50,6 +50,9 @@ public:
     static QIcon ProgramIcon();
 
     void done(int result) override;
+    // A signal or the session's end: closes without asking, a connected call
+    // hung up and accounted on the way.
+    void EndProgram();
     // Opens at the size its pages ask for, within the screen.
     void setVisible(bool visible) override;
 
@@ -82,6 +85,7 @@ private:
     QPointer<QWidget> m_shownPage;  // the page a tab change leaves
     std::string m_callSummary;      // of the caption shown now
     bool m_closing = false;
+    bool m_ending = false;
     bool m_opened = false;
 };
 

@@ -24,6 +24,8 @@ public:
     // The page is about to be left, for another page or because the sheet
     // closes. False keeps the user on it and the sheet open.
     virtual bool MayLeave() { return true; }
+    // The user asked to close the program. False keeps it open.
+    virtual bool MayClose() { return true; }
     // The sheet is closing (OK, Cancel or destroyed).
     virtual void OnSheetClosing() {}
 

@@ -84,9 +84,12 @@ void CTreePage::OnMenuHangUp() {
     }
 }
 
+bool CTreePage::MayClose() {
+    return m_connection == nullptr || m_connection->MayClose();
+}
+
 void CTreePage::OnSheetClosing() {
     if (m_connection != nullptr) {
-        m_connection->HangUp();
         m_connection->ProgramEnds();
     }
 }

@@ -69,6 +69,7 @@ public:
 
     bool IsConnected() const override;
     void OnMenuHangUp() override;
+    bool MayClose() override;
     void OnSheetClosing() override;
 
     // Capabilities hand in the commands they carry out.
