@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -388,6 +389,13 @@ TEST_F(CTreePageTest, AnEmptyPhonebookSaysHowToMakeTheFirstEntry) {
     EXPECT_TRUE(phonebook->isExpanded());
     EXPECT_EQ(tree->currentItem(), phonebook->child(0));
     EXPECT_EQ(MenuOf(phonebook->child(0)), "&New entry...=1002");
+    // With VARNOLT_UI_SHOTS set to a folder, the first screen is pictured there.
+    if (const QString folder = qEnvironmentVariable("VARNOLT_UI_SHOTS"); !folder.isEmpty()) {
+        const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
+        page->grab().save(QDir(folder).filePath(
+            scale == "1" ? QStringLiteral("empty-phonebook.png")
+                         : QStringLiteral("empty-phonebook@%1x.png").arg(scale)));
+    }
 
     // A double click or Enter opens New entry; the first entry takes the hint's place.
     DoubleClick(phonebook->child(0));
