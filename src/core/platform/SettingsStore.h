@@ -17,8 +17,8 @@ namespace varnolt {
 // Transactions: writes that belong together are grouped (StoreTransaction) so
 // that they commit together or not at all. While one is open, other threads
 // wait for the store. Therefore no remote-access call may run inside a
-// transaction: the service's notification thread writes to the store, so a
-// hang-up that waits for that thread would deadlock.
+// transaction: a service may wait on its own threads or on another process
+// for as long as it likes, and the store would be held all that time.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
