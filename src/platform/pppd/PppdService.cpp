@@ -28,7 +28,10 @@ PppdService::PppdService(pppd::PppdLogins& logins, Prompts& prompts,
       m_peers(std::move(peers)) {}
 
 PppdService::~PppdService() {
-    for (auto& [handle, call] : m_calls) {
+    // Taken out first: each wait runs the event loop, which may hang up too.
+    std::map<RasHandle, std::unique_ptr<pppd::PppdCall>> calls = std::move(m_calls);
+    m_calls.clear();
+    for (auto& [handle, call] : calls) {
         call->HangUp();
     }
 }
