@@ -160,22 +160,6 @@ exit 19)");
     EXPECT_EQ("call\nprovider\nnodetach\n", ReadFile(pppd.Out() / "args"));
 }
 
-TEST_F(PppdServiceTest, AConnectedCallReportsItsStateUntilTheModemHangsUp) {
-    pppd.AddPeer("provider");
-    pppd.Script(test::StandInPppd::ConnectThenHangup("0.3"));
-    ASSERT_EQ(ras::kPending, Dial("provider"));
-    unsigned state = 0;
-    ASSERT_TRUE(WaitFor([&] { return Notified(ras::kStateConnected); }));
-    ASSERT_EQ(ras::kSuccess, Service().GetConnectStatus(handle, state));
-    EXPECT_EQ(ras::kStateConnected, state);
-    ASSERT_TRUE(WaitFor([&] { return LastError() > 0; }));
-    EXPECT_EQ(ras::kErrorDisconnection, LastError());
-    ASSERT_EQ(ras::kSuccess, Service().GetConnectStatus(handle, state));
-    EXPECT_NE(ras::kStateConnected, state);
-    EXPECT_EQ(ras::kSuccess, Service().HangUp(handle));
-    EXPECT_EQ(pppd::kErrorInvalidHandle, Service().GetConnectStatus(handle, state));
-}
-
 TEST_F(PppdServiceTest, HangUpEndsPppdWithSigtermAndNothingIsReportedAfterwards) {
     pppd.AddPeer("provider");
     pppd.Script(R"(trap 'echo TERM > "$OUT/term"; echo "Terminating on signal 15"; exit 5' TERM
