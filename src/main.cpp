@@ -1,6 +1,8 @@
 // The composition root: builds the real platform objects and injects them.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -20,6 +22,7 @@
 #include "networkmanager/NetworkManagerService.h"
 #include "networkmanager/ServiceChoice.h"
 #include "posix/PosixExportFile.h"
+#include "pppd/PppdService.h"
 #include "qt/DesktopNotifications.h"
 #include "qt/QtClock.h"
 #include "qt/QtEntryDialogs.h"
@@ -105,9 +108,18 @@ int main(int argc, char* argv[]) {
     varnolt::PhonebookDatabase phonebook(phonebookPath);
     varnolt::QtEntryDialogs entryDialogs(prompts);
     std::unique_ptr<varnolt::RemoteAccess> dialer;
+    // pppd's logins live beside the settings store, in a database of their own.
+    std::unique_ptr<varnolt::pppd::PppdLogins> pppdLogins;
     if (*serviceKind == varnolt::ServiceKind::NetworkManager) {
         dialer = std::make_unique<varnolt::NetworkManagerService>(
             QDBusConnection::systemBus(), prompts, serviceOptions.AllConnections(options));
+    } else if (*serviceKind == varnolt::ServiceKind::Pppd) {
+        pppdLogins = std::make_unique<varnolt::pppd::PppdLogins>(
+            varnolt::ConfigFilePath(varnolt::kCompanyKey, "pppd-logins.db"));
+        dialer =
+            std::make_unique<varnolt::PppdService>(*pppdLogins, prompts, [](const QString& path) {
+                return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+            });
     } else {
         dialer = std::make_unique<varnolt::SimulatedService>(phonebook, entryDialogs);
     }
@@ -126,7 +138,9 @@ int main(int argc, char* argv[]) {
                 files,
                 {storePath, store.IsPersistent(), store.IsReadOnly()},
                 {phonebookPath, phonebook.IsPersistent(), phonebook.IsReadOnly()},
-                *serviceKind == varnolt::ServiceKind::NetworkManager ? "NetworkManager" : ""});
+                *serviceKind == varnolt::ServiceKind::NetworkManager ? "NetworkManager"
+                : *serviceKind == varnolt::ServiceKind::Pppd         ? "pppd"
+                                                                     : ""});
 
     // The call window and the desktop notifications follow the page's calls.
     varnolt::DesktopNotifications notifications([&sheet] { return sheet.TrayIcon(); });
@@ -136,7 +150,8 @@ int main(int argc, char* argv[]) {
     // left in their journals are accounted, so the tree and the log show them.
     phonebookPage->Connection()->RecoverCall(RecoveryPauseForTests());
     // A refused file is named in a box once the sheet is on screen.
-    for (const std::string& refusal : {store.Refusal(), phonebook.Refusal()}) {
+    for (const std::string& refusal : {store.Refusal(), phonebook.Refusal(),
+                                       pppdLogins ? pppdLogins->Refusal() : std::string()}) {
         if (!refusal.empty()) {
             QTimer::singleShot(0, &sheet, [&prompts, refusal] {
                 prompts.MessageBox(refusal, varnolt::kProgramName, varnolt::PromptIcon::Exclamation,

@@ -345,7 +345,8 @@ TEST_F(NetworkManagerServiceTest, AutoTakesNetworkManagerOnlyWhenItIsOnTheBus) {
     nm->Stop();
     EXPECT_EQ(ServiceKind::Simulated, ChooseService("auto", nm->Bus()));
     EXPECT_EQ(ServiceKind::NetworkManager, ChooseService("networkmanager", nm->Bus()));
-    EXPECT_EQ(std::nullopt, ChooseService("pppd", nm->Bus()));
+    EXPECT_EQ(ServiceKind::Pppd, ChooseService("pppd", nm->Bus()));
+    EXPECT_EQ(std::nullopt, ChooseService("modem", nm->Bus()));
 }
 
 // The program's own route: the option, then the system bus, which is not there.
@@ -362,6 +363,8 @@ TEST(ServiceChoice, AutoWithoutASystemBusFallsBackToTheSimulatedLineAtOnce) {
     ASSERT_TRUE(parser.parse({"varnolt", "--service=networkmanager", "--all-connections"}));
     EXPECT_EQ(ServiceKind::NetworkManager, options.Kind(parser));
     EXPECT_TRUE(options.AllConnections(parser));
+    ASSERT_TRUE(parser.parse({"varnolt", "--service=pppd"}));
+    EXPECT_EQ(ServiceKind::Pppd, options.Kind(parser));
 }
 
 }  // namespace

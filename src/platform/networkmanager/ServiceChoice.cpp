@@ -14,6 +14,9 @@ std::optional<ServiceKind> ChooseService(const QString& option, const QDBusConne
     if (option == "simulated") {
         return ServiceKind::Simulated;
     }
+    if (option == "pppd") {
+        return ServiceKind::Pppd;
+    }
     if (option != "auto") {
         return std::nullopt;
     }
@@ -38,7 +41,7 @@ std::optional<ServiceKind> ServiceOptions::Kind(const QCommandLineParser& parser
                                                 : ChooseService(name, QDBusConnection(QString()));
     if (!kind) {
         std::cerr << "varnolt: unknown service '" << name.toStdString()
-                  << "'; use auto, networkmanager or simulated" << std::endl;
+                  << "'; use auto, networkmanager, simulated or pppd" << std::endl;
     }
     return kind;
 }

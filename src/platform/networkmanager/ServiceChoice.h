@@ -8,11 +8,12 @@
 
 namespace varnolt {
 
-enum class ServiceKind { NetworkManager, Simulated };
+enum class ServiceKind { NetworkManager, Simulated, Pppd };
 
-// What --service=auto|networkmanager|simulated chooses: auto takes
+// What --service=auto|networkmanager|simulated|pppd chooses: auto takes
 // NetworkManager when its name is owned on `bus`, found without waiting when
-// there is no bus at all. Nothing for a value the option does not know.
+// there is no bus at all, and never pppd, which is asked for by name. Nothing
+// for a value the option does not know.
 std::optional<ServiceKind> ChooseService(const QString& option, const QDBusConnection& bus);
 
 // The command-line options that choose the service, in one place.
@@ -28,7 +29,7 @@ private:
     QCommandLineOption m_service{
         "service",
         "The remote-access service: auto (NetworkManager when it runs, the simulated line "
-        "otherwise), networkmanager or simulated.",
+        "otherwise), networkmanager, simulated or pppd (the modem peers of /etc/ppp/peers).",
         "name", "auto"};
     QCommandLineOption m_all{"all-connections",
                              "With NetworkManager, list every connection, not only mobile "

@@ -89,8 +89,7 @@ void CAboutPage::OnInitPage() {
                      ? tr("The simulated remote-access service keeps its phonebook, user names "
                           "and passwords in:\n%1")
                            .arg(QString::fromStdString(StorageLocationText(m_phonebook)))
-                     : tr("Connections are dialed through %1, which keeps their user names and "
-                          "passwords.")
+                     : tr("Connections are dialed through %1.")
                            .arg(QString::fromStdString(m_otherService)));
     // The paths can be copied from the page.
     settings->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -1,0 +1,177 @@
+#include "PppdService.h"
+
+#include <QStandardPaths>
+
+#include "platform/Prompts.h"
+
+namespace varnolt {
+namespace {
+
+constexpr const char* kDefaultProgram = "/usr/sbin/pppd";
+
+std::string DebianTools(const std::string& folder) {
+    return "Dial-up peers are the files in " + folder +
+           ", one file per peer, written by the system's tools: on Debian run \"sudo pppconfig\" "
+           "(package pppconfig), or write the file as root with an editor (sudo editor " +
+           folder +
+           "/NAME) as pppd(8) and chat(8) describe. The peers appear here the next time "
+           "the phonebook is read.";
+}
+
+}  // namespace
+
+PppdService::PppdService(pppd::PppdLogins& logins, Prompts& prompts,
+                         std::function<bool(const QString& path)> viewFile, pppd::PeerFolder peers)
+    : m_logins(logins),
+      m_prompts(prompts),
+      m_viewFile(std::move(viewFile)),
+      m_peers(std::move(peers)) {}
+
+PppdService::~PppdService() {
+    // Taken out first: each wait runs the event loop, which may hang up too.
+    std::map<RasHandle, std::unique_ptr<pppd::PppdCall>> calls = std::move(m_calls);
+    m_calls.clear();
+    for (auto& [handle, call] : calls) {
+        call->HangUp();
+    }
+}
+
+QString PppdService::Program() {
+    const QString set = qEnvironmentVariable(kProgramVariable);
+    if (!set.isEmpty()) {
+        return set;
+    }
+    const QString found = QStandardPaths::findExecutable("pppd");
+    return found.isEmpty() ? QString(kDefaultProgram) : found;
+}
+
+std::vector<std::string> PppdService::EnumEntries() {
+    std::string problem;
+    std::optional<std::vector<std::string>> names = m_peers.Names(ras::kMaxEntries, problem);
+    if (names) {
+        m_toldUnreadable = false;
+        return std::move(*names);
+    }
+    if (!m_toldUnreadable) {
+        m_toldUnreadable = true;
+        m_prompts.MessageBox("The pppd peers folder " + m_peers.Path() + " cannot be read (" +
+                                 problem +
+                                 "), so the phonebook shows no entries. Check that it exists "
+                                 "and that you may read it; on Debian its peers are readable by "
+                                 "the dip group (sudo adduser $USER dip, then log in again).",
+                             "Phonebook", PromptIcon::Exclamation, PromptButtons::Ok);
+    }
+    return {};
+}
+
+void PppdService::CreateEntryDialog() {
+    m_prompts.MessageBox(DebianTools(m_peers.Path()), "New entry", PromptIcon::Information,
+                         PromptButtons::Ok);
+}
+
+void PppdService::EditEntryDialog(const std::string& entryName) {
+    // Peer files belong to root: the viewer shows them, changing them is root's.
+    if (m_peers.Has(entryName) && m_viewFile &&
+        m_viewFile(QString::fromStdString(m_peers.FilePath(entryName)))) {
+        return;
+    }
+    m_prompts.MessageBox(DebianTools(m_peers.Path()), "Edit entry", PromptIcon::Information,
+                         PromptButtons::Ok);
+}
+
+int PppdService::GetEntryDialParams(const std::string& entryName, RasDialParams& params,
+                                    bool& passwordStored) {
+    if (!m_peers.Has(entryName)) {
+        return ras::kErrorCannotFindPhonebookEntry;
+    }
+    const pppd::PeerLogin login = m_logins.Find(entryName);
+    params.userName = login.userName;
+    params.password = login.password;
+    passwordStored = login.passwordStored;
+    return ras::kSuccess;
+}
+
+int PppdService::SetEntryDialParams(const std::string& entryName, const RasDialParams& params,
+                                    bool removePassword) {
+    if (!m_peers.Has(entryName)) {
+        return ras::kErrorCannotFindPhonebookEntry;
+    }
+    const pppd::PeerLogin login{params.userName, removePassword ? std::string() : params.password,
+                                !removePassword};
+    return m_logins.Store(entryName, login) ? ras::kSuccess : pppd::kErrorLoginNotSaved;
+}
+
+int PppdService::Dial(const std::string& entryName, const RasDialParams& params, DialNotify notify,
+                      RasHandle& handle) {
+    handle = 0;
+    if (!m_peers.Has(entryName)) {
+        return ras::kErrorCannotFindPhonebookEntry;
+    }
+    QStringList arguments{"call", QString::fromStdString(entryName), "nodetach"};
+    // Without a password the peer's own settings apply, its user name too.
+    if (!params.password.empty() && !params.userName.empty()) {
+        arguments << "user" << QString::fromStdString(params.userName);
+    }
+    const RasHandle next = m_nextHandle++;
+    auto call = std::make_unique<pppd::PppdCall>(next, std::move(notify));
+    m_lastProgram = Program();
+    if (!call->Start(m_lastProgram, arguments, params.password)) {
+        return pppd::kErrorNotStarted;
+    }
+    handle = next;
+    m_calls.emplace(handle, std::move(call));
+    return ras::kPending;
+}
+
+int PppdService::GetConnectStatus(RasHandle handle, unsigned& state) {
+    const auto it = m_calls.find(handle);
+    if (it == m_calls.end()) {
+        return pppd::kErrorInvalidHandle;
+    }
+    state = it->second->LineState();
+    return ras::kSuccess;
+}
+
+int PppdService::HangUp(RasHandle handle) {
+    const auto it = m_calls.find(handle);
+    if (it == m_calls.end()) {
+        return pppd::kErrorInvalidHandle;
+    }
+    // Out of the map first: the wait runs the event loop, which may ask again.
+    std::unique_ptr<pppd::PppdCall> call = std::move(it->second);
+    m_calls.erase(it);
+    call->HangUp();
+    return ras::kSuccess;
+}
+
+std::string PppdService::ErrorString(int code) {
+    switch (code) {
+        case ras::kSuccess:
+            return "The operation completed successfully.";
+        case ras::kPending:
+            return "The operation is still in progress.";
+        case ras::kErrorCannotFindPhonebookEntry:
+            return "There is no pppd peer of this name in " + m_peers.Path() + ".";
+        case ras::kErrorDisconnection:
+            return "The connection was closed by the remote side.";
+        case ras::kErrorLineBusy:
+            return "The phone line is busy.";
+        case ras::kErrorNoAnswer:
+            return "The remote side did not answer.";
+        case ras::kErrorNoDialtone:
+            return "There was no dial tone on the line.";
+        case ras::kErrorAuthenticationFailure:
+            return "Access was denied: the user name or password is not valid.";
+        case pppd::kErrorNotStarted:
+            return "The program " + m_lastProgram.toStdString() +
+                   " could not be run. Install pppd (on Debian: sudo apt install ppp), or name "
+                   "it in the environment variable " +
+                   kProgramVariable + ".";
+        default:
+            break;
+    }
+    const std::string text = pppd::PppdLog::CodeText(code);
+    return text.empty() ? "Unknown error " + std::to_string(code) + "." : text;
+}
+
+}  // namespace varnolt
