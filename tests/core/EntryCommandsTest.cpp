@@ -124,6 +124,15 @@ TEST(EntryCommands, RenameMovesTheEntrysSettingsAfterTheServiceAgreed) {
     EXPECT_EQ(w.dialer.EnumEntries(), (Strings{"Work", "Home"}));
     EXPECT_EQ(w.store.writes, Strings{});
     EXPECT_EQ(w.host.sent.size(), 1u);
+
+    // Not while a call runs: its accounting writes under the entry's name.
+    w.tree.SetDialAllowed(false);
+    for (int command : {kCmdRenameEntry, kCmdDeleteEntry}) {
+        w.tree.RunCommand(command, EntryItem("Home"));
+    }
+    EXPECT_EQ(w.prompts.shown().size(), 3u);
+    EXPECT_EQ(w.dialogs.nameOpened.size(), 4u);
+    EXPECT_EQ(w.dialer.EnumEntries(), (Strings{"Work", "Home"}));
 }
 
 }  // namespace

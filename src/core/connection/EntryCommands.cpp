@@ -18,6 +18,9 @@ namespace {
 
 constexpr const char* kDeleteTitle = "Delete entry";
 constexpr const char* kRenameTitle = "Rename entry";
+// The call's accounting writes under the entry's name when it ends.
+constexpr const char* kBusyText =
+    "An entry cannot be deleted or renamed while a call is dialed or connected.";
 constexpr const char* kNotKeptText =
     "The settings of the entry could not be changed; they stay under its old name.";
 
@@ -31,7 +34,7 @@ void EntryCommands::InstallInto(PhonebookTreeLogic& tree) {
 }
 
 void EntryCommands::Delete(const TreeItemContext& selected) {
-    if (ClassifyTreeItem(selected) != TreeItemKind::Entry) {
+    if (ClassifyTreeItem(selected) != TreeItemKind::Entry || !Idle(kDeleteTitle)) {
         return;
     }
     const std::string& name = selected.text;
@@ -56,7 +59,7 @@ void EntryCommands::Delete(const TreeItemContext& selected) {
 }
 
 void EntryCommands::Rename(const TreeItemContext& selected) {
-    if (ClassifyTreeItem(selected) != TreeItemKind::Entry) {
+    if (ClassifyTreeItem(selected) != TreeItemKind::Entry || !Idle(kRenameTitle)) {
         return;
     }
     const std::string& name = selected.text;
@@ -70,6 +73,14 @@ void EntryCommands::Rename(const TreeItemContext& selected) {
                                       PromptButtons::Ok);
     }
     Refresh(selected, &*newName);
+}
+
+bool EntryCommands::Idle(const char* title) {
+    if (m_tree.DialAllowed()) {
+        return true;
+    }
+    m_services.prompts.MessageBox(kBusyText, title, PromptIcon::Exclamation, PromptButtons::Ok);
+    return false;
 }
 
 bool EntryCommands::Accepted(int code, const char* title) {

@@ -37,6 +37,8 @@ public:
     void Rename(const TreeItemContext& selected);
 
 private:
+    // Not while a call is dialed or up; says so, false then.
+    bool Idle(const char* title);
     // Says why the service refused; false then.
     bool Accepted(int code, const char* title);
     void Refresh(const TreeItemContext& selected, const std::string* shownName);
