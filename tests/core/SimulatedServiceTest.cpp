@@ -513,6 +513,50 @@ TEST_F(SimulatedServiceTest, TheDialogsCreateAndRenameEntries) {
     EXPECT_EQ(m_dialogs.edited.size(), 1u);
 }
 
+TEST_F(SimulatedServiceTest, RenameRefusesWhatTheDialogRefusesAndDeleteTakesTheCredentials) {
+    Add(Named("Office"));
+    Add(Named("Home"));
+    ASSERT_EQ(m_service->SetEntryDialParams("Office", {"anna", "pw"}, false), ras::kSuccess);
+    const struct {
+        const char* from;
+        std::string to;
+        int code;
+    } refused[] = {
+        {"Office", "", ras::kErrorInvalidEntryName},
+        {"Office", "Tab\there", ras::kErrorInvalidEntryName},
+        {"Office", "HOME", ras::kErrorEntryExists},
+        {"Office", "All entries", ras::kErrorReservedEntryName},
+        {"Office", "Provider City", ras::kErrorReservedEntryName},
+        {"Nowhere", "Branch", ras::kErrorCannotFindPhonebookEntry},
+    };
+    for (const auto& c : refused) {
+        EXPECT_EQ(m_service->RenameEntry(c.from, c.to), c.code) << c.to;
+    }
+    EXPECT_EQ(m_service->EnumEntries(), (std::vector<std::string>{"Office", "Home"}));
+
+    EXPECT_EQ(m_service->RenameEntry("office", "Head office"), ras::kSuccess);
+    EXPECT_EQ(m_service->RenameEntry("Home", "HOME"), ras::kSuccess);  // a change of case
+    EXPECT_EQ(m_service->EnumEntries(), (std::vector<std::string>{"Head office", "HOME"}));
+    RasDialParams params;
+    bool stored = false;
+    ASSERT_EQ(m_service->GetEntryDialParams("Head office", params, stored), ras::kSuccess);
+    EXPECT_EQ(params.userName, "anna");
+
+    EXPECT_EQ(m_service->DeleteEntry("Head office"), ras::kSuccess);
+    EXPECT_EQ(m_service->DeleteEntry("Head office"), ras::kErrorCannotFindPhonebookEntry);
+    EXPECT_EQ(m_service->EnumEntries(), std::vector<std::string>{"HOME"});
+    // Its credentials went with it.
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open((m_dir.path() / "phonebook.db").c_str(), &raw), SQLITE_OK);
+    sqlite3_stmt* count = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(raw, "SELECT count(*) FROM credentials", -1, &count, nullptr),
+              SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(count), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(count, 0), 0);
+    sqlite3_finalize(count);
+    sqlite3_close(raw);
+}
+
 TEST_F(SimulatedServiceTest, EnumerationStopsAt500) {
     // Filled in one transaction: adding them one by one is the phonebook's test.
     sqlite3* raw = nullptr;
@@ -531,10 +575,12 @@ TEST_F(SimulatedServiceTest, EnumerationStopsAt500) {
 
 TEST_F(SimulatedServiceTest, EveryCodeItProducesHasASentence) {
     std::set<std::string> texts;
-    for (int code : {SimulatedService::kErrorInvalidHandle, ras::kErrorCannotFindPhonebookEntry,
-                     SimulatedService::kErrorCannotWritePhonebook, ras::kErrorDisconnection,
-                     ras::kErrorLineBusy, ras::kErrorNoAnswer, ras::kErrorNoDialtone,
-                     ras::kErrorAuthenticationFailure, SimulatedService::kErrorServiceStopping}) {
+    for (int code :
+         {SimulatedService::kErrorInvalidHandle, ras::kErrorCannotFindPhonebookEntry,
+          SimulatedService::kErrorCannotWritePhonebook, ras::kErrorDisconnection,
+          ras::kErrorLineBusy, ras::kErrorNoAnswer, ras::kErrorNoDialtone,
+          ras::kErrorAuthenticationFailure, SimulatedService::kErrorServiceStopping,
+          ras::kErrorInvalidEntryName, ras::kErrorEntryExists, ras::kErrorReservedEntryName}) {
         const std::string text = m_service->ErrorString(code);
         ASSERT_GE(text.size(), 10u) << code;
         EXPECT_LT(text.size(), 255u) << code;
@@ -543,7 +589,7 @@ TEST_F(SimulatedServiceTest, EveryCodeItProducesHasASentence) {
         EXPECT_EQ(text.find("error"), std::string::npos) << text;  // not the generic text
         texts.insert(text);
     }
-    EXPECT_EQ(texts.size(), 9u);
+    EXPECT_EQ(texts.size(), 12u);
     EXPECT_EQ(m_service->ErrorString(777), "Remote access error 777.");
     EXPECT_EQ(m_service->ErrorString(-2), "Remote access error -2.");
 }

@@ -41,7 +41,9 @@ TEST(ContextMenuFor, EachKindGetsItsMenu) {
         const char* menu;
     };
     const Case cases[] = {
-        {K::Entry, "&Dial entry=1005, -, &Edit entry...=1003"},
+        {K::Entry,
+         "&Dial entry=1005, -, &Edit entry...=1003, -, De&lete entry=1150, "
+         "&Rename entry...=1151"},
         {K::EntryLoginSettings, "&Edit login settings...=1016"},
         {K::EntryAutolaunch, "&Insert application...=1006"},
         {K::Application, "&Edit application...=1010, -, &Delete application...=1011"},
@@ -66,7 +68,8 @@ TEST(ContextMenuFor, EachKindGetsItsMenu) {
 TEST(ContextMenuFor, CommandsWithoutAHandlerAreGreyed) {
     CommandAvailable entryCommands = Only({kCmdNewEntry, kCmdEditEntry});
     EXPECT_EQ(Describe(ContextMenuFor(K::Entry, entryCommands)),
-              "&Dial entry=1005(off), -, &Edit entry...=1003");
+              "&Dial entry=1005(off), -, &Edit entry...=1003, -, De&lete entry=1150(off), "
+              "&Rename entry...=1151(off)");
     EXPECT_EQ(Describe(ContextMenuFor(K::PhonebookItem, entryCommands)), "&New entry...=1002");
     EXPECT_EQ(Describe(ContextMenuFor(K::Provider, Only({kCmdDeleteProvider}))),
               "&Dial provider=1043(off), -, &Edit provider...=1042(off), "

@@ -340,6 +340,15 @@ TEST_F(NetworkManagerServiceTest, EntryDialogsStartTheEditorOrSayHow) {
     EXPECT_TRUE(WaitFor([&] { return lines() == expected; }));
 }
 
+TEST_F(NetworkManagerServiceTest, DeleteAndRenameAreLeftToNetworkManagersTools) {
+    nm->AddProfile("Mobile", "gsm");
+    for (int code : {Service().DeleteEntry("Mobile"), service->RenameEntry("Mobile", "Work")}) {
+        EXPECT_EQ(ras::kErrorNotSupported, code);
+        EXPECT_NE(std::string::npos, service->ErrorString(code).find("nmcli"));
+    }
+    EXPECT_EQ(std::vector<std::string>{"Mobile"}, service->EnumEntries());
+}
+
 TEST_F(NetworkManagerServiceTest, AutoTakesNetworkManagerOnlyWhenItIsOnTheBus) {
     EXPECT_EQ(ServiceKind::NetworkManager, ChooseService("auto", nm->Bus()));
     nm->Stop();

@@ -14,10 +14,25 @@ void ScriptedDialer::AddEntry(const std::string& name, const std::string& user,
     m_entries.push_back({name, {user, password}, passwordStored});
 }
 
-void ScriptedDialer::RenameEntry(const std::string& from, const std::string& to) {
-    if (Entry* entry = Find(from)) {
-        entry->name = to;
+int ScriptedDialer::DeleteEntry(const std::string& entryName) {
+    const Entry* entry = Find(entryName);
+    if (entry == nullptr) {
+        return ras::kErrorCannotFindPhonebookEntry;
     }
+    m_entries.erase(m_entries.begin() + (entry - m_entries.data()));
+    return ras::kSuccess;
+}
+
+int ScriptedDialer::RenameEntry(const std::string& entryName, const std::string& newName) {
+    Entry* entry = Find(entryName);
+    if (entry == nullptr) {
+        return ras::kErrorCannotFindPhonebookEntry;
+    }
+    if (Find(newName) != nullptr && newName != entryName) {
+        return ras::kErrorEntryExists;
+    }
+    entry->name = newName;
+    return ras::kSuccess;
 }
 
 ScriptedDialer::Entry* ScriptedDialer::Find(const std::string& name) {

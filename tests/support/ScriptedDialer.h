@@ -31,7 +31,6 @@ public:
     // --- the phonebook
     void AddEntry(const std::string& name, const std::string& user = "",
                   const std::string& password = "", bool passwordStored = false);
-    void RenameEntry(const std::string& from, const std::string& to);
 
     // Run by the service dialogs, so a test can act as the user would there.
     std::function<void()> onCreateEntryDialog;
@@ -60,6 +59,10 @@ public:
     std::vector<std::string> EnumEntries() override;
     void CreateEntryDialog() override;
     void EditEntryDialog(const std::string& entryName) override;
+    // Unknown entries fail with 623; a rename to another entry's name with
+    // ras::kErrorEntryExists.
+    int DeleteEntry(const std::string& entryName) override;
+    int RenameEntry(const std::string& entryName, const std::string& newName) override;
     int GetEntryDialParams(const std::string& entryName, RasDialParams& params,
                            bool& passwordStored) override;
     int SetEntryDialParams(const std::string& entryName, const RasDialParams& params,

@@ -18,12 +18,14 @@ public:
     std::deque<std::optional<LoginSettings>> loginResults;
     std::deque<std::optional<DialCredentials>> dialResults;
     std::deque<std::optional<AutolaunchApplication>> autolaunchResults;
+    std::deque<std::optional<std::string>> nameResults;
     // Run while a dialog is open, as a user could act elsewhere meanwhile.
     std::function<void()> whileOpen;
 
     std::vector<LoginSettings> loginOpened;
     std::vector<std::pair<std::string, DialCredentials>> dialOpened;
     std::vector<AutolaunchApplication> autolaunchOpened;
+    std::vector<std::string> nameOpened;
     int unscripted = 0;
 
     std::optional<LoginSettings> EditLoginSettings(const LoginSettings& initial) override {
@@ -39,6 +41,10 @@ public:
         const AutolaunchApplication& initial) override {
         autolaunchOpened.push_back(initial);
         return Next(autolaunchResults);
+    }
+    std::optional<std::string> AskNewEntryName(const std::string& entryName) override {
+        nameOpened.push_back(entryName);
+        return Next(nameResults);
     }
 
 private:

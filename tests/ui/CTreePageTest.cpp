@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -455,7 +456,9 @@ TEST_F(CTreePageTest, EachKindOfItemGetsItsMenu) {
         {{"Varnolt", "Overall call-fee indicator"}, none},
         {{"Varnolt", "Overall call-fee indicator", "Costs: 0 EUR"}, none},
         {{"Varnolt", "Phonebook"}, "&New entry...=1002"},
-        {{"Varnolt", "Phonebook", "Office"}, "&Dial entry=1005(off), -, &Edit entry...=1003"},
+        {{"Varnolt", "Phonebook", "Office"},
+         "&Dial entry=1005(off), -, &Edit entry...=1003, -, De&lete entry=1150, "
+         "&Rename entry...=1151"},
         {{"Varnolt", "Phonebook", "Office", "Login settings"}, "&Edit login settings...=1016"},
         {{"Varnolt", "Phonebook", "Office", "Login settings", "Password: *****"},
          "&Edit login settings...=1016"},
@@ -692,7 +695,8 @@ TEST_F(CTreePageTest, DialFollowsTheSelection) {
     // The entry menu now offers dialing as well.
     choose = "&Dial entry";
     EXPECT_EQ(MenuOf(Item({"Varnolt", "Phonebook", "Home"})),
-              "&Dial entry=1005, -, &Edit entry...=1003");
+              "&Dial entry=1005, -, &Edit entry...=1003, -, De&lete entry=1150, "
+              "&Rename entry...=1151");
     EXPECT_EQ(dialed.back(), "Home");
 }
 
@@ -700,7 +704,9 @@ TEST_F(CTreePageTest, AnEntryNamedLikeAFixedItemIsStillAnEntry) {
     dialer.AddEntry("Phonebook");
     ASSERT_NO_FATAL_FAILURE(Open());
     QTreeWidgetItem* entry = Item({"Varnolt", "Phonebook", "Phonebook"});
-    EXPECT_EQ(MenuOf(entry), "&Dial entry=1005(off), -, &Edit entry...=1003");
+    EXPECT_EQ(MenuOf(entry),
+              "&Dial entry=1005(off), -, &Edit entry...=1003, -, De&lete entry=1150, "
+              "&Rename entry...=1151");
     EXPECT_EQ(MenuOf(Item({"Varnolt", "Phonebook", "Phonebook", "Login settings"})),
               "&Edit login settings...=1016");
     Press(entry, Qt::Key_Insert);  // not the "Phonebook" item
@@ -731,6 +737,31 @@ TEST_F(CTreePageTest, AutolaunchItemsFollowInsertAndDelete) {
     EXPECT_EQ(children(), (QStringList{"Mutt"}));
     EXPECT_EQ(store.ReadInt("Office", "Autolaunch", 0), 1);
     EXPECT_EQ(store.ReadString("Office Autolaunch #1", "Description", ""), "Mutt");
+    EXPECT_EQ(prompts.unscripted(), 0);
+}
+
+TEST_F(CTreePageTest, RenameAndDeleteEntryFromItsMenu) {
+    ASSERT_NO_FATAL_FAILURE(Open());
+    test::WhenModal<QInputDialog>(*page, [](QInputDialog& dialog) {
+        EXPECT_EQ(dialog.textValue(), "Office");
+        dialog.setTextValue("Work");
+        dialog.accept();
+    });
+    choose = "&Rename entry...";
+    MenuOf(Item({"Varnolt", "Phonebook", "Office"}));
+    EXPECT_NE(Item({"Varnolt", "Phonebook", "Work", "Autolaunch", "Mail"}), nullptr);
+    EXPECT_NE(Item({"Varnolt", "Provider", "City Net", "Work"}), nullptr);
+    EXPECT_EQ(tree->currentItem(), Item({"Varnolt", "Phonebook", "Work"}));
+
+    prompts.Answer(PromptAnswer::Yes);
+    choose = "De&lete entry";
+    MenuOf(Item({"Varnolt", "Phonebook", "Work"}));
+    QTreeWidgetItem* phonebook = Item({"Varnolt", "Phonebook"});
+    ASSERT_NE(phonebook, nullptr);
+    ASSERT_EQ(phonebook->childCount(), 1);
+    EXPECT_EQ(phonebook->child(0)->text(0), "Home");
+    EXPECT_EQ(Item({"Varnolt", "Provider", "City Net"})->childCount(), 1);
+    EXPECT_EQ(host.sent, (std::vector<Sent>(2, {WM_RELOAD_AUTOCONNECT, 0})));
     EXPECT_EQ(prompts.unscripted(), 0);
 }
 

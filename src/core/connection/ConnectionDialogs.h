@@ -23,6 +23,8 @@ public:
     // "Autolaunch application".
     virtual std::optional<AutolaunchApplication> EditAutolaunchApplication(
         const AutolaunchApplication& initial) = 0;
+    // "Rename entry": the new name of entryName, as typed (the service checks it).
+    virtual std::optional<std::string> AskNewEntryName(const std::string& entryName) = 0;
 };
 
 }  // namespace varnolt

@@ -46,6 +46,7 @@ public:
     void PressDial(const TreeItemContext& selected);
     // Whether "&Dial" may be used at all (not while a call is dialed or up).
     void SetDialAllowed(bool allowed);
+    bool DialAllowed() const { return m_dialAllowed; }
     void OnDoubleClick(const TreeItemContext& item);
     void OnDeleteKey(const TreeItemContext& selected);
     void OnInsertKey(const TreeItemContext& selected);

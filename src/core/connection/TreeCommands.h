@@ -16,6 +16,8 @@ constexpr int kCmdNewProvider = 1036;
 constexpr int kCmdEditProvider = 1042;
 constexpr int kCmdDialProvider = 1043;
 constexpr int kCmdDeleteProvider = 1044;
+constexpr int kCmdDeleteEntry = 1150;
+constexpr int kCmdRenameEntry = 1151;
 
 // The scale choices of the scale menu.
 constexpr int kCmdScaleCity = 1072;

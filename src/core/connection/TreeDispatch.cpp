@@ -46,7 +46,12 @@ const std::vector<MenuRule>& MenuRules() {
     static const std::vector<MenuRule> rules = {
         {TreeItemKind::Entry,
          MenuShape::Fixed,
-         {{"&Dial entry", kCmdDial}, kSeparator, {"&Edit entry...", kCmdEditEntry}}},
+         {{"&Dial entry", kCmdDial},
+          kSeparator,
+          {"&Edit entry...", kCmdEditEntry},
+          kSeparator,
+          {"De&lete entry", kCmdDeleteEntry},
+          {"&Rename entry...", kCmdRenameEntry}}},
         {TreeItemKind::EntryLoginSettings,
          MenuShape::Fixed,
          {{"&Edit login settings...", kCmdEditLoginSettings}}},

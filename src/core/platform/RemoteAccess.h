@@ -17,6 +17,13 @@ constexpr int kErrorLineBusy = 676;
 constexpr int kErrorNoAnswer = 678;
 constexpr int kErrorNoDialtone = 680;
 constexpr int kErrorAuthenticationFailure = 691;
+// A new entry name the service will not take: not a valid name, already an
+// entry's, or one the program keeps for its own settings.
+constexpr int kErrorInvalidEntryName = 730;
+constexpr int kErrorEntryExists = 731;
+constexpr int kErrorReservedEntryName = 732;
+// The service leaves this change to its own tools.
+constexpr int kErrorNotSupported = 733;
 
 constexpr unsigned kStateConnected = 0x2000;
 
@@ -51,6 +58,10 @@ public:
     // The service's own dialogs; callers do not examine their results.
     virtual void CreateEntryDialog() = 0;
     virtual void EditEntryDialog(const std::string& entryName) = 0;
+    // Remove an entry, or give it a new name (its credentials go with it);
+    // 0 or a failure code, whose ErrorString says why for the user.
+    virtual int DeleteEntry(const std::string& entryName) = 0;
+    virtual int RenameEntry(const std::string& entryName, const std::string& newName) = 0;
 
     // User name and password of an entry (empty when none is stored);
     // passwordStored tells whether a password is stored.

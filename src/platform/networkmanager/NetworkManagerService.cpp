@@ -292,8 +292,20 @@ void NetworkManagerService::ServiceGone() {
     }
 }
 
+int NetworkManagerService::DeleteEntry(const std::string& /*entryName*/) {
+    return ras::kErrorNotSupported;
+}
+
+int NetworkManagerService::RenameEntry(const std::string& /*entryName*/,
+                                       const std::string& /*newName*/) {
+    return ras::kErrorNotSupported;
+}
+
 std::string NetworkManagerService::ErrorString(int code) {
     switch (code) {
+        case ras::kErrorNotSupported:
+            return "NetworkManager connections are deleted and renamed with its own tools: "
+                   "use nm-connection-editor or nmcli.";
         case ras::kSuccess:
             return "The operation completed successfully.";
         case ras::kPending:

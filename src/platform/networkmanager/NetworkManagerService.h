@@ -37,6 +37,9 @@ public:
     std::vector<std::string> EnumEntries() override;
     void CreateEntryDialog() override;
     void EditEntryDialog(const std::string& entryName) override;
+    // Left to NetworkManager's own tools: both fail with ras::kErrorNotSupported.
+    int DeleteEntry(const std::string& entryName) override;
+    int RenameEntry(const std::string& entryName, const std::string& newName) override;
     int GetEntryDialParams(const std::string& entryName, RasDialParams& params,
                            bool& passwordStored) override;
     int SetEntryDialParams(const std::string& entryName, const RasDialParams& params,

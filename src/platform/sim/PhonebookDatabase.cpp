@@ -32,6 +32,8 @@ constexpr const char* kUpsertCredentials =
     "INSERT INTO credentials(entry_id, user_name, password, password_stored) VALUES(?1,?2,?3,?4)"
     " ON CONFLICT(entry_id) DO UPDATE SET user_name=excluded.user_name,"
     " password=excluded.password, password_stored=excluded.password_stored";
+constexpr const char* kDeleteCredentials = "DELETE FROM credentials WHERE entry_id=?1";
+constexpr const char* kDeleteEntry = "DELETE FROM entries WHERE id=?1";
 
 // A prepared statement that finalizes itself.
 class Statement {
@@ -134,8 +136,9 @@ bool PhonebookDatabase::SetUp(sqlite3* db) {
                                 " password_stored INTEGER NOT NULL DEFAULT 0)"})) {
         return false;
     }
-    for (const char* sql : {kSelectNames, kSelectIds, kSelectExactId, kSelectEntry, kInsertEntry,
-                            kUpdateEntry, kSelectCredentials, kUpsertCredentials}) {
+    for (const char* sql :
+         {kSelectNames, kSelectIds, kSelectExactId, kSelectEntry, kInsertEntry, kUpdateEntry,
+          kSelectCredentials, kUpsertCredentials, kDeleteCredentials, kDeleteEntry}) {
         if (!Statement(db, sql).ok()) {
             return false;
         }
@@ -301,6 +304,32 @@ PhonebookDatabase::StoreResult PhonebookDatabase::StoreCredentials(
     st.Bind(3, credentials.password);
     st.Bind(4, std::int64_t{credentials.passwordStored ? 1 : 0});
     return st.Run() ? StoreResult::Stored : StoreResult::WriteFailed;
+}
+
+PhonebookDatabase::StoreResult PhonebookDatabase::DeleteEntry(const std::string& name) {
+    std::lock_guard lock(m_mutex);
+    if (!ExecSql(m_db, "BEGIN IMMEDIATE")) {
+        return StoreResult::WriteFailed;
+    }
+    const auto id = FindId(name);
+    StoreResult result = id ? StoreResult::Stored : StoreResult::NoSuchEntry;
+    for (const char* sql : {kDeleteCredentials, kDeleteEntry}) {
+        if (result != StoreResult::Stored) {
+            break;
+        }
+        Statement st(m_db, sql);
+        st.Bind(1, *id);
+        if (!st.Run()) {
+            result = StoreResult::WriteFailed;
+        }
+    }
+    if (result == StoreResult::Stored && !ExecSql(m_db, "COMMIT")) {
+        result = StoreResult::WriteFailed;
+    }
+    if (result != StoreResult::Stored) {
+        ExecSql(m_db, "ROLLBACK");
+    }
+    return result;
 }
 
 }  // namespace varnolt

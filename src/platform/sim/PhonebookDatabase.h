@@ -61,6 +61,8 @@ public:
     std::optional<StoredCredentials> FindCredentials(const std::string& name) const;
     enum class StoreResult { Stored, NoSuchEntry, WriteFailed };
     StoreResult StoreCredentials(const std::string& name, const StoredCredentials& credentials);
+    // Removes the entry and its credentials together ("Stored": removed).
+    StoreResult DeleteEntry(const std::string& name);
 
 private:
     bool SetUp(sqlite3* db);

@@ -93,6 +93,39 @@ int SimulatedService::SetEntryDialParams(const std::string& entryName, const Ras
     return kErrorCannotWritePhonebook;
 }
 
+int SimulatedService::DeleteEntry(const std::string& entryName) {
+    switch (m_phonebook.DeleteEntry(entryName)) {
+        case PhonebookDatabase::StoreResult::Stored:
+            return ras::kSuccess;
+        case PhonebookDatabase::StoreResult::NoSuchEntry:
+            return ras::kErrorCannotFindPhonebookEntry;
+        case PhonebookDatabase::StoreResult::WriteFailed:
+            break;
+    }
+    return kErrorCannotWritePhonebook;
+}
+
+int SimulatedService::RenameEntry(const std::string& entryName, const std::string& newName) {
+    std::optional<PhonebookEntry> entry = m_phonebook.FindEntry(entryName);
+    if (!entry) {
+        return ras::kErrorCannotFindPhonebookEntry;
+    }
+    if (!EntryNameProblem(newName).empty()) {
+        return ras::kErrorInvalidEntryName;
+    }
+    // Only a change of case may find the entry itself.
+    if (const auto other = m_phonebook.FindEntry(newName); other && other->name != entry->name) {
+        return ras::kErrorEntryExists;
+    }
+    if (newName != entry->name && !ReservedNameProblem(newName).empty()) {
+        return ras::kErrorReservedEntryName;
+    }
+    entry->name = newName;
+    // The phonebook checks again as it writes, against another process.
+    return m_phonebook.UpdateEntry(entryName, *entry).empty() ? ras::kSuccess
+                                                              : kErrorCannotWritePhonebook;
+}
+
 int SimulatedService::Dial(const std::string& entryName, const RasDialParams& params,
                            DialNotify notify, RasHandle& handle) {
     handle = 0;
@@ -216,6 +249,14 @@ std::string SimulatedService::ErrorString(int code) {
             return "The phonebook entry for this connection could not be found.";
         case kErrorCannotWritePhonebook:
             return "The phonebook could not be written.";
+        case ras::kErrorInvalidEntryName:
+            return "The new name is not valid: it must not be empty, be too long or hold "
+                   "control characters.";
+        case ras::kErrorEntryExists:
+            return "An entry of that name already exists. Please choose another name.";
+        case ras::kErrorReservedEntryName:
+            return "The program keeps that name for its own settings. Please choose another "
+                   "name.";
         case kErrorServiceStopping:
             return "The remote access service is shutting down.";
         case ras::kErrorDisconnection:

@@ -39,6 +39,10 @@ public:
     std::vector<std::string> EnumEntries() override;
     void CreateEntryDialog() override;
     void EditEntryDialog(const std::string& entryName) override;
+    int DeleteEntry(const std::string& entryName) override;
+    // Refuses what the entry dialog refuses: an invalid name, another entry's
+    // name (case ignored) and a name the program keeps for its settings.
+    int RenameEntry(const std::string& entryName, const std::string& newName) override;
     int GetEntryDialParams(const std::string& entryName, RasDialParams& params,
                            bool& passwordStored) override;
     int SetEntryDialParams(const std::string& entryName, const RasDialParams& params,

@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -54,12 +55,14 @@ CTreePage::CTreePage(SettingsStore& store, RemoteAccess& dialer, const Locale& l
       m_logic(store, dialer, locale, host, static_cast<PhonebookTreeView&>(*this)),
       m_loginSettings(store, dialer, *this, *this),
       m_autolaunch(store, prompts, *this, *this),
+      m_entries({store, dialer, locale, prompts, *this, host}, m_logic),
       m_providers(store, prompts, *this, *this, host),
       m_autoconnect(store, dialer, prompts, *this, m_logic),
       m_presentMenu([](QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }) {
     setObjectName("CTreePage");
     m_loginSettings.InstallInto(m_logic);
     m_autolaunch.InstallInto(m_logic);
+    m_entries.InstallInto(m_logic);
     m_providers.InstallInto(m_logic);
 }
 
@@ -428,6 +431,16 @@ std::optional<AutolaunchApplication> CTreePage::EditAutolaunchApplication(
     const AutolaunchApplication& initial) {
     CAutolaunchDlg dialog(initial, m_prompts, this);
     return dialog.exec() == QDialog::Accepted ? std::optional(dialog.Application()) : std::nullopt;
+}
+
+std::optional<std::string> CTreePage::AskNewEntryName(const std::string& entryName) {
+    QInputDialog dialog(this);
+    dialog.setObjectName("renameEntryDialog");
+    dialog.setWindowTitle(tr("Rename entry"));
+    dialog.setLabelText(tr("New name for '%1':").arg(QString::fromStdString(entryName)));
+    dialog.setTextValue(QString::fromStdString(entryName));
+    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.textValue().toStdString())
+                                              : std::nullopt;
 }
 
 bool CTreePage::EditProvider(std::string& description, int number) {

@@ -12,6 +12,7 @@
 #include "connection/ConnectionDialogs.h"
 #include "connection/ConnectionMachine.h"
 #include "connection/ConnectionView.h"
+#include "connection/EntryCommands.h"
 #include "connection/LoginSettingsCommand.h"
 #include "connection/PhonebookTreeLogic.h"
 #include "connection/PhonebookTreeView.h"
@@ -114,6 +115,7 @@ private:
                                                       const DialCredentials& initial) override;
     std::optional<AutolaunchApplication> EditAutolaunchApplication(
         const AutolaunchApplication& initial) override;
+    std::optional<std::string> AskNewEntryName(const std::string& entryName) override;
     bool EditProvider(std::string& description, int number) override;
 
     void ShowStatus(const std::string& text, const std::string& toolTip) override;
@@ -147,6 +149,7 @@ private:
     PhonebookTreeLogic m_logic;
     LoginSettingsCommand m_loginSettings;
     AutolaunchCommands m_autolaunch;
+    EntryCommands m_entries;
     ProviderCommands m_providers;
     AutoconnectStartup m_autoconnect;
     bool m_autoconnectDue = true;
