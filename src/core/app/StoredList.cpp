@@ -112,26 +112,56 @@ bool StoredList::VisitItems(const SettingsStore& store, int length,
 
 std::vector<int> StoredList::StoredNumbers(const SettingsStore& store, int length) const {
     std::vector<int> numbers;
-    VisitItems(store, length, [&](int number, std::size_t, const SectionValues::Value&) {
-        numbers.push_back(number);
-    });
+    if (m_sections) {
+        const std::int64_t last = std::int64_t{m_first} + length - 1;
+        store.VisitSectionNames(m_section, [&](std::string_view name) {
+            if (const auto n = NumberBetween(name, m_section, {});
+                n && *n >= m_first && *n <= last) {
+                numbers.push_back(*n);
+            }
+        });
+    } else {
+        VisitItems(store, length, [&](int number, std::size_t, const SectionValues::Value&) {
+            numbers.push_back(number);
+        });
+    }
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     return numbers;
 }
 
+int StoredList::Item::Int(std::size_t key, int def) const {
+    const std::optional<Stored>& value = values[key];
+    return value && value->kind == SectionValues::Kind::Int ? value->number : def;
+}
+
+std::string StoredList::Item::Text(std::size_t key, const std::string& def) const {
+    const std::optional<Stored>& value = values[key];
+    return value && value->kind == SectionValues::Kind::Text ? value->text : def;
+}
+
+std::vector<StoredList::Item> StoredList::ReadItems(const SettingsStore& store, int length) const {
+    std::map<int, Item> found;
+    VisitItems(store, length, [&](int number, std::size_t key, const SectionValues::Value& value) {
+        Item& item = found.try_emplace(number, Item{number, {}}).first->second;
+        item.values.resize(m_keys.size());
+        item.values[key] = Item::Stored{value.kind, value.number, std::string(value.text)};
+    });
+    std::vector<Item> items;
+    items.reserve(found.size());
+    for (auto& [number, item] : found) {
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
 int StoredList::Renumber(SettingsStore& store, int length) const {
-    struct Stored {
-        SectionValues::Kind kind;
-        int number;
-        std::string text;
-    };
+    using Stored = Item::Stored;
     using Values = std::vector<std::optional<Stored>>;
     std::map<int, Values> items;
-    VisitItems(store, length, [&](int number, std::size_t key, const SectionValues::Value& value) {
-        Values& values = items.try_emplace(number, m_keys.size()).first->second;
-        values[key] = Stored{value.kind, value.number, std::string(value.text)};
-    });
+    for (Item& item : ReadItems(store, length)) {
+        items.emplace(item.number, std::move(item.values));
+    }
     // A value the store holds under the key but that reads as the default:
     // one of the kind the readers do not read. It covers what a moved item
     // lacks where another item's old value lies, as the store deletes nothing.
