@@ -149,8 +149,8 @@ std::vector<StoredList::Item> StoredList::ReadItems(const SettingsStore& store, 
     });
     std::vector<Item> items;
     items.reserve(found.size());
-    for (auto& [number, item] : found) {
-        items.push_back(std::move(item));
+    while (!found.empty()) {  // node by node, so the items are never held twice
+        items.push_back(std::move(found.extract(found.begin()).mapped()));
     }
     return items;
 }
@@ -158,10 +158,7 @@ std::vector<StoredList::Item> StoredList::ReadItems(const SettingsStore& store, 
 int StoredList::Renumber(SettingsStore& store, int length) const {
     using Stored = Item::Stored;
     using Values = std::vector<std::optional<Stored>>;
-    std::map<int, Values> items;
-    for (Item& item : ReadItems(store, length)) {
-        items.emplace(item.number, std::move(item.values));
-    }
+    const std::vector<Item> items = ReadItems(store, length);  // in number order
     // A value the store holds under the key but that reads as the default:
     // one of the kind the readers do not read. It covers what a moved item
     // lacks where another item's old value lies, as the store deletes nothing.
@@ -178,10 +175,12 @@ int StoredList::Renumber(SettingsStore& store, int length) const {
     auto moveInto = [&](const Values* values) {
         static const std::optional<Stored> kNone;
         const int to = static_cast<int>(target++);
-        const auto old = items.find(to);
+        const auto old = std::lower_bound(items.begin(), items.end(), to,
+                                          [](const Item& item, int n) { return item.number < n; });
+        const bool oldItem = old != items.end() && old->number == to;
         for (std::size_t key = 0; key < m_keys.size(); ++key) {
             const std::optional<Stored>& value = values != nullptr ? (*values)[key] : kNone;
-            const bool oldValue = old != items.end() && old->second[key].has_value();
+            const bool oldValue = oldItem && old->values[key].has_value();
             if (value && value->kind == SectionValues::Kind::Text) {
                 store.WriteString(m_section, KeyOf(key, to), value->text);
             } else if (value && value->kind == SectionValues::Kind::Int) {
@@ -191,11 +190,11 @@ int StoredList::Renumber(SettingsStore& store, int length) const {
             }
         }
     };
-    for (const auto& [number, values] : items) {
-        if (number == target) {
+    for (const Item& item : items) {
+        if (item.number == target) {
             ++target;
         } else {
-            moveInto(&values);
+            moveInto(&item.values);
         }
     }
     // The new item's slot: nothing of an old item there may show through it.
