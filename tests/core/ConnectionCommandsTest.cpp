@@ -258,6 +258,39 @@ TEST_F(ConnectionCommandsTest, DeletingTheFirstOfThreeShiftsTheOthersDownInOneTr
     EXPECT_EQ(view.log, Strings{"delete sibling 0"});
 }
 
+TEST_F(ConnectionCommandsTest, AHugeCountCostsWhatIsStoredAndRowsFollowTheStoredOnes) {
+    const Strings all{"Mail", "News", "Chat"};
+    const int numbers[] = {1, 2, INT_MAX};  // 3 to INT_MAX - 1: a gap
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        for (const int number : {1, 2, 3, INT_MAX}) {
+            store.memory.RemoveSection("Office Autolaunch #" + std::to_string(number));
+        }
+        store.memory.WriteInt("Office", "Autolaunch", INT_MAX);
+        for (int i = 0; i < 3; ++i) {
+            const std::string section = "Office Autolaunch #" + std::to_string(numbers[i]);
+            store.memory.WriteString(section, "Path", "/" + all[i]);
+            store.memory.WriteString(section, "Description", all[i]);
+        }
+        store.reads = 0;
+        store.readLimit = 2000;  // a read per number up to the count throws
+        view.log.clear();
+        prompts.Answer(PromptAnswer::Yes);
+        tree.OnDeleteKey(ItemUnder("Office", "Autolaunch", all[static_cast<std::size_t>(row)]));
+        EXPECT_EQ(view.log, Strings{"delete sibling " + std::to_string(row)});
+
+        // The rest close up as 1 and 2.
+        Strings left;
+        for (const AutolaunchApplication& application : Slots(2)) {
+            left.push_back(application.description);
+        }
+        Strings expected = all;
+        expected.erase(expected.begin() + row);
+        EXPECT_EQ(left, expected);
+        EXPECT_EQ(Count(), 2);
+    }
+}
+
 TEST_F(ConnectionCommandsTest, DeleteAsksFirstAndTakesTheHigherOfTwoAlike) {
     Seed({{"/a", "Mail", 0}, {"/b", "News", 1}, {"/c", "Mail", 2}}, 3);
     prompts.Answer(PromptAnswer::No);

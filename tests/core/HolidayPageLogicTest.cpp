@@ -7,6 +7,7 @@
 
 #include "FakeClock.h"
 #include "MemorySettingsStore.h"
+#include "RecordingSettingsStore.h"
 #include "ScriptedPrompts.h"
 #include "holiday/HolidayPageLogic.h"
 
@@ -73,10 +74,9 @@ TEST_F(HolidayPage, FillListShowsTheStoredHolidaysInNumberOrder) {
     }
     m_view.rows.push_back({"stale", "", "", ""});
     m_page.FillList();
-    EXPECT_EQ(m_view.rows,
-              (std::vector<HolidayRow>{{"Christmas", "25", "12", "every year"},
-                                       {"hand-edited", "ERROR", "ERROR", "ERROR"},
-                                       {"Easter", "5", "4", "2026"}}));
+    EXPECT_EQ(m_view.rows, (std::vector<HolidayRow>{{"Christmas", "25", "12", "every year"},
+                                                    {"hand-edited", "ERROR", "ERROR", "ERROR"},
+                                                    {"Easter", "5", "4", "2026"}}));
 
     m_store.WriteInt(kSection, "Anzahl", INT_MAX);
     m_page.FillList();
@@ -164,6 +164,43 @@ TEST_F(HolidayPage, DeleteTakesTheNewCountFromTheRowsLeft) {
     m_page.OnDelete();
     EXPECT_EQ(Anzahl(), 1);
     EXPECT_EQ(Stored(), (std::vector<CHolidayEntry>{{"Christmas", 25, 12, EveryYear}}));
+}
+
+TEST(HolidayPageOfAHugeCount, ShowsTheStoredHolidaysAndDeletesTheSelectedRowsOwn) {
+    const std::vector<std::string> all{"A", "B", "C"};
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        test::RecordingSettingsStore store;
+        store.memory.WriteInt(kSection, "Anzahl", INT_MAX);
+        const int numbers[] = {1, 2, INT_MAX};  // 3 to INT_MAX - 1: a gap
+        for (int i = 0; i < 3; ++i) {
+            store.memory.WriteString(kSection, "Description #" + std::to_string(numbers[i]),
+                                     all[i]);
+        }
+        store.readLimit = 2000;  // a read per number up to the count throws
+        test::FakeClock clock;
+        test::ScriptedPrompts prompts;
+        FakeListView view;
+        HolidayPageLogic page(store, clock, prompts, view);
+        auto shown = [&] {
+            std::vector<std::string> descriptions;
+            for (const HolidayRow& shownRow : view.rows) {
+                descriptions.push_back(shownRow[0]);
+            }
+            return descriptions;
+        };
+        page.FillList();
+        EXPECT_EQ(shown(), all);
+
+        view.selected = row;
+        prompts.Answer(PromptAnswer::Yes);
+        page.OnDelete();
+        std::vector<std::string> left = all;
+        left.erase(left.begin() + row);
+        EXPECT_EQ(shown(), left);
+        page.FillList();  // the store agrees with the rows
+        EXPECT_EQ(shown(), left);
+    }
 }
 
 TEST_F(HolidayPage, DeleteDatabaseAlwaysAsksAndClearsOnYes) {

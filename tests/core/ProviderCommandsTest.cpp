@@ -11,6 +11,7 @@
 #include "ScriptedPrompts.h"
 #include "connection/PhonebookTreeLogic.h"
 #include "connection/TreeCommands.h"
+#include "provider/CProviderStore.h"
 #include "provider/ProviderCommands.h"
 #include "provider/ProviderList.h"
 
@@ -88,7 +89,27 @@ TEST(ProviderCommands, TheDialogOffersTheOtherEntriesAndShowsWhatIsStored) {
     w.store.WriteString("Provider A", "Phonebook #3", "Gone");
     std::string description = "A";
     w.dialogs.EditProvider(description, 1);
-    EXPECT_EQ(w.dialogs.lists, (std::array<Strings, 2>{{{"E1", "E3"}, {"E2", "<none>", "Gone"}}}));
+    EXPECT_EQ(w.dialogs.lists,
+              (std::array<Strings, 2>{{{"E1", "E3"}, {"E2", "Gone"}}}));  // #2: a gap
+}
+
+TEST(ProviderList, AHugeCountCostsWhatIsStoredAndSkipsGaps) {
+    test::RecordingSettingsStore store;
+    store.memory.WriteInt("_Provider List_", "nCount", INT_MAX);
+    store.memory.WriteInt("Provider A", "How much entries", INT_MAX);
+    for (const auto& [number, name] : {std::pair{1, "A"}, {2, "B"}, {INT_MAX, "C"}}) {
+        store.memory.WriteString("_Provider List_", "Provider #" + std::to_string(number), name);
+        store.memory.WriteString("Provider A", "Phonebook #" + std::to_string(number),
+                                 std::string("E") + name);
+    }
+    store.readLimit = 2000;  // a read per number up to the count throws
+    const ProviderList list(store);
+    EXPECT_EQ(list.Descriptions(), (Strings{"A", "B", "C"}));
+    EXPECT_EQ(list.Members("A"), (Strings{"EA", "EB", "EC"}));
+    EXPECT_EQ(list.FindFirst("C", ProviderList::kUnknown), INT_MAX);
+    EXPECT_EQ(list.FindLast("A", ProviderList::kNone), 1);
+    ASSERT_TRUE(CProviderStore(store).Remove(1));
+    EXPECT_EQ(list.Descriptions(), (Strings{"B", "C"}));
 }
 
 TEST(ProviderCommands, ADescriptionMustDifferExactlyFromEveryOtherProvidersOne) {

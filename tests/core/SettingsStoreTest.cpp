@@ -217,6 +217,13 @@ TEST_P(SettingsStoreContract, HighestNumberOfANumberedName) {
     s.WriteInt(entry + " Autolaunch #7 more", "Startup", 0);
     s.WriteInt("Bxro_%*[1]  Autolaunch #9", "Startup", 0);
     EXPECT_EQ(s.HighestSectionNumber(entry + " Autolaunch #"), 3);
+    s.WriteInt(entry + " Autolaunch #3", "Path", 0);  // a second value: still one name
+    std::vector<std::string> names;
+    s.VisitSectionNames(entry + " Autolaunch #",
+                        [&](std::string_view name) { names.emplace_back(name); });
+    const std::string prefix = entry + " Autolaunch #";
+    EXPECT_EQ(names, (std::vector<std::string>{prefix + "03", prefix + "1", prefix + "3",
+                                               prefix + "7 more", prefix + "x"}));
 }
 
 TEST_P(SettingsStoreContract, RemoveSectionDeletesThatSectionOnlyAndCommitsWithItsTransaction) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <climits>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,16 +20,16 @@ public:
     explicit ForwardingSettingsStore(SettingsStore& inner) : m_inner(inner) {}
 
     int ReadInt(const std::string& section, const std::string& key, int def) const override {
-        ++reads;
+        Read();
         return m_inner.ReadInt(section, key, def);
     }
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& def) const override {
-        ++reads;
+        Read();
         return m_inner.ReadString(section, key, def);
     }
     bool HasValue(const std::string& section, const std::string& key) const override {
-        ++reads;
+        Read();
         return m_inner.HasValue(section, key);
     }
     bool WriteInt(const std::string& section, const std::string& key, int value) override {
@@ -65,11 +67,11 @@ public:
     }
     int HighestKeyNumber(const std::string& section, const std::string& keyPrefix,
                          const std::string& keySuffix) const override {
-        ++reads;
+        Read();
         return m_inner.HighestKeyNumber(section, keyPrefix, keySuffix);
     }
     int HighestSectionNumber(const std::string& sectionPrefix) const override {
-        ++reads;
+        Read();
         return m_inner.HighestSectionNumber(sectionPrefix);
     }
     std::optional<SectionValues> ReadSection(const std::string& section,
@@ -82,6 +84,11 @@ public:
         ++sectionReads;
         return m_inner.VisitSection(section, keyPrefix, visit);
     }
+    void VisitSectionNames(const std::string& sectionPrefix,
+                           const std::function<void(std::string_view)>& visit) const override {
+        ++sectionReads;
+        m_inner.VisitSectionNames(sectionPrefix, visit);
+    }
 
     // How many writes were made (a removed section counts as one).
     int ValueWrites() const { return m_valueWrites; }
@@ -93,7 +100,16 @@ public:
     std::function<void(int valueWrites)> afterWrite;
     std::function<void()> afterTransaction;
 
+    // Past this many reads a read throws, so a reader that walks every number
+    // up to a huge count fails at once instead of hanging.
+    long readLimit = LONG_MAX;
+
 private:
+    void Read() const {
+        if (++reads > readLimit) {
+            throw std::length_error("more reads than the test allows");
+        }
+    }
     void Written(std::string entry) {
         writes.push_back(std::move(entry));
         ++m_valueWrites;

@@ -109,6 +109,19 @@ public:
         return highest;
     }
 
+    void VisitSectionNames(const std::string& sectionPrefix,
+                           const std::function<void(std::string_view)>& visit) const override {
+        std::lock_guard lock(m_mutex);
+        const std::string* last = nullptr;
+        for (auto it = m_values.lower_bound({sectionPrefix, {}});
+             it != m_values.end() && it->first.first.starts_with(sectionPrefix); ++it) {
+            if (last == nullptr || *last != it->first.first) {
+                last = &it->first.first;
+                visit(*last);
+            }
+        }
+    }
+
     bool VisitSection(const std::string& section, const std::string& keyPrefix,
                       const ValueVisitor& visit) const override {
         std::lock_guard lock(m_mutex);

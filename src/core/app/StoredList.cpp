@@ -112,26 +112,53 @@ bool StoredList::VisitItems(const SettingsStore& store, int length,
 
 std::vector<int> StoredList::StoredNumbers(const SettingsStore& store, int length) const {
     std::vector<int> numbers;
-    VisitItems(store, length, [&](int number, std::size_t, const SectionValues::Value&) {
-        numbers.push_back(number);
-    });
+    if (m_sections) {
+        const std::int64_t last = std::int64_t{m_first} + length - 1;
+        store.VisitSectionNames(m_section, [&](std::string_view name) {
+            if (const auto n = NumberBetween(name, m_section, {});
+                n && *n >= m_first && *n <= last) {
+                numbers.push_back(*n);
+            }
+        });
+    } else {
+        VisitItems(store, length, [&](int number, std::size_t, const SectionValues::Value&) {
+            numbers.push_back(number);
+        });
+    }
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     return numbers;
 }
 
-int StoredList::Renumber(SettingsStore& store, int length) const {
-    struct Stored {
-        SectionValues::Kind kind;
-        int number;
-        std::string text;
-    };
-    using Values = std::vector<std::optional<Stored>>;
-    std::map<int, Values> items;
+int StoredList::Item::Int(std::size_t key, int def) const {
+    const std::optional<Stored>& value = values[key];
+    return value && value->kind == SectionValues::Kind::Int ? value->number : def;
+}
+
+std::string StoredList::Item::Text(std::size_t key, const std::string& def) const {
+    const std::optional<Stored>& value = values[key];
+    return value && value->kind == SectionValues::Kind::Text ? value->text : def;
+}
+
+std::vector<StoredList::Item> StoredList::ReadItems(const SettingsStore& store, int length) const {
+    std::map<int, Item> found;
     VisitItems(store, length, [&](int number, std::size_t key, const SectionValues::Value& value) {
-        Values& values = items.try_emplace(number, m_keys.size()).first->second;
-        values[key] = Stored{value.kind, value.number, std::string(value.text)};
+        Item& item = found.try_emplace(number, Item{number, {}}).first->second;
+        item.values.resize(m_keys.size());
+        item.values[key] = Item::Stored{value.kind, value.number, std::string(value.text)};
     });
+    std::vector<Item> items;
+    items.reserve(found.size());
+    while (!found.empty()) {  // node by node, so the items are never held twice
+        items.push_back(std::move(found.extract(found.begin()).mapped()));
+    }
+    return items;
+}
+
+int StoredList::Renumber(SettingsStore& store, int length) const {
+    using Stored = Item::Stored;
+    using Values = std::vector<std::optional<Stored>>;
+    const std::vector<Item> items = ReadItems(store, length);  // in number order
     // A value the store holds under the key but that reads as the default:
     // one of the kind the readers do not read. It covers what a moved item
     // lacks where another item's old value lies, as the store deletes nothing.
@@ -148,10 +175,12 @@ int StoredList::Renumber(SettingsStore& store, int length) const {
     auto moveInto = [&](const Values* values) {
         static const std::optional<Stored> kNone;
         const int to = static_cast<int>(target++);
-        const auto old = items.find(to);
+        const auto old = std::lower_bound(items.begin(), items.end(), to,
+                                          [](const Item& item, int n) { return item.number < n; });
+        const bool oldItem = old != items.end() && old->number == to;
         for (std::size_t key = 0; key < m_keys.size(); ++key) {
             const std::optional<Stored>& value = values != nullptr ? (*values)[key] : kNone;
-            const bool oldValue = old != items.end() && old->second[key].has_value();
+            const bool oldValue = oldItem && old->values[key].has_value();
             if (value && value->kind == SectionValues::Kind::Text) {
                 store.WriteString(m_section, KeyOf(key, to), value->text);
             } else if (value && value->kind == SectionValues::Kind::Int) {
@@ -161,11 +190,11 @@ int StoredList::Renumber(SettingsStore& store, int length) const {
             }
         }
     };
-    for (const auto& [number, values] : items) {
-        if (number == target) {
+    for (const Item& item : items) {
+        if (item.number == target) {
             ++target;
         } else {
-            moveInto(&values);
+            moveInto(&item.values);
         }
     }
     // The new item's slot: nothing of an old item there may show through it.

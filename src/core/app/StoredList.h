@@ -55,8 +55,28 @@ public:
     // are never visited. Items under keys only. False when the store could
     // not read the whole section (what was handed stands).
     bool VisitItems(const SettingsStore& store, int length, const ItemVisitor& visit) const;
-    // The numbers among first..first + length - 1 that hold a value, ascending.
+    // The numbers among first..first + length - 1 that hold a value, ascending;
+    // for items under keys and as sections alike.
     std::vector<int> StoredNumbers(const SettingsStore& store, int length) const;
+
+    // One stored item of a list under keys, its values kept by key.
+    struct Item {
+        struct Stored {
+            SectionValues::Kind kind;
+            int number;
+            std::string text;
+        };
+        int number;
+        std::vector<std::optional<Stored>> values;  // one per key pattern
+
+        // The value under keys[key] as the store reads it: a missing value or
+        // one of the other kind gives the default.
+        int Int(std::size_t key, int def) const;
+        std::string Text(std::size_t key, const std::string& def) const;
+    };
+    // The stored items among first..first + length - 1 in number order, from
+    // one pass (VisitItems): gaps are left out.
+    std::vector<Item> ReadItems(const SettingsStore& store, int length) const;
 
     // Makes room for one item after the last one the list shows: writes the
     // new count and returns the new item's number. When the next number would

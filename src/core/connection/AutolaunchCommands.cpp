@@ -40,8 +40,9 @@ void AutolaunchCommands::Edit(const TreeItemContext& selected) {
     }
     const std::optional<AutolaunchApplication> edited =
         m_dialogs.EditAutolaunchApplication(list.Read(number));
+    const int row = list.Row(number);
     if (edited && list.Replace(number, *edited)) {
-        m_view.SetSelectedSiblingText(number - 1, edited->description);
+        m_view.SetSelectedSiblingText(row, edited->description);
     }
 }
 
@@ -57,8 +58,9 @@ void AutolaunchCommands::Delete(const TreeItemContext& selected) {
     }
     AutolaunchList list(m_store, *selected.grandparent);
     const int number = list.Find(selected.text);
+    const int row = list.Row(number);
     if (number != 0 && list.Remove(number)) {
-        m_view.DeleteSelectedSibling(number - 1);
+        m_view.DeleteSelectedSibling(row);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "AutolaunchList.h"
 
+#include <algorithm>
+
 #include "app/StoredList.h"
 #include "connection/EntrySection.h"
 #include "platform/StoreTransaction.h"
@@ -17,6 +19,10 @@ StoredList Slots(const std::string& entry) {
 
 int AutolaunchLength(const SettingsStore& store, const std::string& entryName) {
     return Slots(entryName).Length(store, store.ReadInt(EntrySection(entryName), kCountKey, 0));
+}
+
+std::vector<int> AutolaunchNumbers(const SettingsStore& store, const std::string& entryName) {
+    return Slots(entryName).StoredNumbers(store, AutolaunchLength(store, entryName));
 }
 
 std::string AutolaunchDescription(const SettingsStore& store, const std::string& entryName,
@@ -38,13 +44,24 @@ AutolaunchApplication AutolaunchList::Read(int number) const {
             m_store.ReadInt(section, "Startup", 0)};
 }
 
+std::vector<int> AutolaunchList::Numbers() const {
+    return AutolaunchNumbers(m_store, m_entry);
+}
+
 int AutolaunchList::Find(const std::string& description) const {
-    for (int number = Length(); number >= 1; --number) {
-        if (AutolaunchDescription(m_store, m_entry, number) == description) {
-            return number;
+    const std::vector<int> numbers = Numbers();
+    for (auto number = numbers.rbegin(); number != numbers.rend(); ++number) {
+        if (AutolaunchDescription(m_store, m_entry, *number) == description) {
+            return *number;
         }
     }
     return 0;
+}
+
+int AutolaunchList::Row(int number) const {
+    const std::vector<int> numbers = Numbers();
+    const auto at = std::lower_bound(numbers.begin(), numbers.end(), number);
+    return at != numbers.end() && *at == number ? static_cast<int>(at - numbers.begin()) : -1;
 }
 
 void AutolaunchList::Write(int number, const AutolaunchApplication& application) {
@@ -78,11 +95,19 @@ bool AutolaunchList::Remove(int number) {
     if (number < 1 || number > length) {
         return false;
     }
-    for (int m = number; m < length; ++m) {
-        Write(m, Read(m + 1));
+    // Only stored applications move, so the cost follows them, not the count.
+    int to = 1;
+    for (const int stored : Numbers()) {
+        if (stored == number) {
+            continue;
+        }
+        if (stored != to) {
+            Write(to, Read(stored));
+        }
+        ++to;
     }
-    Write(length, {kNone, kNone, 0});
-    m_store.WriteInt(EntrySection(m_entry), kCountKey, length - 1);
+    Write(to, {kNone, kNone, 0});
+    m_store.WriteInt(EntrySection(m_entry), kCountKey, to - 1);
     return transaction.Commit();
 }
 

@@ -7,8 +7,7 @@ namespace varnolt {
 
 void Launch(SettingsStore& store, Shell& shell, const std::string& entryName) {
     const AutolaunchList list(store, entryName);
-    const int length = list.Length();
-    for (int number = 1; number <= length; ++number) {
+    for (const int number : list.Numbers()) {
         const AutolaunchApplication application = list.Read(number);
         const StartupMode* mode = StartupModeOf(application.startup);
         if (mode == nullptr || application.path.empty() || application.path == "<none>") {

@@ -82,8 +82,7 @@ void PhonebookTreeBuilder::AddEntry(TreeNode& phonebook, const std::string& name
     login.Add(std::move(loginTexts[2]), ImageRole::Redial);
 
     TreeNode& autolaunch = entry.Add(std::string(kAutolaunchText), ImageRole::Autolaunch);
-    const int applications = AutolaunchLength(m_store, name);
-    for (int number = 1; number <= applications; ++number) {
+    for (const int number : AutolaunchNumbers(m_store, name)) {
         autolaunch.Add(AutolaunchDescription(m_store, name, number), ImageRole::Application);
     }
 

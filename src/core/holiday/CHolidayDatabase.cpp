@@ -1,5 +1,6 @@
 #include "CHolidayDatabase.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "app/NumberText.h"
@@ -25,6 +26,14 @@ const StoredList& Holidays() {
     return list;
 }
 
+// The keys of Holidays(), by position.
+enum HolidayKey : std::size_t { kDay, kDescription, kMonth, kYear };
+
+CHolidayEntry EntryOf(const StoredList::Item& item) {
+    return {item.Text(kDescription, "No description available"), item.Int(kDay, 0),
+            item.Int(kMonth, 0), item.Int(kYear, 0)};
+}
+
 CHolidayEntry EntryOf(const SectionReader& section, int n) {
     CHolidayEntry entry;
     entry.description = section.ReadString(Key("Description #", n), "No description available");
@@ -44,14 +53,14 @@ CHolidayEntry CHolidayDatabase::ReadEntry(int n) const {
     return EntryOf(SectionReader(m_store, kSection), n);
 }
 
-std::vector<CHolidayEntry> CHolidayDatabase::ReadAll() const {
-    // One snapshot of the section for the whole list.
-    const SectionReader section(m_store, kSection);
-    const int count = Holidays().Length(m_store, section.ReadInt(kCount, 0));
+std::vector<CHolidayEntry> CHolidayDatabase::ReadAll(std::vector<int>* numbers) const {
+    // One pass over the stored holidays, whatever the count says.
     std::vector<CHolidayEntry> entries;
-    entries.reserve(static_cast<std::size_t>(count));
-    for (int n = 1; n <= count; ++n) {
-        entries.push_back(EntryOf(section, n));
+    for (const StoredList::Item& item : Holidays().ReadItems(m_store, Count())) {
+        entries.push_back(EntryOf(item));
+        if (numbers != nullptr) {
+            numbers->push_back(item.number);
+        }
     }
     return entries;
 }
@@ -73,7 +82,10 @@ void CHolidayDatabase::Insert(const CHolidayEntry& entry) {
 
 void CHolidayDatabase::Remove(int n) {
     StoreTransaction transaction(m_store);
-    Remove(n, Count() - 1);
+    const std::vector<int> numbers = Holidays().StoredNumbers(m_store, Count());
+    if (std::binary_search(numbers.begin(), numbers.end(), n)) {
+        Remove(n, static_cast<int>(numbers.size()) - 1);
+    }
 }
 
 void CHolidayDatabase::Remove(int n, int newCount) {
@@ -81,16 +93,21 @@ void CHolidayDatabase::Remove(int n, int newCount) {
         return;
     }
     StoreTransaction transaction(m_store);
+    const std::vector<StoredList::Item> items = Holidays().ReadItems(m_store, Count());
     m_store.WriteInt(kSection, kCount, newCount);
-    for (int i = n; i <= newCount; ++i) {
-        m_store.WriteString(kSection, Key("Description #", i),
-                            m_store.ReadString(kSection, Key("Description #", i + 1), ""));
-        m_store.WriteInt(kSection, Key("Day #", i),
-                         m_store.ReadInt(kSection, Key("Day #", i + 1), 0));
-        m_store.WriteInt(kSection, Key("Month #", i),
-                         m_store.ReadInt(kSection, Key("Month #", i + 1), 0));
-        m_store.WriteInt(kSection, Key("Year #", i),
-                         m_store.ReadInt(kSection, Key("Year #", i + 1), 0));
+    // Only stored holidays move, so the cost follows them, not the numbers.
+    int to = 1;
+    for (const StoredList::Item& item : items) {
+        if (item.number == n) {
+            continue;
+        }
+        if (item.number != to) {
+            m_store.WriteString(kSection, Key("Description #", to), item.Text(kDescription, ""));
+            m_store.WriteInt(kSection, Key("Day #", to), item.Int(kDay, 0));
+            m_store.WriteInt(kSection, Key("Month #", to), item.Int(kMonth, 0));
+            m_store.WriteInt(kSection, Key("Year #", to), item.Int(kYear, 0));
+        }
+        ++to;
     }
 }
 

@@ -18,12 +18,15 @@ public:
     int Count() const;
     // Holiday n (1..Count()); missing values take their defaults.
     CHolidayEntry ReadEntry(int n) const;
-    // Holidays 1..Count() in number order.
-    std::vector<CHolidayEntry> ReadAll() const;
+    // The stored holidays among 1..Count() in number order, gaps left out,
+    // and their numbers when asked for.
+    std::vector<CHolidayEntry> ReadAll(std::vector<int>* numbers = nullptr) const;
 
     // Appends a holiday; year 0 is stored as EveryYear. The count is written first.
     void Insert(const CHolidayEntry& entry);
-    // Removes holiday n and closes the gap; the last old number keeps its values.
+    // Removes holiday n; the stored holidays after it close up behind the ones
+    // before it (a hand-made gap closes too, so they are numbered 1, 2, ...).
+    // The last old number keeps its values. Nothing happens when n is not stored.
     void Remove(int n);
     // The same with the new count given by the caller (the page's remaining rows).
     void Remove(int n, int newCount);

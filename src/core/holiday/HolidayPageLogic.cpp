@@ -1,5 +1,7 @@
 #include "HolidayPageLogic.h"
 
+#include <numeric>
+
 #include "app/NumberText.h"
 
 namespace varnolt {
@@ -25,7 +27,8 @@ HolidayRow HolidayRowTexts(const CHolidayEntry& entry) {
 
 void HolidayPageLogic::FillList() {
     m_view.ClearRows();
-    for (const CHolidayEntry& entry : m_database.ReadAll()) {
+    m_numbers.clear();
+    for (const CHolidayEntry& entry : m_database.ReadAll(&m_numbers)) {
         m_view.AppendRow(HolidayRowTexts(entry));
     }
 }
@@ -58,9 +61,15 @@ void HolidayPageLogic::OnDelete() {
         PromptAnswer::Yes) {
         return;
     }
-    // The remaining rows already show the shifted order; no refill.
+    // The remaining rows already show the shifted order; no refill. The
+    // removal numbers the rest 1, 2, ... as the rows stand.
+    const int number = static_cast<std::size_t>(row) < m_numbers.size()
+                           ? m_numbers[static_cast<std::size_t>(row)]
+                           : row + 1;
     m_view.DeleteRow(row);
-    m_database.Remove(row + 1, m_view.RowCount());
+    m_database.Remove(number, m_view.RowCount());
+    m_numbers.resize(static_cast<std::size_t>(m_view.RowCount()));
+    std::iota(m_numbers.begin(), m_numbers.end(), 1);
 }
 
 void HolidayPageLogic::OnDeleteDatabase() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "holiday/CHolidayDatabase.h"
 #include "holiday/HolidayListView.h"
 #include "platform/Clock.h"
@@ -37,6 +39,8 @@ private:
     const Clock& m_clock;
     Prompts& m_prompts;
     HolidayListView& m_view;
+    // The stored number of each row: a hand-edited list may have gaps.
+    std::vector<int> m_numbers;
 };
 
 }  // namespace varnolt

@@ -68,6 +68,12 @@ public:
     // false when the section could not be read to its end.
     virtual bool VisitSection(const std::string& section, const std::string& keyPrefix,
                               const ValueVisitor& visit) const = 0;
+
+    // The name of every section that starts with sectionPrefix and holds a
+    // value, each once, in one pass; `visit` must not call the store.
+    virtual void VisitSectionNames(
+        const std::string& sectionPrefix,
+        const std::function<void(std::string_view name)>& visit) const = 0;
 };
 
 }  // namespace varnolt

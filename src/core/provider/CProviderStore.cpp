@@ -44,11 +44,21 @@ bool CProviderStore::Remove(int number) {
     if (number < 1 || number > count) {
         return false;
     }
-    for (int t = number; t <= count; ++t) {
-        m_store.WriteString(kListSection, ProviderKey(t),
-                            list.Description(t + 1, ProviderList::kNone));
+    // Only stored providers move, closing a hand-made gap too, so the cost
+    // follows them and not the count.
+    int to = 1;
+    for (const int stored : list.Numbers()) {
+        if (stored == number) {
+            continue;
+        }
+        if (stored != to) {
+            m_store.WriteString(kListSection, ProviderKey(to),
+                                list.Description(stored, ProviderList::kNone));
+        }
+        ++to;
     }
-    m_store.WriteInt(kListSection, ProviderList::kCountKey, count - 1);
+    m_store.WriteString(kListSection, ProviderKey(to), ProviderList::kNone);
+    m_store.WriteInt(kListSection, ProviderList::kCountKey, to - 1);
     return transaction.Commit();
 }
 

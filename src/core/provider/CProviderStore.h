@@ -27,8 +27,9 @@ public:
     SaveResult Save(const std::string& description, const std::vector<std::string>& members,
                     int number, const std::string& openedWith);
 
-    // Moves the providers after `number` down one place and lowers "nCount";
-    // the value freed at the end reads "<none>". Whether it was kept.
+    // Moves the providers after `number` down one place (a hand-made gap
+    // closes as well) and lowers "nCount"; the value freed at the end reads
+    // "<none>". Whether it was kept.
     bool Remove(int number);
 
 private:

@@ -14,6 +14,10 @@ StoredList Providers() {
     return StoredList::InSection(kListSection, {{"Provider #", ""}});
 }
 
+StoredList MemberList(const std::string& section) {
+    return StoredList::InSection(section, {{"Phonebook #", ""}});
+}
+
 }  // namespace
 
 std::optional<int> ProviderList::Append(SettingsStore& store) {
@@ -28,46 +32,49 @@ std::string ProviderList::Description(int number, const std::string& missing) co
     return m_store.ReadString(kListSection, ProviderKey(number), missing);
 }
 
+std::vector<int> ProviderList::Numbers() const {
+    return Providers().StoredNumbers(m_store, Count());
+}
+
 std::vector<std::string> ProviderList::Descriptions(const std::string& missing) const {
-    std::vector<std::string> descriptions;
-    const int count = Count();
-    descriptions.reserve(static_cast<std::size_t>(count));
-    for (int number = 1; number <= count; ++number) {
-        descriptions.push_back(Description(number, missing));
-    }
-    return descriptions;
+    return Texts(Providers(), Count(), missing);
 }
 
 std::vector<std::string> ProviderList::Members(const std::string& description,
                                                const std::string& missing) const {
     const std::string section = ProviderSection(description);
-    const int count = StoredList::InSection(section, {{"Phonebook #", ""}})
-                          .Length(m_store, m_store.ReadInt(section, kMemberCountKey, 0));
-    std::vector<std::string> members;
-    members.reserve(static_cast<std::size_t>(count));
-    for (int number = 1; number <= count; ++number) {
-        members.push_back(m_store.ReadString(section, ProviderMemberKey(number), missing));
-    }
-    return members;
+    const StoredList members = MemberList(section);
+    return Texts(members, members.Length(m_store, m_store.ReadInt(section, kMemberCountKey, 0)),
+                 missing);
 }
 
 int ProviderList::FindFirst(const std::string& description, const std::string& missing) const {
-    const int count = Count();
-    for (int number = 1; number <= count; ++number) {
-        if (Description(number, missing) == description) {
-            return number;
+    for (const StoredList::Item& item : Providers().ReadItems(m_store, Count())) {
+        if (item.Text(0, missing) == description) {
+            return item.number;
         }
     }
     return 0;
 }
 
 int ProviderList::FindLast(const std::string& description, const std::string& missing) const {
-    for (int number = Count(); number >= 1; --number) {
-        if (Description(number, missing) == description) {
-            return number;
+    const std::vector<StoredList::Item> items = Providers().ReadItems(m_store, Count());
+    for (auto item = items.rbegin(); item != items.rend(); ++item) {
+        if (item->Text(0, missing) == description) {
+            return item->number;
         }
     }
     return 0;
+}
+
+std::vector<std::string> ProviderList::Texts(const StoredList& list, int length,
+                                             const std::string& missing) const {
+    // Only the stored items, from one pass: a hand-edited count costs nothing.
+    std::vector<std::string> texts;
+    for (const StoredList::Item& item : list.ReadItems(m_store, length)) {
+        texts.push_back(item.Text(0, missing));
+    }
+    return texts;
 }
 
 }  // namespace varnolt

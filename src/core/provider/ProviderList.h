@@ -7,6 +7,7 @@
 namespace varnolt {
 
 class SettingsStore;
+class StoredList;
 
 // The providers as the store holds them: "_Provider List_" with "nCount" and
 // "Provider #n", and per provider a section "Provider " + description with
@@ -36,17 +37,23 @@ public:
     // How many providers the list shows.
     int Count() const;
     std::string Description(int number, const std::string& missing) const;
-    // Descriptions 1 to Count().
+    // The stored provider numbers among 1 to Count(), ascending.
+    std::vector<int> Numbers() const;
+    // The stored descriptions among 1 to Count(); a hand-made gap is left out.
     std::vector<std::string> Descriptions(const std::string& missing = kUnknown) const;
     // The entries of the provider with that description, in dialing order.
     std::vector<std::string> Members(const std::string& description,
                                      const std::string& missing = kUnknown) const;
-    // The first or the last number from 1 to Count() whose description, read
-    // with `missing` for none, equals `description`; 0 for none.
+    // The first or the last stored number from 1 to Count() whose description,
+    // read with `missing` for one of another kind, equals `description`; 0 for none.
     int FindFirst(const std::string& description, const std::string& missing) const;
     int FindLast(const std::string& description, const std::string& missing) const;
 
 private:
+    // The texts of the stored items among 1..length, gaps left out.
+    std::vector<std::string> Texts(const StoredList& list, int length,
+                                   const std::string& missing) const;
+
     const SettingsStore& m_store;
 };
 

@@ -53,20 +53,18 @@ std::vector<TariffPeriod> LoadPeriods(const SettingsStore& store, const SectionR
         keys.push_back({std::string{list, '-'}, std::string(" ") + field + suffix});
     }
     // Numbered from 0, unlike the program's other lists.
-    const int length = StoredList::InSection(kSection, std::move(keys), 0)
-                           .Length(store, section.ReadInt(countKey + suffix, 0));
+    const StoredList numbered = StoredList::InSection(kSection, std::move(keys), 0);
+    const int length = numbered.Length(store, section.ReadInt(countKey + suffix, 0));
 
+    // Only the stored periods, from one pass: a hand-edited count costs nothing.
     std::vector<TariffPeriod> periods;
-    periods.reserve(static_cast<std::size_t>(length));
-    for (int i = 0; i < length; ++i) {
-        TariffPeriod period;
-        period.fromHour = section.ReadInt(PeriodKey(list, i, kFrom, suffix), 0);
-        period.fromMinute = section.ReadInt(PeriodKey(list, i, kFromMin, suffix), 0);
-        period.toHour = section.ReadInt(PeriodKey(list, i, kTo, suffix), 0);
-        period.toMinute = section.ReadInt(PeriodKey(list, i, kToMin, suffix), 0);
-        period.cycle = section.ReadString(PeriodKey(list, i, kCycle, suffix), "0");
-        period.unit = section.ReadString(PeriodKey(list, i, kUnit, suffix), "0");
-        periods.push_back(std::move(period));
+    for (const StoredList::Item& item : numbered.ReadItems(store, length)) {
+        periods.push_back({.fromHour = item.Int(0, 0),
+                           .fromMinute = item.Int(1, 0),
+                           .toHour = item.Int(2, 0),
+                           .toMinute = item.Int(3, 0),
+                           .cycle = item.Text(4, "0"),
+                           .unit = item.Text(5, "0")});
     }
     return periods;
 }

@@ -232,6 +232,18 @@ int SqliteSettingsStore::HighestKeyNumber(const std::string& section, const std:
     return HighestNumber(m_keyNames, &section, keyPrefix, keySuffix);
 }
 
+void SqliteSettingsStore::VisitSectionNames(
+    const std::string& sectionPrefix, const std::function<void(std::string_view)>& visit) const {
+    std::lock_guard lock(m_mutex);
+    BindText(m_sectionNames, 2, sectionPrefix);
+    BindUpper(m_sectionNames, 3, UpperBound(sectionPrefix));
+    while (sqlite3_step(m_sectionNames) == SQLITE_ROW) {
+        visit(ColumnBytes(m_sectionNames, 0));
+    }
+    sqlite3_reset(m_sectionNames);
+    sqlite3_clear_bindings(m_sectionNames);
+}
+
 int SqliteSettingsStore::HighestSectionNumber(const std::string& sectionPrefix) const {
     std::lock_guard lock(m_mutex);
     return HighestNumber(m_sectionNames, nullptr, sectionPrefix, {});

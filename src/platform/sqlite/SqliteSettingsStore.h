@@ -42,6 +42,8 @@ public:
                                              const std::string& keyPrefix = {}) const override;
     bool VisitSection(const std::string& section, const std::string& keyPrefix,
                       const ValueVisitor& visit) const override;
+    void VisitSectionNames(const std::string& sectionPrefix,
+                           const std::function<void(std::string_view)>& visit) const override;
 
     // BEGIN IMMEDIATE takes the database's write lock at once, so a read made
     // inside (a count before an append) cannot be overtaken by another process.
