@@ -144,8 +144,19 @@ int PppdService::HangUp(RasHandle handle) {
     return ras::kSuccess;
 }
 
+int PppdService::DeleteEntry(const std::string& /*entryName*/) {
+    return ras::kErrorNotSupported;
+}
+
+int PppdService::RenameEntry(const std::string& /*entryName*/, const std::string& /*newName*/) {
+    return ras::kErrorNotSupported;
+}
+
 std::string PppdService::ErrorString(int code) {
     switch (code) {
+        case ras::kErrorNotSupported:
+            return "pppd peers are files of " + m_peers.Path() +
+                   ": delete or rename them there as root (for example with sudo mv).";
         case ras::kSuccess:
             return "The operation completed successfully.";
         case ras::kPending:

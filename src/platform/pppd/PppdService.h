@@ -41,6 +41,9 @@ public:
     std::vector<std::string> EnumEntries() override;
     void CreateEntryDialog() override;
     void EditEntryDialog(const std::string& entryName) override;
+    // Peer files belong to root: they are removed and renamed with its tools.
+    int DeleteEntry(const std::string& entryName) override;
+    int RenameEntry(const std::string& entryName, const std::string& newName) override;
     int GetEntryDialParams(const std::string& entryName, RasDialParams& params,
                            bool& passwordStored) override;
     int SetEntryDialParams(const std::string& entryName, const RasDialParams& params,
