@@ -2,10 +2,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QUrl>
 #include <chrono>
 #include <cstdlib>
 #include <functional>

@@ -323,8 +323,8 @@ bool CallJournal::Save(const Unsaved& unsaved) {
             m_store.RemoveSection(section);
         }
     };
-    const bool saved =
-        m_accounting.AccountCall(unsaved.call, remove, unsaved.end) != CallAccounting::Outcome::Failed;
+    const bool saved = m_accounting.AccountCall(unsaved.call, remove, unsaved.end) !=
+                       CallAccounting::Outcome::Failed;
     if (saved && unsaved.slot != 0) {
         m_lock.Release(unsaved.slot);
     }

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -12,12 +11,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 #include <utility>
 
+#include "PhonebookControls.h"
 #include "TreeIcons.h"
 #include "TreeItemData.h"
-#include "TreeLinesStyle.h"
 #include "TreeStateKeeper.h"
 #include "connection/CAutolaunchDlg.h"
 #include "connection/CDialDlg.h"
@@ -102,60 +100,14 @@ QIcon CTreePage::RoleIcon(ImageRole role) {
 }
 
 void CTreePage::OnInitPage() {
-    // Find the controls.
-    m_tree = new QTreeWidget(this);
-    m_tree->setObjectName("phonebookTree");
-    m_tree->setAccessibleName(tr("Phonebook"));
-    m_tree->setHeaderHidden(true);
-    m_tree->setColumnCount(1);
-    m_tree->setRootIsDecorated(true);
-    auto* lines = new TreeLinesStyle;
-    lines->setParent(m_tree);
-    m_tree->setStyle(lines);
-    m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_tree->setDragDropMode(QAbstractItemView::NoDragDrop);
-    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tree->setIconSize(QSize(16, 16));
-    m_tree->setUniformRowHeights(true);
-    // Long entry names scroll sideways instead of being cut off.
-    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_tree->header()->setStretchLastSection(false);
+    const PhonebookControls controls = MakePhonebookControls(*this);
+    m_tree = controls.tree;
+    m_status = controls.status;
+    m_progress = controls.progress;
+    m_dial = controls.dial;
+    m_cancel = controls.cancel;
     m_tree->installEventFilter(this);
     m_tree->viewport()->installEventFilter(this);
-
-    auto* statusLabel = new QLabel(tr("Connect status:"), this);
-    statusLabel->setObjectName("connectStatusLabel");
-    m_status = new QLabel(this);
-    m_status->setObjectName("statusLine");
-    m_status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_status->setAlignment(Qt::AlignCenter);
-    // The line's name is the status itself, so a change is announced; the
-    // caption above says what it is.
-    statusLabel->setBuddy(m_status);
-    auto* progressLabel = new QLabel(tr("Redial progress:"), this);
-    progressLabel->setObjectName("redialProgressLabel");
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName("redialProgress");
-    m_progress->setTextVisible(false);
-    m_progress->setAccessibleName(tr("Redial progress"));
-    progressLabel->setBuddy(m_progress);
-    m_dial = new QPushButton(tr("&Dial"), this);
-    m_dial->setObjectName("dialButton");
-    m_dial->setEnabled(false);
-    m_cancel = new QPushButton(tr("Cancel"), this);
-    m_cancel->setObjectName("cancelButton");
-
-    auto* lower = new QGridLayout;
-    lower->addWidget(statusLabel, 0, 0);
-    lower->addWidget(m_status, 1, 0);
-    lower->addWidget(m_dial, 1, 1);
-    lower->addWidget(progressLabel, 2, 0);
-    lower->addWidget(m_progress, 3, 0);
-    lower->addWidget(m_cancel, 3, 1);
-    lower->setColumnStretch(0, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_tree, 1);
-    layout->addLayout(lower);
 
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CTreePage::OnSelectionChanged);
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this,
@@ -516,17 +468,7 @@ void CTreePage::OnContextMenu(const QPoint& viewportPos, const QPoint& globalPos
     }
     QMenu menu(this);
     menu.setObjectName("phonebookMenu");
-    for (const MenuItem& line : items) {
-        if (line.separator) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction* action = menu.addAction(QString::fromStdString(line.text));
-        action->setData(line.command);
-        action->setEnabled(line.enabled);
-        action->setCheckable(line.checkable);
-        action->setChecked(line.checked);
-    }
+    FillPopupMenu(menu, items);
     QAction* chosen = m_presentMenu ? m_presentMenu(menu, globalPos) : nullptr;
     if (chosen != nullptr && chosen->isEnabled()) {
         m_logic.RunCommand(chosen->data().toInt(), *selected);
