@@ -3,6 +3,7 @@
 #include "FakeCallLock.h"
 #include "MemorySettingsStore.h"
 #include "MeteredCall.h"
+#include "QuietScreen.h"
 #include "RecordingNotifier.h"
 #include "RecordingShell.h"
 #include "ScriptedDialogs.h"
@@ -60,21 +61,6 @@ TEST(CallWindowPlace, IsKeptOnlyWhole) {
     EXPECT_EQ(ReadCallWindowPlace(store), (CallWindowPlace{-1200, 35}));
 }
 
-// The page's controls, sheet and speaker, unwatched here.
-struct Quiet final : ConnectionView, SheetWindow, Sound {
-    void ShowStatus(const std::string&, const std::string&) override {}
-    void SetProgressRange(int) override {}
-    void SetProgress(int) override {}
-    void EnableDialing(bool) override {}
-    void EnableCancel(bool) override {}
-    void SetCaption(const std::string&) override {}
-    void SetCallSummary(const std::string&) override {}
-    void RestoreSheet() override {}
-    void MinimizeSheet() override {}
-    void CloseSheetLater() override {}
-    void PlayWave(const std::string&) override {}
-};
-
 // The call window as "open Office 00:00:00 h" / "update ..." / "close".
 struct RecordingWindow final : CallWindowView {
     void ShowCall(const CallMeterTexts& t) override { steps.push_back("open " + Line(t)); }
@@ -110,7 +96,7 @@ struct Rig {
     ScriptedDialogs dialogs;
     ScriptedPrompts prompts;
     RecordingSheetHost host;
-    Quiet quiet;
+    QuietScreen quiet;
     FakeCallLock lock;
     RecordingNotifier notifier;
     RecordingWindow window;

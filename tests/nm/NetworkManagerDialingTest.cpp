@@ -10,6 +10,7 @@
 #include "MemorySettingsStore.h"
 #include "MockNetworkManager.h"
 #include "ProviderDialogUser.h"
+#include "QuietScreen.h"
 #include "RecordingSheetHost.h"
 #include "RecordingShell.h"
 #include "RecordingTreeView.h"
@@ -24,23 +25,6 @@
 
 namespace varnolt::test {
 namespace {
-
-struct Screen final : ConnectionView, SheetWindow, Sound {
-    void ShowStatus(const std::string& text, const std::string&) override {
-        statuses.push_back(text);
-    }
-    void SetProgressRange(int) override {}
-    void SetProgress(int) override {}
-    void EnableDialing(bool) override {}
-    void EnableCancel(bool) override {}
-    void SetCaption(const std::string&) override {}
-    void SetCallSummary(const std::string&) override {}
-    void RestoreSheet() override {}
-    void MinimizeSheet() override {}
-    void CloseSheetLater() override {}
-    void PlayWave(const std::string&) override {}
-    std::vector<std::string> statuses;
-};
 
 class NetworkManagerDialing : public ::testing::Test {
 protected:
@@ -100,7 +84,7 @@ protected:
     ScriptedDialogs dialogs;
     ScriptedPrompts prompts;
     RecordingSheetHost host;
-    Screen screen;
+    QuietScreen screen;
     FakeCallLock lock;
     std::unique_ptr<NetworkManagerService> service;
     std::unique_ptr<ConnectionMachine> machine;

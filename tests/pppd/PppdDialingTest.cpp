@@ -9,6 +9,7 @@
 #include "FixedLocale.h"
 #include "MemorySettingsStore.h"
 #include "ProviderDialogUser.h"
+#include "QuietScreen.h"
 #include "RecordingSheetHost.h"
 #include "RecordingShell.h"
 #include "RecordingTreeView.h"
@@ -23,23 +24,6 @@
 
 namespace varnolt::test {
 namespace {
-
-struct Screen final : ConnectionView, SheetWindow, Sound {
-    void ShowStatus(const std::string& text, const std::string&) override {
-        statuses.push_back(text);
-    }
-    void SetProgressRange(int) override {}
-    void SetProgress(int) override {}
-    void EnableDialing(bool) override {}
-    void EnableCancel(bool) override {}
-    void SetCaption(const std::string&) override {}
-    void SetCallSummary(const std::string&) override {}
-    void RestoreSheet() override {}
-    void MinimizeSheet() override {}
-    void CloseSheetLater() override {}
-    void PlayWave(const std::string&) override {}
-    std::vector<std::string> statuses;
-};
 
 // What the chat script prints when the modem answers the dial with BUSY.
 constexpr const char* kBusy =
@@ -91,7 +75,7 @@ protected:
     ScriptedDialogs dialogs;
     ScriptedPrompts prompts;
     RecordingSheetHost host;
-    Screen screen;
+    QuietScreen screen;
     FakeCallLock lock;
     PppdService service{logins, prompts, [](const QString&) { return false; }};
     std::unique_ptr<ConnectionMachine> machine = std::make_unique<ConnectionMachine>(
