@@ -245,10 +245,16 @@ TEST(ConnectionMachine, FailuresAreShownAndRedialedWithoutLimitUntilCancelled) {
 TEST(ConnectionMachine, AReportedCodeIsExplainedInTheStatusTooltipUntilTheStatusChanges) {
     Rig rig;
     rig.dialer.ScriptFailure(ras::kErrorLineBusy);
+    rig.dialer.ScriptFailure(ras::kErrorLineBusy);
     rig.machine.Dial("Office");
     rig.Report();
     EXPECT_EQ(rig.screen.status, "System reports ERROR Code [676]");
     EXPECT_EQ(rig.screen.toolTip, rig.dialer.ErrorString(676));
+    ASSERT_GT(rig.TicksUntilRedial(), 0);
+    // What the service's tools said follows the code's text.
+    rig.dialer.dialOutput = "ATDT123\nBUSY";
+    rig.Report();
+    EXPECT_EQ(rig.screen.toolTip, rig.dialer.ErrorString(676) + "\n\nATDT123\nBUSY");
     ASSERT_GT(rig.TicksUntilRedial(), 0);
     rig.timers.Advance(ConnectionMachine::kWatchDialMs);
     EXPECT_EQ(rig.screen.status, "Office - process waiting - authentication running");

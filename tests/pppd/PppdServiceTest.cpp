@@ -149,6 +149,10 @@ exit 19)");
         EXPECT_EQ(std::string::npos, ReadFile(pppd.Out() / file).find("s3cr3t"));
     }
     EXPECT_TRUE(Notified(pppd::kStateDeviceConnected));
+    // Kept for the user until the attempt is hung up.
+    EXPECT_NE(Service().DialOutput(handle).find("Serial connection established."),
+              std::string::npos);
+    EXPECT_EQ(Service().DialOutput(handle + 1), "");
 }
 
 TEST_F(PppdServiceTest, AnEmptyPasswordLeavesUserAndPasswordToThePeerFile) {

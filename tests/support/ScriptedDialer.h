@@ -72,6 +72,10 @@ public:
     int GetConnectStatus(RasHandle handle, unsigned& state) override;
     int HangUp(RasHandle handle) override;
     std::string ErrorString(int code) override;
+    std::string DialOutput(RasHandle /*handle*/) override { return dialOutput; }
+
+    // What DialOutput tells of every dial.
+    std::string dialOutput;
 
 private:
     struct Entry {

@@ -244,8 +244,9 @@ void ConnectionMachine::WatchDial() {
     const int status = report.error;
     ShowStatus(m_entry + " - process waiting - authentication running");
     if (ras::IsFailure(status)) {
+        const std::string output = m_dialer.DialOutput(m_handle);
         ShowStatus("System reports ERROR Code [" + FormatInt(status) + "]",
-                   m_dialer.ErrorString(status));
+                   m_dialer.ErrorString(status) + (output.empty() ? "" : "\n\n" + output));
         HangUpHandle();
         m_observer->RedialAfterFailure(status, m_dialer.ErrorString(status), m_attempt + 1);
         m_timers.Stop(watchTimer);

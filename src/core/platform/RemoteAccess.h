@@ -81,6 +81,9 @@ public:
     // Ends a dial attempt or a connection. No notification arrives after it returns.
     virtual int HangUp(RasHandle handle) = 0;
     virtual std::string ErrorString(int code) = 0;
+    // What the service's own tools said during a dial, for a user finding out
+    // why it failed; empty when it keeps nothing of the kind.
+    virtual std::string DialOutput(RasHandle /*handle*/) { return {}; }
 };
 
 }  // namespace varnolt

@@ -144,6 +144,17 @@ int PppdService::HangUp(RasHandle handle) {
     return ras::kSuccess;
 }
 
+std::string PppdService::DialOutput(RasHandle handle) {
+    const auto it = m_calls.find(handle);
+    std::string text;
+    if (it != m_calls.end()) {
+        for (const std::string& line : it->second->Output()) {
+            text += (text.empty() ? "" : "\n") + line;
+        }
+    }
+    return text;
+}
+
 int PppdService::DeleteEntry(const std::string& /*entryName*/) {
     return ras::kErrorNotSupported;
 }

@@ -53,6 +53,8 @@ public:
     int GetConnectStatus(RasHandle handle, unsigned& state) override;
     int HangUp(RasHandle handle) override;
     std::string ErrorString(int code) override;
+    // The last lines pppd printed for the dial.
+    std::string DialOutput(RasHandle handle) override;
 
 private:
     pppd::PppdLogins& m_logins;
