@@ -383,6 +383,14 @@ TEST(ConnectionMachine, EveryEndOfAConnectedCallIsAccountedOnce) {
 TEST(ConnectionMachine, ClosingWhileConnectedAsksAndKeepingTheCallLeavesItsMeterAlone) {
     Rig rig;
     EXPECT_TRUE(rig.machine.MayClose());  // idle: nothing to ask
+    // Nor while a dial has not come up; ending it then accounts nothing.
+    rig.dialer.ScriptDial(ras::kPending, {});
+    rig.machine.Dial("Office");
+    rig.timers.Advance(2000);
+    EXPECT_TRUE(rig.machine.MayClose());
+    rig.machine.ProgramEnds();
+    EXPECT_EQ(rig.Controls(), kIdle);
+    EXPECT_EQ(rig.store.ReadInt("__LOG file", "Anzahl", 0), 0);
     EXPECT_TRUE(rig.prompts.shown().empty());
     rig.Connect();
     rig.timers.Advance(30'000);
