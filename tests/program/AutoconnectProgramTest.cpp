@@ -29,25 +29,34 @@ std::optional<int> RunProgram(const char* argument, Clock::duration patience) {
     return status ? std::optional(ExitCode(*status)) : std::nullopt;
 }
 
-// "Office", the autoconnect entry, has its password stored; its line connects
-// after 1 s and drops 1 s later, and the program closes after a disconnect.
-TEST(AutoconnectProgram, DialsAtStartAndEndsAfterTheCallUnlessToldNotTo) {
-    TempDir home;
-    ScopedEnv homeFolder("HOME", home.path().string());
-    ScopedEnv config("XDG_CONFIG_HOME", (home.path() / "config").string());
-    ScopedEnv offscreen("QT_QPA_PLATFORM", "offscreen");
-    {
+// A home folder of the program's own whose autoconnect entry "Office" has
+// its password stored and connects after 1 s; its remote side drops the line
+// dropSeconds later (0: never).
+struct ProgramHome {
+    explicit ProgramHome(int dropSeconds) {
         PhonebookDatabase phonebook(ConfigFilePath(kCompanyKey, "phonebook.db"));
         PhonebookEntry office;
         office.name = "Office";
         office.connectSeconds = 1;
-        office.dropSeconds = 1;
-        ASSERT_EQ(phonebook.AddEntry(office), "");
+        office.dropSeconds = dropSeconds;
+        EXPECT_EQ(phonebook.AddEntry(office), "");
         phonebook.StoreCredentials("Office", {"jane", "secret", true});
+        store.WriteInt("_Autoconnect", "Autoconnect", 1);
+        store.WriteString("_Autoconnect", "Entry", "Office");
     }
-    SqliteSettingsStore store(ConfigFilePath(kCompanyKey, "varnolt.db"));
-    store.WriteInt("_Autoconnect", "Autoconnect", 1);
-    store.WriteString("_Autoconnect", "Entry", "Office");
+
+    TempDir dir;
+    ScopedEnv homeFolder{"HOME", dir.path().string()};
+    ScopedEnv config{"XDG_CONFIG_HOME", (dir.path() / "config").string()};
+    ScopedEnv offscreen{"QT_QPA_PLATFORM", "offscreen"};
+    SqliteSettingsStore store{ConfigFilePath(kCompanyKey, "varnolt.db")};
+};
+
+// "Office", the autoconnect entry, has its password stored; its line connects
+// after 1 s and drops 1 s later, and the program closes after a disconnect.
+TEST(AutoconnectProgram, DialsAtStartAndEndsAfterTheCallUnlessToldNotTo) {
+    ProgramHome home(1);
+    SqliteSettingsStore& store = home.store;
     store.WriteInt("All entries", "Close after disconnect", 1);
 
     const Clock::time_point start = Clock::now();
@@ -67,21 +76,8 @@ TEST(AutoconnectProgram, DialsAtStartAndEndsAfterTheCallUnlessToldNotTo) {
 // Told to end while connected, the program hangs up and accounts the call
 // first, whichever of the usual signals it gets.
 TEST(AutoconnectProgram, ASignalDuringACallEndsItAccounted) {
-    TempDir home;
-    ScopedEnv homeFolder("HOME", home.path().string());
-    ScopedEnv config("XDG_CONFIG_HOME", (home.path() / "config").string());
-    ScopedEnv offscreen("QT_QPA_PLATFORM", "offscreen");
-    {
-        PhonebookDatabase phonebook(ConfigFilePath(kCompanyKey, "phonebook.db"));
-        PhonebookEntry office;
-        office.name = "Office";
-        office.connectSeconds = 1;  // and never dropped by the remote side
-        ASSERT_EQ(phonebook.AddEntry(office), "");
-        phonebook.StoreCredentials("Office", {"jane", "secret", true});
-    }
-    SqliteSettingsStore store(ConfigFilePath(kCompanyKey, "varnolt.db"));
-    store.WriteInt("_Autoconnect", "Autoconnect", 1);
-    store.WriteString("_Autoconnect", "Entry", "Office");
+    ProgramHome home(0);
+    SqliteSettingsStore& store = home.store;
 
     int logged = 0;
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) {

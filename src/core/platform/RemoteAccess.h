@@ -33,6 +33,28 @@ constexpr int kMaxEntries = 500;
 inline bool IsFailure(int code) {
     return code > kPending;
 }
+
+// The words every service uses for the codes they share; none for the others.
+inline const char* CommonErrorText(int code) {
+    switch (code) {
+        case kSuccess:
+            return "The operation completed successfully.";
+        case kPending:
+            return "The operation is still in progress.";
+        case kErrorDisconnection:
+            return "The connection was closed by the remote side.";
+        case kErrorLineBusy:
+            return "The phone line is busy.";
+        case kErrorNoAnswer:
+            return "The remote side did not answer.";
+        case kErrorNoDialtone:
+            return "There was no dial tone on the line.";
+        case kErrorAuthenticationFailure:
+            return "Access was denied: the user name or password is not valid.";
+        default:
+            return nullptr;
+    }
+}
 }  // namespace ras
 
 // A connection handle; 0 is the null handle. Never reused for a later call.

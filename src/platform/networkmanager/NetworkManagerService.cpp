@@ -306,24 +306,10 @@ std::string NetworkManagerService::ErrorString(int code) {
         case ras::kErrorNotSupported:
             return "NetworkManager connections are deleted and renamed with its own tools: "
                    "use nm-connection-editor or nmcli.";
-        case ras::kSuccess:
-            return "The operation completed successfully.";
-        case ras::kPending:
-            return "The operation is still in progress.";
         case nm::kErrorInvalidHandle:
             return "The connection handle is not valid.";
         case ras::kErrorCannotFindPhonebookEntry:
             return "NetworkManager has no connection of this name.";
-        case ras::kErrorDisconnection:
-            return "The connection was closed by the remote side.";
-        case ras::kErrorLineBusy:
-            return "The phone line is busy.";
-        case ras::kErrorNoAnswer:
-            return "The remote side did not answer.";
-        case ras::kErrorNoDialtone:
-            return "There was no dial tone on the line.";
-        case ras::kErrorAuthenticationFailure:
-            return "Access was denied: the user name or password is not valid.";
         case nm::kErrorCallFailed:
             return m_callError;
         case nm::kErrorAlreadyActive:
@@ -332,6 +318,9 @@ std::string NetworkManagerService::ErrorString(int code) {
         case nm::kErrorNotSaved:
             return "NetworkManager did not save the password: " + m_callError;
         default:
+            if (const char* text = ras::CommonErrorText(code)) {
+                return text;
+            }
             break;
     }
     const std::string reason = nm::ReasonText(code);

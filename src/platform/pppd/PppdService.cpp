@@ -168,28 +168,17 @@ std::string PppdService::ErrorString(int code) {
         case ras::kErrorNotSupported:
             return "pppd peers are files of " + m_peers.Path() +
                    ": delete or rename them there as root (for example with sudo mv).";
-        case ras::kSuccess:
-            return "The operation completed successfully.";
-        case ras::kPending:
-            return "The operation is still in progress.";
         case ras::kErrorCannotFindPhonebookEntry:
             return "There is no pppd peer of this name in " + m_peers.Path() + ".";
-        case ras::kErrorDisconnection:
-            return "The connection was closed by the remote side.";
-        case ras::kErrorLineBusy:
-            return "The phone line is busy.";
-        case ras::kErrorNoAnswer:
-            return "The remote side did not answer.";
-        case ras::kErrorNoDialtone:
-            return "There was no dial tone on the line.";
-        case ras::kErrorAuthenticationFailure:
-            return "Access was denied: the user name or password is not valid.";
         case pppd::kErrorNotStarted:
             return "The program " + m_lastProgram.toStdString() +
                    " could not be run. Install pppd (on Debian: sudo apt install ppp), or name "
                    "it in the environment variable " +
                    kProgramVariable + ".";
         default:
+            if (const char* text = ras::CommonErrorText(code)) {
+                return text;
+            }
             break;
     }
     const std::string text = pppd::PppdLog::CodeText(code);

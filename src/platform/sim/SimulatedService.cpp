@@ -239,10 +239,6 @@ int SimulatedService::HangUp(RasHandle handle) {
 
 std::string SimulatedService::ErrorString(int code) {
     switch (code) {
-        case ras::kSuccess:
-            return "The operation completed successfully.";
-        case ras::kPending:
-            return "The operation is still in progress.";
         case kErrorInvalidHandle:
             return "The connection handle is not valid.";
         case ras::kErrorCannotFindPhonebookEntry:
@@ -259,18 +255,12 @@ std::string SimulatedService::ErrorString(int code) {
                    "name.";
         case kErrorServiceStopping:
             return "The remote access service is shutting down.";
-        case ras::kErrorDisconnection:
-            return "The connection was closed by the remote side.";
-        case ras::kErrorLineBusy:
-            return "The phone line is busy.";
-        case ras::kErrorNoAnswer:
-            return "The remote side did not answer.";
-        case ras::kErrorNoDialtone:
-            return "There was no dial tone on the line.";
         case ras::kErrorAuthenticationFailure:
             return "Access was denied because the user name or password is not valid.";
-        default:
-            return "Remote access error " + FormatInt(code) + ".";
+        default: {
+            const char* text = ras::CommonErrorText(code);
+            return text != nullptr ? text : "Remote access error " + FormatInt(code) + ".";
+        }
     }
 }
 
