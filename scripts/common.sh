@@ -9,6 +9,7 @@ PACKAGES=(
   xvfb xauth trayer xdotool fonts-dejavu-core locales tzdata
   dpkg-dev file desktop-file-utils
   dbus python3-dbusmock
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 # Sanitized programs leave the system D-Bus library's buffers to LeakSanitizer.

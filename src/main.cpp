@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDesktopServices>
+#include <QLocale>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "app/CRASSheet.h"
 #include "app/ProgramPages.h"
 #include "app/QuitSignals.h"
+#include "app/Translation.h"
 #include "connection/CTreePage.h"
 #include "meter/CallDisplay.h"
 #include "networkmanager/NetworkManagerService.h"
@@ -83,6 +85,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Wayland compositors match the window to its menu entry, name and icon, by this.
     QGuiApplication::setDesktopFileName("varnolt");
+    // The user's language (LANGUAGE, then LC_ALL/LANG); the tests install none.
+    const auto translations = varnolt::InstallTranslations(QLocale::system().uiLanguages());
     options.process(app);
     const std::optional<varnolt::ServiceKind> serviceKind = serviceOptions.Kind(options);
     if (!serviceKind) {

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <cstdlib>
 
+#include "app/Translation.h"
+
 int main(int argc, char** argv) {
     // Headless unless a display is asked for explicitly.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -14,6 +16,9 @@ int main(int argc, char** argv) {
         font.setPointSize(points);
         QApplication::setFont(font);
     }
+    // The layout walk runs once more in a translation; every other run stays English.
+    const auto translations =
+        varnolt::InstallTranslations({qEnvironmentVariable("VARNOLT_TEST_LANGUAGE", "en")});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,7 @@
 #include "ConnectionMachine.h"
 
+#include "app/UiText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <iostream>
@@ -151,7 +153,8 @@ bool ConnectionMachine::DialAndWatch(const std::string& entryName, const RasDial
         }
         return true;
     }
-    ShowStatus("ERROR #" + FormatInt(result) + " '" + m_dialer.ErrorString(result) + "'");
+    ShowStatus(FillText(VARNOLT_TEXT("ERROR #%1 '%2'"),
+                        {FormatInt(result), m_dialer.ErrorString(result)}));
     HangUpHandle();
     m_entry.clear();
     m_view.EnableDialing(true);
@@ -201,8 +204,8 @@ void ConnectionMachine::DialProvider(const std::string& description) {
 bool ConnectionMachine::MembersDialable(const std::vector<std::string>& members) {
     // A provider without entries would have nothing to go round.
     if (members.empty()) {
-        m_prompts.MessageBox(ProviderList::kNoEntriesText, "Error...", PromptIcon::Stop,
-                             PromptButtons::Ok);
+        m_prompts.MessageBox(ProviderList::kNoEntriesText, VARNOLT_TEXT("Error..."),
+                             PromptIcon::Stop, PromptButtons::Ok);
         return false;
     }
     // No dialog may interrupt the rotation, so every member is checked first.
@@ -212,8 +215,10 @@ bool ConnectionMachine::MembersDialable(const std::vector<std::string>& members)
         m_dialer.GetEntryDialParams(member, params, passwordStored);
         if (!Complete(params, passwordStored)) {
             m_prompts.MessageBox(
-                "First you have to save the password for phonebook entry '" + member + "' !",
-                "Error...", PromptIcon::Stop, PromptButtons::Ok);
+                FillText(
+                    VARNOLT_TEXT("First you have to save the password for phonebook entry '%1' !"),
+                    {member}),
+                VARNOLT_TEXT("Error..."), PromptIcon::Stop, PromptButtons::Ok);
             return false;
         }
     }
@@ -242,10 +247,10 @@ void ConnectionMachine::WatchDial() {
     const int watchTimer = DialingProvider() ? kProviderWatchTimer : kWatchDialTimer;
     const DialStatus::Report report = m_dialStatus.Get();
     const int status = report.error;
-    ShowStatus(m_entry + " - process waiting - authentication running");
+    ShowStatus(FillText(VARNOLT_TEXT("%1 - process waiting - authentication running"), {m_entry}));
     if (ras::IsFailure(status)) {
         const std::string output = m_dialer.DialOutput(m_handle);
-        ShowStatus("System reports ERROR Code [" + FormatInt(status) + "]",
+        ShowStatus(FillText(VARNOLT_TEXT("System reports ERROR Code [%1]"), {FormatInt(status)}),
                    m_dialer.ErrorString(status) + (output.empty() ? "" : "\n\n" + output));
         HangUpHandle();
         m_observer->RedialAfterFailure(status, m_dialer.ErrorString(status), m_attempt + 1);
@@ -307,7 +312,7 @@ void ConnectionMachine::ConnectionMade() {
     m_meter.BeginCall(m_entry);
     m_journal.Begin(m_user);
     m_captionMeter.StartMetering();
-    ShowStatus(m_entry + " - connected");
+    ShowStatus(FillText(VARNOLT_TEXT("%1 - connected"), {m_entry}));
     const std::string sound = m_store.ReadString(kAllEntries, kSoundKey, kNoSound);
     if (!sound.empty() && sound != kNoSound) {
         m_sound.PlayWave(sound);
@@ -371,11 +376,13 @@ void ConnectionMachine::RecoverCall(const std::function<void()>& beforeCommit) {
 
 bool ConnectionMachine::MayClose() {
     return m_state != State::Connected ||
-           m_prompts.MessageBox("A call on " + m_entry +
-                                    " is connected. Hang up and quit? The call is accounted "
-                                    "before the program ends.",
-                                "Hang up connection", PromptIcon::Question,
-                                PromptButtons::HangUpOrKeepConnected) == PromptAnswer::Yes;
+           m_prompts.MessageBox(
+               FillText(VARNOLT_TEXT("A call on %1 is connected. Hang up and quit? "
+                                     "The call is accounted before the program "
+                                     "ends."),
+                        {m_entry}),
+               VARNOLT_TEXT("Hang up connection"), PromptIcon::Question,
+               PromptButtons::HangUpOrKeepConnected) == PromptAnswer::Yes;
 }
 
 void ConnectionMachine::ProgramEnds() {
@@ -401,7 +408,7 @@ void ConnectionMachine::ShowNotices() {
     }
     if (!boxed.empty()) {
         m_observer->SaveFailed(boxed);
-        m_prompts.MessageBox(boxed, "Error...", PromptIcon::Stop, PromptButtons::Ok);
+        m_prompts.MessageBox(boxed, VARNOLT_TEXT("Error..."), PromptIcon::Stop, PromptButtons::Ok);
     }
 }
 

@@ -1,17 +1,18 @@
 #include "DialDialogForm.h"
+#include "app/UiText.h"
 
 namespace varnolt {
 
 std::string DialDialogTitle(const std::string& entryName) {
-    return "Connect to " + entryName;
+    return FillText(VARNOLT_TEXT("Connect to %1"), {entryName});
 }
 
 bool AcceptDialCredentials(const DialCredentials& credentials, Prompts& prompts) {
     if (!credentials.rememberPassword || !credentials.password.empty()) {
         return true;
     }
-    prompts.MessageBox("An empty password can't be remembered !", "Error...", PromptIcon::Stop,
-                       PromptButtons::Ok);
+    prompts.MessageBox(VARNOLT_TEXT("An empty password can't be remembered !"),
+                       VARNOLT_TEXT("Error..."), PromptIcon::Stop, PromptButtons::Ok);
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "EntryCommands.h"
 
 #include "app/SheetMessages.h"
+#include "app/UiText.h"
 #include "connection/ConnectionDialogs.h"
 #include "connection/EntrySection.h"
 #include "connection/EntrySettings.h"
@@ -16,13 +17,13 @@ namespace varnolt {
 
 namespace {
 
-constexpr const char* kDeleteTitle = "Delete entry";
-constexpr const char* kRenameTitle = "Rename entry";
+constexpr const char* kDeleteTitle = VARNOLT_TEXT("Delete entry");
+constexpr const char* kRenameTitle = VARNOLT_TEXT("Rename entry");
 // The call's accounting writes under the entry's name when it ends.
 constexpr const char* kBusyText =
-    "An entry cannot be deleted or renamed while a call is dialed or connected.";
+    VARNOLT_TEXT("An entry cannot be deleted or renamed while a call is dialed or connected.");
 constexpr const char* kNotKeptText =
-    "The settings of the entry could not be changed; they stay under its old name.";
+    VARNOLT_TEXT("The settings of the entry could not be changed; they stay under its old name.");
 
 }  // namespace
 
@@ -43,9 +44,10 @@ void EntryCommands::Delete(const TreeItemContext& selected) {
     if (costs == kUnknownTotal) {
         costs = "0";
     }
-    const std::string question = "Delete entry '" + name + "' with total costs of " + costs + " " +
-                                 m_services.locale.CurrencySymbol() +
-                                 " ?\nIts calls stay in the log and in the overall total.";
+    const std::string question = FillText(
+        VARNOLT_TEXT("Delete entry '%1' with total costs of %2 %3 ?\nIts calls stay in the log "
+                     "and in the overall total."),
+        {name, costs, m_services.locale.CurrencySymbol()});
     if (m_services.prompts.MessageBox(question, kDeleteTitle, PromptIcon::Question,
                                       PromptButtons::YesNo) != PromptAnswer::Yes ||
         !Accepted(m_services.dialer.DeleteEntry(name), kDeleteTitle)) {

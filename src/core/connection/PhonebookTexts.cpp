@@ -1,6 +1,7 @@
 #include "PhonebookTexts.h"
 
 #include "app/NumberText.h"
+#include "app/UiText.h"
 
 namespace varnolt {
 
@@ -14,30 +15,29 @@ std::string Join(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string UserItemText(std::string_view userName) {
-    return Join("User: ", userName);
+    return FillText(VARNOLT_TEXT("User: %1"), {userName});
 }
 
 std::string PasswordItemText(bool hasPassword) {
-    return hasPassword ? "Password: *****" : "Password: <no password defined>";
+    return hasPassword ? VARNOLT_TEXT("Password: *****")
+                       : VARNOLT_TEXT("Password: <no password defined>");
 }
 
 std::string RedialItemText(int seconds) {
-    return "Redial after " + FormatInt(seconds) + " secs";
+    return FillText(VARNOLT_TEXT("Redial after %1 secs"), {FormatInt(seconds)});
 }
 
 std::string ScaleItemText(std::string_view identifier) {
-    return Join("Scale: ", identifier);
+    return FillText(VARNOLT_TEXT("Scale: %1"), {identifier});
 }
 
 std::string CostsItemText(std::string_view storedAmount, std::string_view currencySymbol) {
     std::string_view amount = storedAmount == "<unknown>" ? "0" : storedAmount;
-    std::string text = Join("Costs: ", amount);
-    text.append(" ").append(currencySymbol);
-    return text;
+    return FillText(VARNOLT_TEXT("Costs: %1 %2"), {amount, currencySymbol});
 }
 
 std::string LastConnectItemText(std::string_view lastConnect) {
-    return Join("Last connect: ", lastConnect);
+    return FillText(VARNOLT_TEXT("Last connect: %1"), {lastConnect});
 }
 
 std::string ProviderSection(std::string_view description) {

@@ -2,21 +2,23 @@
 
 #include <string>
 #include <string_view>
+#include "app/UiText.h"
 
 namespace varnolt {
 
 // Fixed texts of the Phonebook tree. Items are classified by them, so every
 // part of the program that looks for an item uses these.
 inline constexpr std::string_view kRootText = "Varnolt";
-inline constexpr std::string_view kOverallIndicatorText = "Overall call-fee indicator";
-inline constexpr std::string_view kPhonebookText = "Phonebook";
-inline constexpr std::string_view kProviderText = "Provider";
-inline constexpr std::string_view kLoginSettingsText = "Login settings";
-inline constexpr std::string_view kAutolaunchText = "Autolaunch";
-inline constexpr std::string_view kCallFeeIndicatorText = "Call-fee indicator";
+inline constexpr std::string_view kOverallIndicatorText =
+    VARNOLT_TEXT("Overall call-fee indicator");
+inline constexpr std::string_view kPhonebookText = VARNOLT_TEXT("Phonebook");
+inline constexpr std::string_view kProviderText = VARNOLT_TEXT("Provider");
+inline constexpr std::string_view kLoginSettingsText = VARNOLT_TEXT("Login settings");
+inline constexpr std::string_view kAutolaunchText = VARNOLT_TEXT("Autolaunch");
+inline constexpr std::string_view kCallFeeIndicatorText = VARNOLT_TEXT("Call-fee indicator");
 // What an empty phonebook shows under "Phonebook".
 inline constexpr std::string_view kNoEntriesText =
-    "No entries yet: right-click here (or press Shift+F10) and choose New entry.";
+    VARNOLT_TEXT("No entries yet: right-click here (or press Shift+F10) and choose New entry.");
 
 // Store names read by the tree.
 inline constexpr std::string_view kAllEntriesSection = "All entries";

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/SheetMessages.h"
+#include "app/UiText.h"
+#include "connection/PhonebookTexts.h"
 #include "connection/TreeCommands.h"
 
 namespace varnolt {
@@ -46,37 +48,43 @@ const std::vector<MenuRule>& MenuRules() {
     static const std::vector<MenuRule> rules = {
         {TreeItemKind::Entry,
          MenuShape::Fixed,
-         {{"&Dial entry", kCmdDial},
+         {{VARNOLT_TEXT("&Dial entry"), kCmdDial},
           kSeparator,
-          {"&Edit entry...", kCmdEditEntry},
+          {VARNOLT_TEXT("&Edit entry..."), kCmdEditEntry},
           kSeparator,
-          {"De&lete entry", kCmdDeleteEntry},
-          {"&Rename entry...", kCmdRenameEntry}}},
+          {VARNOLT_TEXT("De&lete entry"), kCmdDeleteEntry},
+          {VARNOLT_TEXT("&Rename entry..."), kCmdRenameEntry}}},
         {TreeItemKind::EntryLoginSettings,
          MenuShape::Fixed,
-         {{"&Edit login settings...", kCmdEditLoginSettings}}},
+         {{VARNOLT_TEXT("&Edit login settings..."), kCmdEditLoginSettings}}},
         {TreeItemKind::EntryAutolaunch,
          MenuShape::Fixed,
-         {{"&Insert application...", kCmdInsertApplication}}},
+         {{VARNOLT_TEXT("&Insert application..."), kCmdInsertApplication}}},
         {TreeItemKind::EntryCallFee, MenuShape::Fixed, {}},
         {TreeItemKind::CallFeeChild, MenuShape::Scale, {}},
         {TreeItemKind::Application,
          MenuShape::Fixed,
-         {{"&Edit application...", kCmdEditApplication},
+         {{VARNOLT_TEXT("&Edit application..."), kCmdEditApplication},
           kSeparator,
-          {"&Delete application...", kCmdDeleteApplication}}},
+          {VARNOLT_TEXT("&Delete application..."), kCmdDeleteApplication}}},
         {TreeItemKind::LoginSettingsChild,
          MenuShape::Fixed,
-         {{"&Edit login settings...", kCmdEditLoginSettings}}},
-        {TreeItemKind::PhonebookItem, MenuShape::Fixed, {{"&New entry...", kCmdNewEntry}}},
-        {TreeItemKind::Placeholder, MenuShape::Fixed, {{"&New entry...", kCmdNewEntry}}},
-        {TreeItemKind::ProviderItem, MenuShape::Fixed, {{"&New provider...", kCmdNewProvider}}},
+         {{VARNOLT_TEXT("&Edit login settings..."), kCmdEditLoginSettings}}},
+        {TreeItemKind::PhonebookItem,
+         MenuShape::Fixed,
+         {{VARNOLT_TEXT("&New entry..."), kCmdNewEntry}}},
+        {TreeItemKind::Placeholder,
+         MenuShape::Fixed,
+         {{VARNOLT_TEXT("&New entry..."), kCmdNewEntry}}},
+        {TreeItemKind::ProviderItem,
+         MenuShape::Fixed,
+         {{VARNOLT_TEXT("&New provider..."), kCmdNewProvider}}},
         {TreeItemKind::Provider,
          MenuShape::Fixed,
-         {{"&Dial provider", kCmdDialProvider},
+         {{VARNOLT_TEXT("&Dial provider"), kCmdDialProvider},
           kSeparator,
-          {"&Edit provider...", kCmdEditProvider},
-          {"&Delete provider...", kCmdDeleteProvider}}},
+          {VARNOLT_TEXT("&Edit provider..."), kCmdEditProvider},
+          {VARNOLT_TEXT("&Delete provider..."), kCmdDeleteProvider}}},
     };
     return rules;
 }
@@ -140,7 +148,7 @@ PopupMenu ScaleMenu(const CommandAvailable& available, std::string_view checkedS
         }
         const ScaleChoice& choice = kScaleChoices[i];
         const std::string identifier = ScaleIdentifier(choice.scale);
-        MenuItem item = CommandItem("Scale: " + identifier, choice.command, available);
+        MenuItem item = CommandItem(ScaleItemText(identifier), choice.command, available);
         item.checkable = true;
         item.checked = identifier == checkedScale;
         menu.push_back(std::move(item));

@@ -3,6 +3,7 @@
 #include <numeric>
 
 #include "app/NumberText.h"
+#include "app/UiText.h"
 
 namespace varnolt {
 namespace {
@@ -44,21 +45,22 @@ void HolidayPageLogic::OnInsert() {
 
 void HolidayPageLogic::OnDelete() {
     if (m_view.RowCount() == 0) {
-        m_prompts.MessageBox("The holiday database is empty, nothing to remove !", "Error...",
-                             PromptIcon::Stop, PromptButtons::Ok);
+        m_prompts.MessageBox(VARNOLT_TEXT("The holiday database is empty, nothing to remove !"),
+                             VARNOLT_TEXT("Error..."), PromptIcon::Stop, PromptButtons::Ok);
         return;
     }
     const int row = m_view.FirstSelectedRow();
     if (row < 0) {
         m_prompts.MessageBox(
-            "First you have to select the holiday, you want to remove from the database !",
-            "Error...", PromptIcon::Stop, PromptButtons::Ok);
+            VARNOLT_TEXT(
+                "First you have to select the holiday, you want to remove from the database !"),
+            VARNOLT_TEXT("Error..."), PromptIcon::Stop, PromptButtons::Ok);
         return;
     }
-    const std::string question =
-        "Are you sure to remove '" + m_view.RowDescription(row) + "' from database ?";
-    if (m_prompts.MessageBox(question, "Delete...", PromptIcon::Question, PromptButtons::YesNo) !=
-        PromptAnswer::Yes) {
+    const std::string question = FillText(
+        VARNOLT_TEXT("Are you sure to remove '%1' from database ?"), {m_view.RowDescription(row)});
+    if (m_prompts.MessageBox(question, VARNOLT_TEXT("Delete..."), PromptIcon::Question,
+                             PromptButtons::YesNo) != PromptAnswer::Yes) {
         return;
     }
     // The remaining rows already show the shifted order; no refill. The
@@ -73,8 +75,9 @@ void HolidayPageLogic::OnDelete() {
 }
 
 void HolidayPageLogic::OnDeleteDatabase() {
-    if (m_prompts.MessageBox("Are you sure to delete the database ?", "Delete database...",
-                             PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes) {
+    if (m_prompts.MessageBox(VARNOLT_TEXT("Are you sure to delete the database ?"),
+                             VARNOLT_TEXT("Delete database..."), PromptIcon::Question,
+                             PromptButtons::YesNo) != PromptAnswer::Yes) {
         return;
     }
     m_database.Clear();

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/UiText.h"
 #include "holiday/CHolidayDatabase.h"
 #include "holiday/HolidayListView.h"
 #include "platform/Clock.h"
@@ -11,8 +12,8 @@ namespace varnolt {
 
 // Headings of the list columns and their share of the page's client width.
 inline constexpr int kHolidayColumnCount = 4;
-inline constexpr const char* kHolidayColumnHeadings[kHolidayColumnCount] = {"Description", "Day",
-                                                                            "Month", "Year"};
+inline constexpr const char* kHolidayColumnHeadings[kHolidayColumnCount] = {
+    VARNOLT_TEXT("Description"), VARNOLT_TEXT("Day"), VARNOLT_TEXT("Month"), VARNOLT_TEXT("Year")};
 inline constexpr double kHolidayColumnShares[kHolidayColumnCount] = {0.45, 0.15, 0.15, 0.15};
 
 // Width of a column for a client width, truncated to whole pixels.

@@ -1,12 +1,13 @@
 #include "InsertHolidayForm.h"
 
 #include "app/NumberText.h"
+#include "app/UiText.h"
 
 namespace varnolt {
 namespace {
 
 bool Fail(Prompts& prompts, const char* message) {
-    prompts.MessageBox(message, "Error...", PromptIcon::Stop, PromptButtons::Ok);
+    prompts.MessageBox(message, VARNOLT_TEXT("Error..."), PromptIcon::Stop, PromptButtons::Ok);
     return false;
 }
 
@@ -22,15 +23,15 @@ bool InsertHolidayForm::Accept(const InsertHolidayTexts& texts, Prompts& prompts
     // fields' values as they were.
     ScanLeadingInt(texts.day, m_entry.day);
     if (m_entry.day < 1 || m_entry.day > 31) {
-        return Fail(prompts, "The day range is only valid between 1 to 31 !");
+        return Fail(prompts, VARNOLT_TEXT("The day range is only valid between 1 to 31 !"));
     }
     ScanLeadingInt(texts.month, m_entry.month);
     if (m_entry.month < 1 || m_entry.month > 12) {
-        return Fail(prompts, "The month range is only valid between 1 to 12 !");
+        return Fail(prompts, VARNOLT_TEXT("The month range is only valid between 1 to 12 !"));
     }
     ScanLeadingInt(texts.year, m_entry.year);
     if (m_entry.year < 0) {
-        return Fail(prompts, "You have to define a possitiv year !");
+        return Fail(prompts, VARNOLT_TEXT("You have to define a possitiv year !"));
     }
     m_entry.description = texts.description;
     return true;

@@ -11,6 +11,7 @@
 #include "app/NumberText.h"
 #include "app/SheetMessages.h"
 #include "app/StoredList.h"
+#include "app/UiText.h"
 #include "connection/EntrySection.h"
 #include "connection/PhonebookTexts.h"
 #include "meter/TotalCosts.h"
@@ -113,8 +114,9 @@ std::string LogTimeText(const LocalDateTime& time) {
 }
 
 bool AskToClearLog(Prompts& prompts) {
-    return prompts.MessageBox("Are you sure, to delete all logged costs ?", "Delete LOG...",
-                              PromptIcon::Question, PromptButtons::YesNo) == PromptAnswer::Yes;
+    return prompts.MessageBox(VARNOLT_TEXT("Are you sure, to delete all logged costs ?"),
+                              VARNOLT_TEXT("Delete LOG..."), PromptIcon::Question,
+                              PromptButtons::YesNo) == PromptAnswer::Yes;
 }
 
 CConnectionLog::CConnectionLog(SettingsStore& store, const Locale& locale, RemoteAccess& dialer,

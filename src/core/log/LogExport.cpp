@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/AppIdentity.h"
+#include "app/UiText.h"
 
 namespace varnolt {
 namespace {
@@ -71,13 +72,15 @@ std::string TabbedLine(const CLogRecord& r) {
 
 FileRequest LogExportRequest(LogExportFormat format) {
     if (format == LogExportFormat::Ascii) {
-        return {"Export LOG into ASCII-file ...",
-                {{"Varnolt LOG files (*.LOG)", "*.LOG"}},
+        return {VARNOLT_TEXT("Export LOG into ASCII-file ..."),
+                {{VARNOLT_TEXT("Varnolt LOG files (*.LOG)"), "*.LOG"}},
                 "*.LOG",
                 "LOG"};
     }
-    return {
-        "Export LOG into Excel-file ...", {{"Tabbed text files (*.TXT)", "*.TXT"}}, "*.TXT", "TXT"};
+    return {VARNOLT_TEXT("Export LOG into Excel-file ..."),
+            {{VARNOLT_TEXT("Tabbed text files (*.TXT)"), "*.TXT"}},
+            "*.TXT",
+            "TXT"};
 }
 
 void WriteLogExport(std::ostream& out, LogExportFormat format,

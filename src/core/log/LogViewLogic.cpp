@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "app/ExportFailureText.h"
+#include "app/UiText.h"
 
 namespace varnolt {
 namespace {
@@ -59,8 +60,8 @@ void LogViewLogic::OnExport(LogExportFormat format) {
     const ExportResult result = m_files.Write(
         *path, [&](std::ostream& out) { WriteLogExport(out, format, m_log.ReadAll()); });
     if (result.outcome != ExportOutcome::Written) {
-        m_prompts.MessageBox(ExportFailureText(*path, result), "Error...", PromptIcon::Stop,
-                             PromptButtons::Ok);
+        m_prompts.MessageBox(ExportFailureText(*path, result), VARNOLT_TEXT("Error..."),
+                             PromptIcon::Stop, PromptButtons::Ok);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/UiText.h"
 #include "log/CConnectionLog.h"
 #include "log/LogExport.h"
 #include "log/LogTableView.h"
@@ -13,7 +14,8 @@ namespace varnolt {
 // Headings of the table's columns and their share of the table's width.
 inline constexpr int kLogColumnCount = 6;
 inline constexpr const char* kLogColumnHeadings[kLogColumnCount] = {
-    "RAS Entry", "User", "From", "To", "Costs", "Total costs"};
+    VARNOLT_TEXT("RAS Entry"), VARNOLT_TEXT("User"),  VARNOLT_TEXT("From"),
+    VARNOLT_TEXT("To"),        VARNOLT_TEXT("Costs"), VARNOLT_TEXT("Total costs")};
 inline constexpr double kLogColumnShares[kLogColumnCount] = {0.185, 0.14,  0.185,
                                                              0.185, 0.119, 0.148};
 

@@ -1,6 +1,7 @@
 #include "meter/CallPresenter.h"
 
 #include "app/NumberText.h"
+#include "app/UiText.h"
 #include "connection/PhonebookTexts.h"
 #include "meter/CallWindowView.h"
 #include "meter/CaptionStyle.h"
@@ -24,11 +25,11 @@ void CallPresenter::Connected(const std::string& entryName, const FeeMeter& mete
     if (m_windowShown) {
         m_window.ShowCall(texts);
     }
-    std::string price = "Unit price: " + texts.unitPrice;
-    if (texts.cycle != "-") {
-        price += " per " + texts.cycle;
-    }
-    m_notifier.Notify(entryName + " - connected", price);
+    const std::string price =
+        texts.cycle != "-"
+            ? FillText(VARNOLT_TEXT("Unit price: %1 per %2"), {texts.unitPrice, texts.cycle})
+            : FillText(VARNOLT_TEXT("Unit price: %1"), {texts.unitPrice});
+    m_notifier.Notify(FillText(VARNOLT_TEXT("%1 - connected"), {entryName}), price);
 }
 
 void CallPresenter::Tick(const FeeMeter& meter) {
@@ -46,18 +47,19 @@ void CallPresenter::Ended(const std::string& entryName, std::int64_t seconds, fl
         m_windowShown = false;
         m_window.CloseCall();
     }
-    m_notifier.Notify(entryName + " - call ended",
-                      "Duration: " + ElapsedTimeText(seconds) +
-                          ", fee: " + AmountText(fee, m_locale.CurrencySymbol()));
+    m_notifier.Notify(
+        FillText(VARNOLT_TEXT("%1 - call ended"), {entryName}),
+        FillText(VARNOLT_TEXT("Duration: %1, fee: %2"),
+                 {ElapsedTimeText(seconds), AmountText(fee, m_locale.CurrencySymbol())}));
 }
 
 void CallPresenter::RedialAfterFailure(int code, const std::string& text, int attempt) {
-    m_notifier.Notify("Dialing again: attempt " + FormatInt(attempt),
-                      text + " (ERROR Code " + FormatInt(code) + ")");
+    m_notifier.Notify(FillText(VARNOLT_TEXT("Dialing again: attempt %1"), {FormatInt(attempt)}),
+                      FillText(VARNOLT_TEXT("%1 (ERROR Code %2)"), {text, FormatInt(code)}));
 }
 
 void CallPresenter::SaveFailed(const std::string& text) {
-    m_notifier.Notify("The call could not be saved", text);
+    m_notifier.Notify(VARNOLT_TEXT("The call could not be saved"), text);
 }
 
 }  // namespace varnolt

@@ -1,5 +1,6 @@
 #include "OptionsPageLogic.h"
 
+#include "app/UiText.h"
 #include "connection/PhonebookTexts.h"
 #include "options/OptionKeys.h"
 
@@ -11,8 +12,8 @@ const std::string kSection(kAllEntriesSection);
 // The sound file chooser: wave files in either case, or any file. No extension
 // is added to a typed name: Linux file names need none.
 FileRequest SoundFileRequest() {
-    return {"Select sound file ...",
-            {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},
+    return {VARNOLT_TEXT("Select sound file ..."),
+            {{VARNOLT_TEXT("Wave files (*.WAV)"), "*.WAV"}, {VARNOLT_TEXT("All files"), "*"}},
             "*.WAV",
             {}};
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "app/UiText.h"
 
 namespace varnolt {
 
@@ -38,19 +39,19 @@ inline bool IsFailure(int code) {
 inline const char* CommonErrorText(int code) {
     switch (code) {
         case kSuccess:
-            return "The operation completed successfully.";
+            return VARNOLT_TEXT("The operation completed successfully.");
         case kPending:
-            return "The operation is still in progress.";
+            return VARNOLT_TEXT("The operation is still in progress.");
         case kErrorDisconnection:
-            return "The connection was closed by the remote side.";
+            return VARNOLT_TEXT("The connection was closed by the remote side.");
         case kErrorLineBusy:
-            return "The phone line is busy.";
+            return VARNOLT_TEXT("The phone line is busy.");
         case kErrorNoAnswer:
-            return "The remote side did not answer.";
+            return VARNOLT_TEXT("The remote side did not answer.");
         case kErrorNoDialtone:
-            return "There was no dial tone on the line.";
+            return VARNOLT_TEXT("There was no dial tone on the line.");
         case kErrorAuthenticationFailure:
-            return "Access was denied: the user name or password is not valid.";
+            return VARNOLT_TEXT("Access was denied: the user name or password is not valid.");
         default:
             return nullptr;
     }

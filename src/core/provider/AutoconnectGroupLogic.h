@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/UiText.h"
 #include "provider/AutoconnectGroupView.h"
 
 namespace varnolt {
@@ -14,11 +15,11 @@ class SettingsStore;
 class AutoconnectGroupLogic {
 public:
     static constexpr const char* kNoEntryText =
-        "You'll have to select a valid phonebookentry first !";
-    static constexpr const char* kNoEntryTitle = "Error..";
+        VARNOLT_TEXT("You'll have to select a valid phonebookentry first !");
+    static constexpr const char* kNoEntryTitle = VARNOLT_TEXT("Error..");
     static constexpr const char* kNoProviderText =
-        "You'll have to select a valid providerentry first ";
-    static constexpr const char* kNoProviderTitle = "Error...";
+        VARNOLT_TEXT("You'll have to select a valid providerentry first ");
+    static constexpr const char* kNoProviderTitle = VARNOLT_TEXT("Error...");
 
     AutoconnectGroupLogic(SettingsStore& store, RemoteAccess& dialer, Prompts& prompts,
                           AutoconnectGroupView& view)

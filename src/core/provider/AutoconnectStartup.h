@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/UiText.h"
+
 namespace varnolt {
 
 class PhonebookTreeLogic;
@@ -13,10 +15,10 @@ class SettingsStore;
 class AutoconnectStartup {
 public:
     static constexpr const char* kNoEntryText =
-        "The phonebookentry you selected for autoconnecting doesn't exist !";
+        VARNOLT_TEXT("The phonebookentry you selected for autoconnecting doesn't exist !");
     static constexpr const char* kNoProviderText =
-        "The providerentry you selected for autoconnecting doesn't exist !";
-    static constexpr const char* kTitle = "Error..";
+        VARNOLT_TEXT("The providerentry you selected for autoconnecting doesn't exist !");
+    static constexpr const char* kTitle = VARNOLT_TEXT("Error..");
 
     AutoconnectStartup(const SettingsStore& store, RemoteAccess& dialer, Prompts& prompts,
                        PhonebookTreeView& view, PhonebookTreeLogic& tree)

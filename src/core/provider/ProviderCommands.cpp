@@ -1,6 +1,7 @@
 #include "ProviderCommands.h"
 
 #include "app/SheetMessages.h"
+#include "app/UiText.h"
 #include "connection/PhonebookTreeBuilder.h"
 #include "connection/PhonebookTreeLogic.h"
 #include "connection/PhonebookTreeView.h"
@@ -56,8 +57,9 @@ void ProviderCommands::Delete(const TreeItemContext& selected) {
     if (ClassifyTreeItem(selected) != TreeItemKind::Provider) {
         return;
     }
-    if (m_prompts.MessageBox("Delete provider '" + selected.text + "' ?", "Delete provider...",
-                             PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes) {
+    if (m_prompts.MessageBox(FillText(VARNOLT_TEXT("Delete provider '%1' ?"), {selected.text}),
+                             VARNOLT_TEXT("Delete provider..."), PromptIcon::Question,
+                             PromptButtons::YesNo) != PromptAnswer::Yes) {
         return;
     }
     // A description no stored number carries leaves the store and its count

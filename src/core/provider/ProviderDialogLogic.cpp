@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/UiText.h"
 #include "platform/Prompts.h"
 #include "platform/RemoteAccess.h"
 #include "provider/CProviderStore.h"
@@ -13,7 +14,7 @@ namespace {
 using List = ProviderDialogView::List;
 
 void ShowError(Prompts& prompts, const std::string& text) {
-    prompts.MessageBox(text, "Error...", PromptIcon::Stop, PromptButtons::Ok);
+    prompts.MessageBox(text, VARNOLT_TEXT("Error..."), PromptIcon::Stop, PromptButtons::Ok);
 }
 
 }  // namespace
@@ -65,7 +66,7 @@ void ProviderDialogLogic::Move(List from, std::optional<int> index) {
 bool ProviderDialogLogic::Ok(const std::string& typedDescription) {
     m_description = typedDescription;
     if (m_description.empty()) {
-        ShowError(m_prompts, "Description for this provider missing !");
+        ShowError(m_prompts, VARNOLT_TEXT("Description for this provider missing !"));
         return false;
     }
     if (m_members.empty()) {
@@ -75,9 +76,8 @@ bool ProviderDialogLogic::Ok(const std::string& typedDescription) {
     const CProviderStore::SaveResult saved =
         CProviderStore(m_store).Save(m_description, m_members, m_number, m_openedWith);
     if (saved == CProviderStore::SaveResult::DescriptionInUse) {
-        ShowError(m_prompts,
-                  "This decsription is in use by another provider !\n\n"
-                  "Change the description for this one !");
+        ShowError(m_prompts, VARNOLT_TEXT("This decsription is in use by another provider !\n\n"
+                                          "Change the description for this one !"));
     }
     // A save the store did not keep leaves the dialog open, so nothing shows a
     // provider the store lacks.

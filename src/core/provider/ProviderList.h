@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "app/UiText.h"
 
 namespace varnolt {
 
@@ -22,7 +23,7 @@ public:
     static constexpr const char* kNone = "<none>";
     // Said when a provider without entries is saved or dialed.
     static constexpr const char* kNoEntriesText =
-        "At least to have to add one phonebook entry to the provider list !";
+        VARNOLT_TEXT("At least to have to add one phonebook entry to the provider list !");
 
     static constexpr const char* kCountKey = "nCount";
     static constexpr const char* kMemberCountKey = "How much entries";

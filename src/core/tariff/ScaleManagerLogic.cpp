@@ -4,16 +4,19 @@
 #include <utility>
 
 #include "app/NumberText.h"
+#include "app/UiText.h"
 #include "tariff/FeeMeter.h"
 
 namespace varnolt {
 namespace {
 
 constexpr const char* kRootText = "Scales";
-constexpr const char* kCycleMessage = "You have to define a valid cycle for this period !";
-constexpr const char* kUnitMessage = "You have to define a valid unit for this period !";
-constexpr const char* kPeriodMessage = "This period isn't valid!";
-constexpr const char* kQuestionTitle = "Scale manager";
+constexpr const char* kCycleMessage =
+    VARNOLT_TEXT("You have to define a valid cycle for this period !");
+constexpr const char* kUnitMessage =
+    VARNOLT_TEXT("You have to define a valid unit for this period !");
+constexpr const char* kPeriodMessage = VARNOLT_TEXT("This period isn't valid!");
+constexpr const char* kQuestionTitle = VARNOLT_TEXT("Scale manager");
 
 const std::vector<std::string> kCycleChoices{"11.5", "12", "12.5", "13.5", "20",
                                              "21.5", "25", "26",   "30",   "45",
@@ -74,7 +77,7 @@ PeriodRow PeriodRowTexts(const TariffPeriod& period) {
 
 void ScaleManagerLogic::OnInitPage() {
     m_view.ChooseList(PeriodList::Weekday);
-    m_view.SetUnitCaption("Unit in " + m_locale.CurrencySymbol() + ":");
+    m_view.SetUnitCaption(FillText(VARNOLT_TEXT("Unit in %1:"), {m_locale.CurrencySymbol()}));
     m_view.SetChoices(ScaleField::Cycle, kCycleChoices, kDefaultCycleChoice);
     m_view.SetChoices(ScaleField::Unit, kUnitChoices, 0);
 
@@ -139,9 +142,9 @@ bool ScaleManagerLogic::SettleUnsaved() {
     if (!m_shown || IsBuiltin(*m_shown) || ShownRows() == m_storedRows) {
         return true;
     }
-    switch (m_prompts.MessageBox("Save the changes to " + ScaleLabel(*m_shown) + "?",
-                                 kQuestionTitle, PromptIcon::Question,
-                                 PromptButtons::SaveDiscardCancel)) {
+    switch (m_prompts.MessageBox(
+        FillText(VARNOLT_TEXT("Save the changes to %1?"), {ScaleLabel(*m_shown)}), kQuestionTitle,
+        PromptIcon::Question, PromptButtons::SaveDiscardCancel)) {
         case PromptAnswer::Save:
             SaveShown();
             return true;
@@ -252,7 +255,8 @@ void ScaleManagerLogic::OnAdd() {
 
     std::array<int, kTimeFieldMaximum.size()> times{};
     if (const char* refusal = AddRefusal(texts, times)) {
-        m_prompts.MessageBox(refusal, "Error...", PromptIcon::Stop, PromptButtons::Ok);
+        m_prompts.MessageBox(refusal, VARNOLT_TEXT("Error..."), PromptIcon::Stop,
+                             PromptButtons::Ok);
         if (m_view.RowCount(target) == 0 && m_view.RowCount(OtherList(target)) == 0) {
             m_view.EnableControl(ScaleControl::Save, false);
         }

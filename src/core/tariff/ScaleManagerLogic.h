@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <optional>
 
+#include "app/UiText.h"
 #include "platform/Locale.h"
 #include "platform/Prompts.h"
 #include "tariff/CScaleStore.h"
@@ -16,7 +17,8 @@ namespace varnolt {
 inline constexpr std::array<int, 4> kTimeFieldMaximum{24, 60, 24, 60};
 
 inline constexpr const char* kPeriodColumnHeadings[kScaleFieldCount] = {
-    "From (hour)", "From (min.)", "To (hour)", "To (min.)", "Cycle (sec.)", "Unit"};
+    VARNOLT_TEXT("From (hour)"), VARNOLT_TEXT("From (min.)"),  VARNOLT_TEXT("To (hour)"),
+    VARNOLT_TEXT("To (min.)"),   VARNOLT_TEXT("Cycle (sec.)"), VARNOLT_TEXT("Unit")};
 
 // Every column of both lists is this wide for the Sunday/holiday list's client
 // width; never negative.

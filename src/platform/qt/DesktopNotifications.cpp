@@ -7,6 +7,7 @@
 #include <QSystemTrayIcon>
 #include <QVariantMap>
 
+#include "CoreText.h"
 #include "app/AppIdentity.h"
 
 namespace varnolt {
@@ -41,8 +42,8 @@ DesktopNotifications::DesktopNotifications(const QDBusConnection& bus,
       m_serviceUsable(bus.isConnected()) {}
 
 void DesktopNotifications::Notify(const std::string& title, const std::string& text) {
-    const QString summary = QString::fromStdString(title);
-    const QString body = QString::fromStdString(text);
+    const QString summary = CoreText(title);
+    const QString body = CoreText(text);
     if (!m_serviceUsable || !m_bus.isConnected()) {
         m_serviceUsable = false;
         ShowInTray(summary, body);

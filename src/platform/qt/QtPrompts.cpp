@@ -1,7 +1,9 @@
 #include "QtPrompts.h"
+#include "CoreText.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -31,13 +33,13 @@ QString NameFilter(const FileFilter& filter) {
          QString::fromStdString(filter.pattern).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         patterns << EitherCase(pattern.trimmed());
     }
-    return QString::fromStdString(filter.description) + QStringLiteral(" (") +
-           patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    return CoreText(filter.description) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+           QLatin1Char(')');
 }
 
 std::optional<std::string> ChooseFile(const FileRequest& request, QFileDialog::AcceptMode mode) {
     const bool open = mode == QFileDialog::AcceptOpen;
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title));
+    QFileDialog dialog(QApplication::activeWindow(), CoreText(request.title));
     dialog.setObjectName(open ? "openFileDialog" : "saveFileDialog");
     dialog.setAcceptMode(mode);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -67,8 +69,8 @@ PromptAnswer QtPrompts::MessageBox(const std::string& text, const std::string& t
     QMessageBox box(QApplication::activeWindow());
     // Texts carry names the user typed: never let Qt read them as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromStdString(text));
-    box.setWindowTitle(QString::fromStdString(title));
+    box.setText(CoreText(text));
+    box.setWindowTitle(CoreText(title));
     switch (icon) {
         case PromptIcon::None:
             box.setIcon(QMessageBox::NoIcon);
@@ -102,8 +104,10 @@ PromptAnswer QtPrompts::MessageBox(const std::string& text, const std::string& t
             break;
         case PromptButtons::HangUpOrKeepConnected:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.button(QMessageBox::Yes)->setText(QStringLiteral("Hang up and quit"));
-            box.button(QMessageBox::No)->setText(QStringLiteral("Keep connected"));
+            box.button(QMessageBox::Yes)
+                ->setText(QCoreApplication::translate("QtPrompts", "Hang up and quit"));
+            box.button(QMessageBox::No)
+                ->setText(QCoreApplication::translate("QtPrompts", "Keep connected"));
             box.setDefaultButton(QMessageBox::No);
             box.setEscapeButton(QMessageBox::No);
             break;

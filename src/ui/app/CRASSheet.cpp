@@ -128,10 +128,12 @@ CRASSheet::~CRASSheet() = default;
 
 QString CRASSheet::TabTitle(int index) {
     static const char* const kTitles[kPageCount] = {
-        "Phonebook", "LOG view",      "Scale manager", "Holiday database",
-        "Options",   "Window styles", "About",
+        QT_TR_NOOP("Phonebook"),     QT_TR_NOOP("LOG view"),
+        QT_TR_NOOP("Scale manager"), QT_TR_NOOP("Holiday database"),
+        QT_TR_NOOP("Options"),       QT_TR_NOOP("Window styles"),
+        QT_TR_NOOP("About"),
     };
-    return index >= 0 && index < kPageCount ? QString(kTitles[index]) : QString();
+    return index >= 0 && index < kPageCount ? tr(kTitles[index]) : QString();
 }
 
 QIcon CRASSheet::ProgramIcon() {

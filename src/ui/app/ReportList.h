@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "qt/CoreText.h"
+
 namespace varnolt {
 
 // Report style as the pages show their lists: rows without a tree, single
@@ -19,7 +21,7 @@ QTreeWidget* MakeReportList(QWidget* parent, const char* objectName,
                             const char* const (&headings)[N]) {
     QStringList texts;
     for (const char* heading : headings) {
-        texts << QString::fromUtf8(heading);
+        texts << CoreText(heading);
     }
     return MakeReportList(parent, objectName, texts);
 }

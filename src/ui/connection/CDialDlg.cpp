@@ -9,6 +9,7 @@
 
 #include "app/DialogParts.h"
 #include "app/SvgPixmap.h"
+#include "qt/CoreText.h"
 
 namespace varnolt {
 
@@ -16,7 +17,7 @@ CDialDlg::CDialDlg(const std::string& entryName, const DialCredentials& initial,
                    QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_credentials(initial) {
     setObjectName("CDialDlg");
-    setWindowTitle(QString::fromStdString(DialDialogTitle(entryName)));
+    setWindowTitle(CoreText(DialDialogTitle(entryName)));
 
     auto* icon = new QLabel(this);
     icon->setObjectName("dialIcon");

@@ -22,6 +22,7 @@
 #include "connection/CLoginSettingsDlg.h"
 #include "connection/TreeCommands.h"
 #include "provider/CProviderDialog.h"
+#include "qt/CoreText.h"
 
 namespace varnolt {
 
@@ -274,8 +275,8 @@ void CTreePage::SetEntryLoginText(const std::string& entryName, int position,
 
 void CTreePage::ShowStatus(const std::string& text, const std::string& toolTip) {
     if (m_status != nullptr) {
-        m_status->setText(QString::fromStdString(text));
-        m_status->setToolTip(QString::fromStdString(toolTip));
+        m_status->setText(CoreText(text));
+        m_status->setToolTip(CoreText(toolTip));
     }
 }
 

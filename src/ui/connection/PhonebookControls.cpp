@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "TreeLinesStyle.h"
+#include "qt/CoreText.h"
 
 namespace varnolt {
 namespace {
@@ -26,7 +27,7 @@ PhonebookControls MakePhonebookControls(QWidget& page) {
     PhonebookControls c;
     c.tree = new QTreeWidget(&page);
     c.tree->setObjectName("phonebookTree");
-    c.tree->setAccessibleName(Text("Phonebook"));
+    c.tree->setAccessibleName(Text(QT_TRANSLATE_NOOP("CTreePage", "Phonebook")));
     c.tree->setHeaderHidden(true);
     c.tree->setColumnCount(1);
     c.tree->setRootIsDecorated(true);
@@ -42,7 +43,7 @@ PhonebookControls MakePhonebookControls(QWidget& page) {
     c.tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     c.tree->header()->setStretchLastSection(false);
 
-    auto* statusLabel = new QLabel(Text("Connect status:"), &page);
+    auto* statusLabel = new QLabel(Text(QT_TRANSLATE_NOOP("CTreePage", "Connect status:")), &page);
     statusLabel->setObjectName("connectStatusLabel");
     c.status = new QLabel(&page);
     c.status->setObjectName("statusLine");
@@ -51,17 +52,18 @@ PhonebookControls MakePhonebookControls(QWidget& page) {
     // The line's name is the status itself, so a change is announced; the
     // caption above says what it is.
     statusLabel->setBuddy(c.status);
-    auto* progressLabel = new QLabel(Text("Redial progress:"), &page);
+    auto* progressLabel =
+        new QLabel(Text(QT_TRANSLATE_NOOP("CTreePage", "Redial progress:")), &page);
     progressLabel->setObjectName("redialProgressLabel");
     c.progress = new QProgressBar(&page);
     c.progress->setObjectName("redialProgress");
     c.progress->setTextVisible(false);
-    c.progress->setAccessibleName(Text("Redial progress"));
+    c.progress->setAccessibleName(Text(QT_TRANSLATE_NOOP("CTreePage", "Redial progress")));
     progressLabel->setBuddy(c.progress);
-    c.dial = new QPushButton(Text("&Dial"), &page);
+    c.dial = new QPushButton(Text(QT_TRANSLATE_NOOP("CTreePage", "&Dial")), &page);
     c.dial->setObjectName("dialButton");
     c.dial->setEnabled(false);
-    c.cancel = new QPushButton(Text("Cancel"), &page);
+    c.cancel = new QPushButton(Text(QT_TRANSLATE_NOOP("CTreePage", "Cancel")), &page);
     c.cancel->setObjectName("cancelButton");
 
     auto* lower = new QGridLayout;
@@ -85,7 +87,7 @@ void FillPopupMenu(QMenu& menu, const PopupMenu& items) {
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(QString::fromStdString(line.text));
+        QAction* action = menu.addAction(CoreText(line.text));
         action->setData(line.command);
         action->setEnabled(line.enabled);
         action->setCheckable(line.checkable);

@@ -4,6 +4,8 @@
 #include <QTreeWidgetItem>
 #include <string>
 
+#include "qt/CoreText.h"
+
 namespace varnolt {
 
 // An item's text as the exact bytes it was built from. The shown text replaces
@@ -14,7 +16,7 @@ inline constexpr int kExactTextRole = Qt::UserRole;
 inline constexpr int kPlaceholderRole = Qt::UserRole + 1;
 
 inline void SetItemText(QTreeWidgetItem* item, const std::string& text) {
-    item->setText(0, QString::fromStdString(text));
+    item->setText(0, CoreText(text));
     item->setData(0, kExactTextRole, QByteArray::fromStdString(text));
 }
 

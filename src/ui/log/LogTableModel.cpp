@@ -4,6 +4,7 @@
 
 #include "app/SvgPixmap.h"
 #include "log/LogViewLogic.h"
+#include "qt/CoreText.h"
 
 namespace varnolt {
 
@@ -39,7 +40,7 @@ QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int
     }
     switch (role) {
         case Qt::DisplayRole:
-            return QString::fromUtf8(kLogColumnHeadings[section]);
+            return CoreText(kLogColumnHeadings[section]);
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
         default:

@@ -83,14 +83,15 @@ void CAboutPage::OnInitPage() {
     QLabel* settings = MakeText(this, "settingsLocation",
                                 tr("Settings are kept in:\n%1")
                                     .arg(QString::fromStdString(StorageLocationText(m_settings))));
-    QLabel* phonebook =
-        MakeText(this, "phonebookLocation",
-                 m_otherService.empty()
-                     ? tr("The simulated remote-access service keeps its phonebook, user names "
-                          "and passwords in:\n%1")
-                           .arg(QString::fromStdString(StorageLocationText(m_phonebook)))
-                     : tr("Connections are dialed through %1.")
-                           .arg(QString::fromStdString(m_otherService)));
+    QLabel* phonebook = MakeText(
+        this, "phonebookLocation",
+        m_otherService.empty()
+            ? tr("The simulated remote-access service keeps its phonebook, user names "
+                 "and passwords in:\n%1")
+                  .arg(QString::fromStdString(StorageLocationText(m_phonebook)))
+            : tr("Connections are dialed through %1.").arg(QString::fromStdString(m_otherService)));
+    // Names the translation shown; the English source text says there is none.
+    QLabel* language = MakeText(this, "aboutLanguage", tr("Language: English"));
     // The paths can be copied from the page.
     settings->setTextInteractionFlags(Qt::TextSelectableByMouse);
     phonebook->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -104,6 +105,7 @@ void CAboutPage::OnInitPage() {
     texts->addSpacing(fontMetrics().height() / 2);
     texts->addWidget(settings);
     texts->addWidget(phonebook);
+    texts->addWidget(language);
     texts->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);

@@ -15,6 +15,7 @@
 
 #include "app/ReportList.h"
 #include "app/SvgPixmap.h"
+#include "qt/CoreText.h"
 #include "tariff/CTimeField.h"
 
 namespace varnolt {
@@ -216,7 +217,7 @@ QTreeWidget* CCostPage::List(PeriodList list) const {
 }
 
 void CCostPage::SetUnitCaption(const std::string& caption) {
-    m_unitLabel->setText(QString::fromStdString(caption));
+    m_unitLabel->setText(CoreText(caption));
 }
 
 void CCostPage::SetChoices(ScaleField box, const std::vector<std::string>& choices, int selected) {
