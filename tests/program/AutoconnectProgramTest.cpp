@@ -1,9 +1,13 @@
 // The built program started as a user starts it, on a configuration of its own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "ChildProcess.h"
 #include "TempDir.h"
@@ -99,6 +103,26 @@ TEST(AutoconnectProgram, ASignalDuringACallEndsItAccounted) {
         EXPECT_FALSE(ReadCallJournal(store));
     }
     EXPECT_NE(store.ReadString("Office", "Total costs", "-"), "-");
+}
+
+// The stored log and the entry's last connect are data: shown in German, the
+// program writes them as in English (digits aside, which follow the clock).
+TEST(AutoconnectProgram, StoresTheSameLogInGerman) {
+    std::vector<std::string> stored;
+    for (const char* language : {"en", "de"}) {
+        ProgramHome home(1);
+        const ScopedEnv chosen{"LANGUAGE", language};
+        const ScopedEnv locale{"LC_ALL", "de_DE.UTF-8"};
+        home.store.WriteInt("All entries", "Close after disconnect", 1);
+        ASSERT_EQ(RunProgram(nullptr, 60s), 0);
+        std::string values = home.store.ReadString("Office", "Last connect", "-");
+        for (const char* key : {"Entry #1", "User #1", "From #1", "To #1", "Costs #1"}) {
+            values += "|" + home.store.ReadString("__LOG file", key, "-");
+        }
+        std::replace_if(values.begin(), values.end(), ::isdigit, '#');
+        stored.push_back(values);
+    }
+    EXPECT_EQ(stored[0], stored[1]);
 }
 
 }  // namespace
