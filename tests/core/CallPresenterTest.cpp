@@ -50,6 +50,9 @@ TEST(CallMeterTexts, FollowTheMetersOwnValuesSecondBySecond) {
         EXPECT_EQ(MakeCallMeterTexts(call.meter, "DM"), c.texts);
     }
     EXPECT_EQ(CycleText(90'000) + "|" + CycleText(1'500) + "|" + CycleText(0), "90 s|1.50 s|-");
+    EXPECT_EQ(ByteCountText(999) + "|" + ByteCountText(1'000) + "|" + ByteCountText(1'250'000) +
+                  "|" + ByteCountText(UINT64_MAX),
+              "999 B|1.00 kB|1.25 MB|18.45 EB");
 }
 
 TEST(CallWindowPlace, IsKeptOnlyWhole) {
@@ -67,7 +70,8 @@ struct RecordingWindow final : CallWindowView {
     void UpdateCall(const CallMeterTexts& t) override { steps.push_back("update " + Line(t)); }
     void CloseCall() override { steps.push_back("close"); }
     static std::string Line(const CallMeterTexts& t) {
-        return t.entry + " " + t.duration + " " + t.units + " " + t.fee;
+        std::string line = t.entry + " " + t.duration + " " + t.units + " " + t.fee;
+        return t.sent.empty() ? line : line + " " + t.sent + " " + t.received;
     }
     Strings steps;
 };
@@ -169,6 +173,21 @@ TEST(CallPresenter, TheWindowFollowsTheCallWhenTheOptionIsOn) {
                                "update Office 00:00:02 h 1 0.12 DM", "close"};
         EXPECT_EQ(rig.window.steps, option == 1 ? shown : Strings{});
         EXPECT_EQ(rig.notifier.sent.size(), 2u);
+    }
+}
+
+TEST(CallPresenter, TheWindowShowsTheBytesOnlyWhereTheServiceCountsThem) {
+    for (const std::optional<TrafficBytes>& traffic :
+         {std::optional<TrafficBytes>{}, std::optional<TrafficBytes>{{1'500, 2'000'000}}}) {
+        Rig rig;
+        rig.dialer.traffic = traffic;
+        rig.dialer.ScriptConnect();
+        rig.machine.Dial("Office");
+        rig.Report();
+        rig.timers.Advance(1000);
+        EXPECT_EQ(rig.window.steps.back(),
+                  traffic ? "update Office 00:00:01 h 1 0.12 DM 1.50 kB 2.00 MB"
+                          : "update Office 00:00:01 h 1 0.12 DM");
     }
 }
 

@@ -6,6 +6,7 @@
 namespace varnolt {
 
 class FeeMeter;
+struct TrafficBytes;
 
 // Told of the moments of a call that a user may want to see outside the
 // sheet: the call window and the desktop notifications. Every operation does
@@ -17,6 +18,8 @@ public:
 
     // The line came up and the first unit is charged.
     virtual void Connected(const std::string& /*entryName*/, const FeeMeter& /*meter*/) {}
+    // Each second of a call, before Tick, where the service counts the call's bytes.
+    virtual void Traffic(const TrafficBytes& /*bytes*/) {}
     // Each second of a call, after the caption has been rewritten.
     virtual void Tick(const FeeMeter& /*meter*/) {}
     // A connected call is over, however it ended: its length and fee.

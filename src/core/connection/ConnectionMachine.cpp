@@ -322,6 +322,9 @@ void ConnectionMachine::WatchLine() {
         state == ras::kStateConnected) {
         m_captionMeter.MeterTick();
         m_journal.Tick();
+        if (const std::optional<TrafficBytes> traffic = m_dialer.Traffic(m_handle)) {
+            m_observer->Traffic(*traffic);
+        }
         m_observer->Tick(m_meter);
         // Last: a message box runs the event loop, and with it this page's timers.
         ShowNotices();

@@ -17,6 +17,9 @@ inline constexpr std::string_view kCallFeeIndicatorText = "Call-fee indicator";
 // What an empty phonebook shows under "Phonebook".
 inline constexpr std::string_view kNoEntriesText =
     "No entries yet: right-click here (or press Shift+F10) and choose New entry.";
+// Said of an entry whose line is up already, made before or by another program.
+inline constexpr std::string_view kConnectedOutsideText =
+    "Connected outside Varnolt: this line is not metered and is not dialed again.";
 
 // Store names read by the tree.
 inline constexpr std::string_view kAllEntriesSection = "All entries";

@@ -6,6 +6,7 @@
 
 #include "meter/CallWindowView.h"
 
+class QFormLayout;
 class QLabel;
 class QPushButton;
 
@@ -40,7 +41,9 @@ private:
 
     SettingsStore& m_store;
     std::function<void()> m_hangUp;
-    std::array<QLabel*, 7> m_values{};
+    static constexpr std::size_t kRowCount = 9;
+    QFormLayout* m_form = nullptr;
+    std::array<QLabel*, kRowCount> m_values{};
     QPushButton* m_hangUpButton = nullptr;
 };
 
