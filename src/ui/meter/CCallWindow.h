@@ -25,6 +25,7 @@ public:
 
     void ShowCall(const CallMeterTexts& texts) override;
     void UpdateCall(const CallMeterTexts& texts) override;
+    void ShowMessage(const std::string& text) override;
     void CloseCall() override;
 
     QPushButton* HangUpButton() const { return m_hangUpButton; }
@@ -41,6 +42,7 @@ private:
     SettingsStore& m_store;
     std::function<void()> m_hangUp;
     std::array<QLabel*, 7> m_values{};
+    QLabel* m_message = nullptr;
     QPushButton* m_hangUpButton = nullptr;
 };
 
