@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "meter/BudgetWatch.h"
+
 namespace varnolt {
 
 class FeeMeter;
@@ -22,6 +24,9 @@ public:
     virtual void Traffic(const TrafficBytes& /*bytes*/) {}
     // Each second of a call, after the caption has been rewritten.
     virtual void Tick(const FeeMeter& /*meter*/) {}
+    // The call's fee (with the month's logged costs for the month limit) has
+    // gone above a limit; told once per limit and call.
+    virtual void BudgetCrossed(BudgetKind /*kind*/, float /*limit*/, float /*fee*/) {}
     // A connected call is over, however it ended: its length and fee.
     virtual void Ended(const std::string& /*entryName*/, std::int64_t /*seconds*/, float /*fee*/) {}
     // A dial failed with `code` (the service's `text`); dial number `attempt`

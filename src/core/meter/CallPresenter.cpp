@@ -48,6 +48,17 @@ void CallPresenter::Tick(const FeeMeter& meter) {
     m_window.UpdateCall(texts);
 }
 
+void CallPresenter::BudgetCrossed(BudgetKind kind, float limit, float /*fee*/) {
+    const std::string amount = AmountText(limit, m_locale.CurrencySymbol());
+    const std::string text = kind == BudgetKind::Call ? "The call has cost more than " + amount
+                                                      : "This month's costs have passed " + amount;
+    if (m_windowShown) {
+        m_window.ShowMessage(text);
+    }
+    m_notifier.Notify(kind == BudgetKind::Call ? "Call limit reached" : "Month limit reached",
+                      text);
+}
+
 void CallPresenter::Ended(const std::string& entryName, std::int64_t seconds, float fee) {
     if (!m_inCall) {
         return;

@@ -27,6 +27,7 @@ public:
     void Connected(const std::string& entryName, const FeeMeter& meter) override;
     void Traffic(const TrafficBytes& bytes) override;
     void Tick(const FeeMeter& meter) override;
+    void BudgetCrossed(BudgetKind kind, float limit, float fee) override;
     void Ended(const std::string& entryName, std::int64_t seconds, float fee) override;
     void RedialAfterFailure(int code, const std::string& text, int attempt) override;
     void SaveFailed(const std::string& text) override;

@@ -72,11 +72,16 @@ CCallWindow::CCallWindow(SettingsStore& store, std::function<void()> hangUp, QWi
     QFont bold = m_values[kFeeRow]->font();
     bold.setBold(true);
     m_values[kFeeRow]->setFont(bold);
+    m_message = new QLabel(this);
+    m_message->setObjectName("messageLabel");
+    m_message->setWordWrap(true);
+    m_message->hide();
     m_hangUpButton = new QPushButton(tr("Hang up"), this);
     m_hangUpButton->setObjectName("hangUpButton");
     connect(m_hangUpButton, &QPushButton::clicked, this, [this] { m_hangUp(); });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_message);
     layout->addWidget(m_hangUpButton, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -88,6 +93,8 @@ CCallWindow::~CCallWindow() {
 }
 
 void CCallWindow::ShowCall(const CallMeterTexts& texts) {
+    m_message->clear();
+    m_message->hide();
     UpdateCall(texts);
     MoveToPlace();
     show();
@@ -103,6 +110,13 @@ void CCallWindow::UpdateCall(const CallMeterTexts& texts) {
             m_form->setRowVisible(static_cast<int>(row), !values[row]->empty());
         }
     }
+}
+
+void CCallWindow::ShowMessage(const std::string& text) {
+    // Both limits may be passed in one call: each keeps its line.
+    const QString shown = m_message->text();
+    m_message->setText(shown.isEmpty() ? Text(text) : shown + '\n' + Text(text));
+    m_message->show();
 }
 
 void CCallWindow::CloseCall() {

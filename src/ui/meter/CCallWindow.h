@@ -26,6 +26,7 @@ public:
 
     void ShowCall(const CallMeterTexts& texts) override;
     void UpdateCall(const CallMeterTexts& texts) override;
+    void ShowMessage(const std::string& text) override;
     void CloseCall() override;
 
     QPushButton* HangUpButton() const { return m_hangUpButton; }
@@ -44,6 +45,7 @@ private:
     static constexpr std::size_t kRowCount = 9;
     QFormLayout* m_form = nullptr;
     std::array<QLabel*, kRowCount> m_values{};
+    QLabel* m_message = nullptr;
     QPushButton* m_hangUpButton = nullptr;
 };
 
