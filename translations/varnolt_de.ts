@@ -31,6 +31,14 @@
         <source>Cycle:</source>
         <translation>Takt:</translation>
     </message>
+    <message>
+        <source>Sent:</source>
+        <translation>Gesendet:</translation>
+    </message>
+    <message>
+        <source>Received:</source>
+        <translation>Empfangen:</translation>
+    </message>
 </context>
 <context>
     <name>CTreePage</name>
@@ -62,16 +70,16 @@
 <context>
     <name>CoreText</name>
     <message>
-        <source>ERROR #%1 '%2'</source>
-        <translation>FEHLER #%1 '%2'</translation>
+        <source>ERROR #%1 &apos;%2&apos;</source>
+        <translation>FEHLER #%1 &apos;%2&apos;</translation>
     </message>
     <message>
         <source>Error...</source>
         <translation>Fehler...</translation>
     </message>
     <message>
-        <source>First you have to save the password for phonebook entry '%1' !</source>
-        <translation>Speichern Sie zuerst das Kennwort für den Telefonbucheintrag '%1' !</translation>
+        <source>First you have to save the password for phonebook entry &apos;%1&apos; !</source>
+        <translation>Speichern Sie zuerst das Kennwort für den Telefonbucheintrag &apos;%1&apos; !</translation>
     </message>
     <message>
         <source>%1 - process waiting - authentication running</source>
@@ -98,7 +106,7 @@
         <translation>Verbinden mit %1</translation>
     </message>
     <message>
-        <source>An empty password can't be remembered !</source>
+        <source>An empty password can&apos;t be remembered !</source>
         <translation>Ein leeres Kennwort kann nicht gespeichert werden !</translation>
     </message>
     <message>
@@ -118,9 +126,9 @@
         <translation>Die Einstellungen des Eintrags konnten nicht geändert werden; sie bleiben unter seinem alten Namen.</translation>
     </message>
     <message>
-        <source>Delete entry '%1' with total costs of %2 %3 ?
+        <source>Delete entry &apos;%1&apos; with total costs of %2 %3 ?
 Its calls stay in the log and in the overall total.</source>
-        <translation>Eintrag '%1' mit Gesamtkosten von %2 %3 löschen ?
+        <translation>Eintrag &apos;%1&apos; mit Gesamtkosten von %2 %3 löschen ?
 Seine Anrufe bleiben im Protokoll und in der Gesamtsumme.</translation>
     </message>
     <message>
@@ -240,8 +248,8 @@ Seine Anrufe bleiben im Protokoll und in der Gesamtsumme.</translation>
         <translation>Wählen Sie zuerst den Feiertag aus, den Sie aus der Datenbank entfernen möchten !</translation>
     </message>
     <message>
-        <source>Are you sure to remove '%1' from database ?</source>
-        <translation>'%1' wirklich aus der Datenbank entfernen ?</translation>
+        <source>Are you sure to remove &apos;%1&apos; from database ?</source>
+        <translation>&apos;%1&apos; wirklich aus der Datenbank entfernen ?</translation>
     </message>
     <message>
         <source>Delete...</source>
@@ -400,7 +408,7 @@ Seine Anrufe bleiben im Protokoll und in der Gesamtsumme.</translation>
         <translation>Zugriff verweigert: Benutzername oder Kennwort ist ungültig.</translation>
     </message>
     <message>
-        <source>You'll have to select a valid phonebookentry first !</source>
+        <source>You&apos;ll have to select a valid phonebookentry first !</source>
         <translation>Sie müssen zuerst einen gültigen Telefonbucheintrag auswählen !</translation>
     </message>
     <message>
@@ -408,20 +416,20 @@ Seine Anrufe bleiben im Protokoll und in der Gesamtsumme.</translation>
         <translation>Fehler..</translation>
     </message>
     <message>
-        <source>You'll have to select a valid providerentry first </source>
+        <source>You&apos;ll have to select a valid providerentry first </source>
         <translation>Sie müssen zuerst einen gültigen Providereintrag auswählen </translation>
     </message>
     <message>
-        <source>The phonebookentry you selected for autoconnecting doesn't exist !</source>
+        <source>The phonebookentry you selected for autoconnecting doesn&apos;t exist !</source>
         <translation>Der für das automatische Verbinden gewählte Telefonbucheintrag existiert nicht !</translation>
     </message>
     <message>
-        <source>The providerentry you selected for autoconnecting doesn't exist !</source>
+        <source>The providerentry you selected for autoconnecting doesn&apos;t exist !</source>
         <translation>Der für das automatische Verbinden gewählte Providereintrag existiert nicht !</translation>
     </message>
     <message>
-        <source>Delete provider '%1' ?</source>
-        <translation>Provider '%1' löschen ?</translation>
+        <source>Delete provider &apos;%1&apos; ?</source>
+        <translation>Provider &apos;%1&apos; löschen ?</translation>
     </message>
     <message>
         <source>Delete provider...</source>
@@ -452,7 +460,7 @@ Change the description for this one !</source>
         <translation>Sie müssen für diesen Zeitraum eine gültige Einheit angeben !</translation>
     </message>
     <message>
-        <source>This period isn't valid!</source>
+        <source>This period isn&apos;t valid!</source>
         <translation>Dieser Zeitraum ist ungültig!</translation>
     </message>
     <message>
@@ -491,6 +499,10 @@ Change the description for this one !</source>
         <source>Unit</source>
         <translation>Einheit</translation>
     </message>
+    <message>
+        <source>Connected outside Varnolt: this line is not metered and is not dialed again.</source>
+        <translation>Außerhalb von Varnolt verbunden: Diese Verbindung wird nicht gemessen und nicht erneut gewählt.</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompts</name>
@@ -506,7 +518,7 @@ Change the description for this one !</source>
 <context>
     <name>varnolt::CAboutPage</name>
     <message>
-        <source>Varnolt dials your connections through the remote-access service, redials after a failure, and meters each call's fee by the charge units of its tariff scale while the line is up. Finished calls are added to the totals and the connection log.</source>
+        <source>Varnolt dials your connections through the remote-access service, redials after a failure, and meters each call&apos;s fee by the charge units of its tariff scale while the line is up. Finished calls are added to the totals and the connection log.</source>
         <translation>Varnolt wählt Ihre Verbindungen über den DFÜ-Dienst, wählt nach einem Fehlschlag erneut und zählt die Gebühr jedes Anrufs nach den Einheiten seines Tarifs, solange die Leitung steht. Beendete Anrufe werden zu den Summen und ins Verbindungsprotokoll übernommen.</translation>
     </message>
     <message>
@@ -695,6 +707,10 @@ Change the description for this one !</source>
         <source>&amp;Insert...</source>
         <translation>&amp;Einfügen...</translation>
     </message>
+    <message>
+        <source>Insert public holidays...</source>
+        <translation>Gesetzliche Feiertage einfügen...</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::CInsertHolidayDlg</name>
@@ -799,6 +815,22 @@ Change the description for this one !</source>
         <source>Show call meter window</source>
         <translation>Gebührenzähler-Fenster anzeigen</translation>
     </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Warn when a call costs more than</source>
+        <translation>Warnen, wenn ein Anruf mehr kostet als</translation>
+    </message>
+    <message>
+        <source>Warn when this month&apos;s costs exceed</source>
+        <translation>Warnen, wenn die Kosten dieses Monats übersteigen</translation>
+    </message>
+    <message>
+        <source>Hang up when the call limit is reached</source>
+        <translation>Auflegen, wenn das Anruflimit erreicht ist</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::CProviderDialog</name>
@@ -829,6 +861,33 @@ Change the description for this one !</source>
     <message>
         <source>Phonebook</source>
         <translation>Telefonbuch</translation>
+    </message>
+</context>
+<context>
+    <name>varnolt::CPublicHolidaysDlg</name>
+    <message>
+        <source>Insert public holidays</source>
+        <translation>Gesetzliche Feiertage einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Jahr:</translation>
+    </message>
+    <message>
+        <source>&amp;State:</source>
+        <translation>&amp;Bundesland:</translation>
+    </message>
+    <message>
+        <source>Nationwide</source>
+        <translation>Bundesweit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -880,8 +939,8 @@ Change the description for this one !</source>
         <translation>Eintrag umbenennen</translation>
     </message>
     <message>
-        <source>New name for '%1':</source>
-        <translation>Neuer Name für '%1':</translation>
+        <source>New name for &apos;%1&apos;:</source>
+        <translation>Neuer Name für &apos;%1&apos;:</translation>
     </message>
 </context>
 <context>

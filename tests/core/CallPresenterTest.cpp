@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FakeCallLock.h"
 #include "MemorySettingsStore.h"
 #include "MeteredCall.h"
@@ -50,6 +52,9 @@ TEST(CallMeterTexts, FollowTheMetersOwnValuesSecondBySecond) {
         EXPECT_EQ(MakeCallMeterTexts(call.meter, "DM"), c.texts);
     }
     EXPECT_EQ(CycleText(90'000) + "|" + CycleText(1'500) + "|" + CycleText(0), "90 s|1.50 s|-");
+    EXPECT_EQ(ByteCountText(999) + "|" + ByteCountText(1'000) + "|" + ByteCountText(1'250'000) +
+                  "|" + ByteCountText(UINT64_MAX),
+              "999 B|1.00 kB|1.25 MB|18.45 EB");
 }
 
 TEST(CallWindowPlace, IsKeptOnlyWhole) {
@@ -65,9 +70,11 @@ TEST(CallWindowPlace, IsKeptOnlyWhole) {
 struct RecordingWindow final : CallWindowView {
     void ShowCall(const CallMeterTexts& t) override { steps.push_back("open " + Line(t)); }
     void UpdateCall(const CallMeterTexts& t) override { steps.push_back("update " + Line(t)); }
+    void ShowMessage(const std::string& text) override { steps.push_back("message " + text); }
     void CloseCall() override { steps.push_back("close"); }
     static std::string Line(const CallMeterTexts& t) {
-        return t.entry + " " + t.duration + " " + t.units + " " + t.fee;
+        std::string line = t.entry + " " + t.duration + " " + t.units + " " + t.fee;
+        return t.sent.empty() ? line : line + " " + t.sent + " " + t.received;
     }
     Strings steps;
 };
@@ -170,6 +177,83 @@ TEST(CallPresenter, TheWindowFollowsTheCallWhenTheOptionIsOn) {
         EXPECT_EQ(rig.window.steps, option == 1 ? shown : Strings{});
         EXPECT_EQ(rig.notifier.sent.size(), 2u);
     }
+}
+
+TEST(CallPresenter, TheWindowShowsTheBytesOnlyWhereTheServiceCountsThem) {
+    for (const std::optional<TrafficBytes>& traffic :
+         {std::optional<TrafficBytes>{}, std::optional<TrafficBytes>{{1'500, 2'000'000}}}) {
+        Rig rig;
+        rig.dialer.traffic = traffic;
+        rig.dialer.ScriptConnect();
+        rig.machine.Dial("Office");
+        rig.Report();
+        rig.timers.Advance(1000);
+        EXPECT_EQ(rig.window.steps.back(),
+                  traffic ? "update Office 00:00:01 h 1 0.12 DM 1.50 kB 2.00 MB"
+                          : "update Office 00:00:01 h 1 0.12 DM");
+    }
+}
+
+// 0.12 DM every 90 s from the first second, 400 s into a call: units at 0, 91, 181, 271, 361 s.
+TEST(CallPresenter, TellsOfACallLimitOnceAndHangsUpBeforeItWhenAsked) {
+    struct Case {
+        const char* limit;
+        int hangUp;
+        Strings notifications;  // after "connected"
+        int fileLogging = 1;
+    };
+    const std::string passed = "Call limit reached | The call has cost more than ";
+    const std::string ended = "Office - call ended | Duration: ";
+    for (const Case& c : {
+             Case{"0.30", 0, {passed + "0.30 DM"}},
+             Case{"0.30", 1, {ended + "00:03:01 h, fee: 0.24 DM"}},
+             Case{"0.36", 1, {ended + "00:04:31 h, fee: 0.36 DM"}},
+             Case{"0.00", 0, {passed + "0.00 DM"}},
+             Case{"", 1, {}},
+             Case{"1,5", 1, {}},
+             Case{"-1.00", 1, {}},
+             Case{"1e99", 1, {}},
+             Case{"0.05", 1, {}, 0},  // nothing metered, nothing limited
+         }) {
+        SCOPED_TRACE(std::string(c.limit) + " " + std::to_string(c.hangUp));
+        Rig rig;
+        rig.store.WriteString("All entries", "Call limit", c.limit);
+        rig.store.WriteInt("All entries", "Hang up at call limit", c.hangUp);
+        rig.store.WriteInt("All entries", "Filelogging", c.fileLogging);
+        rig.dialer.ScriptConnect();
+        rig.machine.Dial("Office");
+        rig.Report();
+        rig.timers.Advance(400'000);
+        ASSERT_FALSE(rig.notifier.sent.empty());
+        const Strings after(rig.notifier.sent.begin() + 1, rig.notifier.sent.end());
+        EXPECT_EQ(after, c.notifications);
+        EXPECT_EQ(rig.machine.IsConnected(), c.hangUp == 0 || c.notifications.empty());
+    }
+}
+
+TEST(CallPresenter, TellsOfTheMonthLimitOnceCountingThisMonthsLog) {
+    Rig rig;
+    // Logged a year ago in March (5.00) and this March (1.00).
+    const Strings from = {"10.03. 08:00 h", "01.03. 10:00 h"};
+    const Strings costs = {"5.00 DM", "1.00 DM"};
+    for (int n = 1; n <= 2; ++n) {
+        rig.store.WriteString("__LOG file", "From #" + std::to_string(n), from[n - 1]);
+        rig.store.WriteString("__LOG file", "Costs #" + std::to_string(n), costs[n - 1]);
+    }
+    rig.store.WriteInt("__LOG file", "Anzahl", 2);
+    rig.store.WriteString("All entries", "Month limit", "1.30");
+    rig.dialer.ScriptConnect();
+    rig.machine.Dial("Office");
+    rig.Report();
+    rig.timers.Advance(179'000);
+    EXPECT_EQ(rig.notifier.sent.size(), 1u);  // 1.24 DM so far
+    rig.timers.Advance(200'000);
+    EXPECT_EQ(rig.notifier.sent.back(),
+              "Month limit reached | This month's costs have passed 1.30 DM");
+    EXPECT_EQ(rig.notifier.sent.size(), 2u);
+    EXPECT_EQ(std::count(rig.window.steps.begin(), rig.window.steps.end(),
+                         "message This month's costs have passed 1.30 DM"),
+              1);
 }
 
 }  // namespace

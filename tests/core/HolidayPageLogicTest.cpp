@@ -29,11 +29,21 @@ public:
         dialogOpenedWith.push_back(entry);
         return dialog ? dialog(entry) : false;
     }
+    bool RunPublicHolidaysDialog(int& year, GermanState& state) override {
+        publicDialogOpenedWith.push_back(year);
+        year = publicYear;
+        state = publicState;
+        return publicAccepted;
+    }
 
     std::vector<HolidayRow> rows;
     int selected = -1;
     std::function<bool(CHolidayEntry&)> dialog;
     std::vector<CHolidayEntry> dialogOpenedWith;
+    std::vector<int> publicDialogOpenedWith;
+    bool publicAccepted = false;
+    int publicYear = 0;
+    GermanState publicState = GermanState::Nationwide;
 };
 
 class HolidayPage : public ::testing::Test {
@@ -229,6 +239,41 @@ TEST_F(HolidayPage, DeleteDatabaseAlwaysAsksAndClearsOnYes) {
         EXPECT_EQ(shown.icon, PromptIcon::Question);
         EXPECT_EQ(shown.buttons, PromptButtons::YesNo);
     }
+}
+
+TEST_F(HolidayPage, PublicHolidaysGoInOnceInOneTransactionAndTheUserIsTold) {
+    m_clock.SetLocal(2026, 4, 5, 12, 0, 0);
+    Add({"Silvester party", 1, 1, 0});    // every year: Neujahr is present
+    Add({"Christmas", 25, 12, 2024});     // this year: present
+    Add({"Old Labour day", 1, 5, 2023});  // another year: not present
+    m_view.publicYear = 2024;
+    m_page.OnInsertPublicHolidays();  // cancelled
+    EXPECT_EQ(m_view.publicDialogOpenedWith, std::vector<int>{2026});
+    EXPECT_EQ(Anzahl(), 3);
+
+    m_view.publicAccepted = true;
+    m_store.FailCommits(1);
+    m_page.OnInsertPublicHolidays();
+    EXPECT_EQ(Anzahl(), 3);  // nothing half-inserted
+    ASSERT_EQ(m_prompts.shown().size(), 1u);
+    EXPECT_EQ(m_prompts.shown()[0].title, "Error...");
+    EXPECT_EQ(m_prompts.shown()[0].icon, PromptIcon::Stop);
+
+    m_page.OnInsertPublicHolidays();
+    ASSERT_EQ(m_prompts.shown().size(), 2u);
+    EXPECT_EQ(m_prompts.shown()[1].text,
+              "7 public holidays inserted, 2 skipped as already present.");
+    EXPECT_EQ(m_prompts.shown()[1].icon, PromptIcon::Information);
+    const std::vector<CHolidayEntry> stored = Stored();
+    ASSERT_EQ(stored.size(), 10u);
+    EXPECT_EQ(stored[3], (CHolidayEntry{"Karfreitag", 29, 3, 2024}));
+    EXPECT_EQ(stored[9], (CHolidayEntry{"2. Weihnachtstag", 26, 12, 2024}));
+    EXPECT_EQ(m_view.rows.size(), 10u);  // list refilled
+
+    m_page.OnInsertPublicHolidays();  // again: all present
+    EXPECT_EQ(m_prompts.shown()[2].text,
+              "0 public holidays inserted, 9 skipped as already present.");
+    EXPECT_EQ(Anzahl(), 10);
 }
 
 }  // namespace

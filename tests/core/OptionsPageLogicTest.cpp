@@ -25,7 +25,14 @@ public:
     void SetCloseAfterDisconnectChecked(bool checked) override { shown.close = checked; }
     void SetFileLoggingChecked(bool checked) override { shown.fileLogging = checked; }
     void SetShowCallWindowChecked(bool checked) override { shown.callWindow = checked; }
+    std::string LimitText(BudgetKind kind) const override { return limits[Index(kind)]; }
+    void SetLimitText(BudgetKind kind, const std::string& text) override {
+        limits[Index(kind)] = text;
+    }
+    void SetHangUpAtCallLimitChecked(bool) override {}
+    static std::size_t Index(BudgetKind kind) { return kind == BudgetKind::Call ? 0 : 1; }
     Shown shown;
+    std::string limits[2];
 };
 
 TEST(OptionsPageLogic, SetUpShowsTheStoredSwitchesOrTheirDefaults) {

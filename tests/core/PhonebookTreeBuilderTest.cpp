@@ -141,6 +141,12 @@ TEST_F(PhonebookTreeBuilderTest, EntryDefaultsAndTheServicesOrder) {
               "  Scale: Deutsche Telekom City\n"
               "  Costs: 0 EUR\n"
               "  Last connect: <unknown>\n");
+    // Only a line made outside the program carries the remark, not in its text.
+    dialer.connectedOutside = {"Alpha"};
+    root = Build();
+    EXPECT_EQ(Child(Child(root, 1), 0).note, "");
+    EXPECT_EQ(Child(Child(root, 1), 1).text, "Alpha");
+    EXPECT_NE(Child(Child(root, 1), 1).note.find("not metered"), std::string::npos);
 }
 
 TEST_F(PhonebookTreeBuilderTest, PasswordShownOnlyWhenStoredAndNotEmpty) {

@@ -13,6 +13,7 @@
 #include "TempDir.h"
 #include "networkmanager/NetworkManagerService.h"
 #include "networkmanager/NmFailureCodes.h"
+#include "networkmanager/NmNames.h"
 #include "networkmanager/NmSecretAgent.h"
 #include "networkmanager/ServiceChoice.h"
 
@@ -239,7 +240,43 @@ TEST_F(NetworkManagerServiceTest, ConnectionMadeElsewhereIsNotDialedAgain) {
     EXPECT_EQ(nm::kErrorAlreadyActive, result);
     EXPECT_EQ(0u, handle);
     EXPECT_TRUE(service->IsActive("Mobile"));
+    EXPECT_TRUE(service->IsConnectedOutside("Mobile"));
     EXPECT_EQ(1, nm->ActiveConnections().size());
+}
+
+TEST_F(NetworkManagerServiceTest, BytesOfTheCallCountFromTheDevicesStatisticsAtConnect) {
+    nm->AddProfile("Mobile", "gsm");
+    const RasHandle handle = DialSlowly("Mobile");
+    EXPECT_FALSE(service->IsConnectedOutside("Mobile"));  // the program's own call
+    const QString statistics = nm::kStatisticsInterface;
+    nm->Mock(modem, "AddProperties",
+             {statistics, QVariantMap{{"RefreshRateMs", 0u},
+                                      {"TxBytes", QVariant::fromValue(quint64(1000))},
+                                      {"RxBytes", QVariant::fromValue(quint64(5000))}}});
+    nm->SetActiveState(active, nm::active_state::kActivated);
+    ASSERT_TRUE(Saw(ras::kStateConnected, 0));
+    ASSERT_TRUE(WaitFor([&] { return service->Traffic(handle).has_value(); }));
+    EXPECT_EQ((TrafficBytes{0, 0}), service->Traffic(handle));
+    for (const char* name : {"TxBytes", "RxBytes"}) {
+        nm->Mock(modem, "UpdateProperties",
+                 {statistics, QVariantMap{{name, QVariant::fromValue(quint64(9000))}}});
+    }
+    EXPECT_TRUE(WaitFor([&] { return service->Traffic(handle) == TrafficBytes{8000, 4000}; }));
+    // Counting needs a rate, which the program asked for.
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        "org.freedesktop.NetworkManager", modem, "org.freedesktop.DBus.Properties", "Get");
+    get << statistics << QString("RefreshRateMs");
+    EXPECT_EQ(1000u, nm->Bus().call(get).arguments().value(0).value<QDBusVariant>().variant().toUInt());
+}
+
+TEST_F(NetworkManagerServiceTest, NoBytesWhereTheDeviceCountsNone) {
+    nm->AddProfile("Mobile", "gsm");
+    const RasHandle handle = DialSlowly("Mobile");
+    nm->SetActiveState(active, nm::active_state::kActivated);
+    ASSERT_TRUE(Saw(ras::kStateConnected, 0));
+    service->Traffic(handle);
+    RunFor(300);
+    EXPECT_EQ(std::nullopt, service->Traffic(handle));
 }
 
 TEST_F(NetworkManagerServiceTest, LoginComesFromTheProfileAndIsSavedThere) {

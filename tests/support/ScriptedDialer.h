@@ -3,6 +3,8 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -73,9 +75,16 @@ public:
     int HangUp(RasHandle handle) override;
     std::string ErrorString(int code) override;
     std::string DialOutput(RasHandle /*handle*/) override { return dialOutput; }
+    std::optional<TrafficBytes> Traffic(RasHandle /*handle*/) override { return traffic; }
+    bool IsConnectedOutside(const std::string& entryName) override {
+        return connectedOutside.count(entryName) != 0;
+    }
 
     // What DialOutput tells of every dial.
     std::string dialOutput;
+    // What Traffic tells of every call, and the entries up outside the program.
+    std::optional<TrafficBytes> traffic;
+    std::set<std::string> connectedOutside;
 
 private:
     struct Entry {

@@ -34,6 +34,7 @@
 #include "connection/CLoginSettingsDlg.h"
 #include "connection/CTreePage.h"
 #include "holiday/CInsertHolidayDlg.h"
+#include "holiday/CPublicHolidaysDlg.h"
 #include "posix/PosixExportFile.h"
 #include "provider/CProviderDialog.h"
 #include "qt/QtEntryDialog.h"
@@ -339,6 +340,8 @@ const DialogCase kDialogs[] = {
          return std::make_unique<CInsertHolidayDlg>(CHolidayEntry{"Christmas", 25, 12, 0},
                                                     f.prompts);
      }},
+    {"PublicHolidays",
+     [](DialogFakes&) { return std::make_unique<CPublicHolidaysDlg>(2026, GermanState::Bayern); }},
     {"LoginSettings",
      [](DialogFakes& f) {
          return std::make_unique<CLoginSettingsDlg>(LoginSettings{"joe", "secret", 30}, f.prompts);

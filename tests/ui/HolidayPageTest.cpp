@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -17,6 +19,7 @@
 #include "holiday/CHoliday.h"
 #include "holiday/CHolidayDatabase.h"
 #include "holiday/CInsertHolidayDlg.h"
+#include "holiday/CPublicHolidaysDlg.h"
 
 namespace varnolt {
 namespace {
@@ -152,6 +155,46 @@ TEST_F(HolidayPageUi, InsertOpensTheDialogOnTodayAndListsTheNewHoliday) {
     EXPECT_EQ(RowTexts(list, 3), (QStringList{"Christmas", "25", "12", "every year"}));
     EXPECT_EQ(m_store.ReadInt(kSection, "Year #4", 0), 10000);
     EXPECT_TRUE(m_prompts.shown().empty());
+}
+
+TEST_F(HolidayPageUi, InsertPublicHolidaysAsksForYearAndStateAndListsThem) {
+    m_clock.SetLocal(2026, 4, 5, 12, 0, 0);
+    CHoliday page(m_store, m_clock, m_prompts);
+    page.show();
+    auto* button = Child<QPushButton>(&page, "insertPublicHolidaysButton");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), "Insert public holidays...");
+    int openedYear = 0;
+    QTimer::singleShot(5000, &page, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "the dialog was still open";
+            modal->close();
+        }
+    });
+    QTimer::singleShot(0, &page, [&] {
+        auto* dialog = page.findChild<CPublicHolidaysDlg*>();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->isModal());
+        EXPECT_EQ(dialog->windowTitle(), "Insert public holidays");
+        auto* year = dialog->findChild<QSpinBox*>("yearSpin");
+        auto* state = dialog->findChild<QComboBox*>("stateCombo");
+        openedYear = year->value();
+        EXPECT_EQ(state->count(), 17);
+        EXPECT_EQ(state->itemText(16), QString::fromUtf8("Thüringen"));
+        year->setValue(2024);
+        state->setCurrentText("Bayern");
+        dialog->findChild<QPushButton*>("okButton")->click();
+    });
+    m_prompts.Answer(PromptAnswer::Ok);
+    button->click();
+
+    EXPECT_EQ(openedYear, 2026);
+    ASSERT_EQ(m_prompts.shown().size(), 1u);
+    EXPECT_EQ(m_prompts.shown()[0].text,
+              "12 public holidays inserted, 1 skipped as already present.");
+    auto* list = Child<QTreeWidget>(&page, "holidayList");
+    ASSERT_EQ(list->topLevelItemCount(), 15);  // New Year is present
+    EXPECT_EQ(RowTexts(list, 3), (QStringList{"Heilige Drei Könige", "6", "1", "2024"}));
 }
 
 TEST(InsertHolidayDialogUi, ShowsItsTextsAndLimits) {

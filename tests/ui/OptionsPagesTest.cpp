@@ -45,7 +45,8 @@ TEST_F(OptionsPagesUi, OptionsControlsShowTheStoreAndWriteOnlyWhenClicked) {
         {"soundCheck", "Play sound after successfull connect"},
         {"closeAfterDisconnectCheck", "Close Varnolt after disconnect"},
         {"fileLoggingCheck", "Enable costmanagment and file-logging"},
-        {"showCallWindowCheck", "Show call meter window"}};
+        {"showCallWindowCheck", "Show call meter window"},
+        {"hangUpAtCallLimitCheck", "Hang up when the call limit is reached"}};
     QString checked;  // the set-up from an empty store
     for (const auto& [name, text] : boxes) {
         auto* box = Child<QCheckBox>(m_options, name);
@@ -54,7 +55,7 @@ TEST_F(OptionsPagesUi, OptionsControlsShowTheStoreAndWriteOnlyWhenClicked) {
         checked += box->isChecked() ? '1' : '0';
         box->click();
     }
-    EXPECT_EQ(checked, "0011");
+    EXPECT_EQ(checked, "00110");
     auto* path = Child<QLineEdit>(m_options, "soundPathEdit");
     auto* browse = Child<QPushButton>(m_options, "browseSoundButton");
     ASSERT_TRUE(path && browse);
@@ -69,8 +70,25 @@ TEST_F(OptionsPagesUi, OptionsControlsShowTheStoreAndWriteOnlyWhenClicked) {
                                   "All entries|Close after disconnect=1",
                                   "All entries|Filelogging=0",
                                   "All entries|Show call meter window=0",
+                                  "All entries|Hang up at call limit=1",
                                   "All entries|Sound='/home/u/ring.wav'",
                               }));
+}
+
+TEST_F(OptionsPagesUi, ALimitIsStoredWhenTypedAndGarbageIsRefused) {
+    auto* edit = Child<QLineEdit>(m_options, "callLimitEdit");
+    ASSERT_NE(edit, nullptr);
+    for (const char* typed : {"7.5", "x"}) {
+        edit->clear();
+        for (QChar c : QString(typed)) {
+            test::PressKey(edit, Qt::Key_unknown, c);
+        }
+        test::PressKey(edit, Qt::Key_Return);
+    }
+    EXPECT_EQ(edit->text(), "7.50");
+    EXPECT_EQ(m_store.writes, std::vector<std::string>{"All entries|Call limit='7.50'"});
+    ASSERT_EQ(m_prompts.shown().size(), 1u);
+    EXPECT_EQ(m_prompts.shown()[0].title, "Error...");
 }
 
 TEST_F(OptionsPagesUi, TheAboutPageShowsItselfWithoutTouchingTheStore) {

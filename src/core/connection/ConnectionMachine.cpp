@@ -20,7 +20,9 @@
 #include "connection/PhonebookTreeLogic.h"
 #include "connection/PhonebookTreeView.h"
 #include "connection/TreeCommands.h"
+#include "meter/TotalCosts.h"
 #include "options/OptionKeys.h"
+#include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "platform/Sound.h"
@@ -56,6 +58,7 @@ constexpr int kAllTimers[] = {
 ConnectionMachine::ConnectionMachine(const Services& services, const Views& views)
     : m_store(services.store),
       m_dialer(services.dialer),
+      m_clock(services.clock),
       m_timers(services.timers),
       m_sound(services.sound),
       m_shell(services.shell),
@@ -318,7 +321,29 @@ void ConnectionMachine::ConnectionMade() {
         m_sound.PlayWave(sound);
     }
     Launch(m_store, m_shell, m_entry);
+    m_budget.Begin(m_store, MonthLoggedCosts(m_log.ReadAll(),
+                                             m_store.ReadString(kAllEntries, kLastConnectKey, ""),
+                                             m_clock.Now()));
     m_observer->Connected(m_entry, m_meter);
+    ReportBudget();
+}
+
+void ConnectionMachine::ChargeUnit() {
+    // Without cost management the fee stays 0, so no limit can be reached.
+    const bool metered =
+        m_store.ReadInt(kAllEntries, kFileLoggingKey, kFileLoggingDefault) != 0;
+    if (metered && m_budget.HangUpBefore(m_meter.CallFee(), m_meter.UnitPriceNow())) {
+        HangUp();
+        return;
+    }
+    m_meter.OnChargeTimer();
+    ReportBudget();
+}
+
+void ConnectionMachine::ReportBudget() {
+    for (BudgetKind kind : m_budget.Crossed(m_meter.CallFee())) {
+        m_observer->BudgetCrossed(kind, *m_budget.Limit(kind), m_meter.CallFee());
+    }
 }
 
 void ConnectionMachine::WatchLine() {
@@ -327,6 +352,9 @@ void ConnectionMachine::WatchLine() {
         state == ras::kStateConnected) {
         m_captionMeter.MeterTick();
         m_journal.Tick();
+        if (const std::optional<TrafficBytes> traffic = m_dialer.Traffic(m_handle)) {
+            m_observer->Traffic(*traffic);
+        }
         m_observer->Tick(m_meter);
         // Last: a message box runs the event loop, and with it this page's timers.
         ShowNotices();
@@ -443,7 +471,7 @@ void ConnectionMachine::OnTimer(int id) {
             WatchLine();
             break;
         case FeeMeter::kChargeTimerId:
-            m_meter.OnChargeTimer();
+            ChargeUnit();
             break;
         case kSaveRetryTimer:
             RetrySaving();

@@ -9,6 +9,7 @@
 #include "connection/CallObserver.h"
 #include "connection/DialStatus.h"
 #include "log/CConnectionLog.h"
+#include "meter/BudgetWatch.h"
 #include "meter/CallAccounting.h"
 #include "meter/CallJournal.h"
 #include "meter/CaptionMeter.h"
@@ -134,6 +135,10 @@ private:
     void CountDown();
     void PauseBeforeNextMember();
     void WatchLine();
+    // A charge unit fell due: charged, or with the hang-up at the call limit
+    // on, the call ends instead when the unit would take it above the limit.
+    void ChargeUnit();
+    void ReportBudget();
     void ConnectionMade();
     // programEnds: the window goes, so it is neither restored nor closed after.
     void ConnectionEnded(bool programEnds = false);
@@ -151,6 +156,7 @@ private:
 
     SettingsStore& m_store;
     RemoteAccess& m_dialer;
+    const Clock& m_clock;
     Timers& m_timers;
     Sound& m_sound;
     Shell& m_shell;
@@ -166,6 +172,7 @@ private:
     CConnectionLog m_log;
     CallAccounting m_accounting;
     CallJournal m_journal;
+    BudgetWatch m_budget;
 
     State m_state = State::Idle;
     RasHandle m_handle = 0;

@@ -19,6 +19,10 @@ inline constexpr std::string_view kCallFeeIndicatorText = VARNOLT_TEXT("Call-fee
 // What an empty phonebook shows under "Phonebook".
 inline constexpr std::string_view kNoEntriesText =
     VARNOLT_TEXT("No entries yet: right-click here (or press Shift+F10) and choose New entry.");
+// Said of an entry whose line is up already, made before or by another program.
+inline constexpr std::string_view kConnectedOutsideText =
+    VARNOLT_TEXT(
+        "Connected outside Varnolt: this line is not metered and is not dialed again.");
 
 // Store names read by the tree.
 inline constexpr std::string_view kAllEntriesSection = "All entries";

@@ -73,6 +73,9 @@ TreeNode PhonebookTreeBuilder::Build() const {
 void PhonebookTreeBuilder::AddEntry(TreeNode& phonebook, const std::string& name,
                                     const std::string& symbol) const {
     TreeNode& entry = phonebook.Add(name, ImageRole::Entry);
+    if (m_dialer.IsConnectedOutside(name)) {
+        entry.note = std::string(kConnectedOutsideText);
+    }
     entry.children.reserve(3);
 
     TreeNode& login = entry.Add(std::string(kLoginSettingsText), ImageRole::LoginSettings);

@@ -36,6 +36,9 @@ struct TreeNode {
     // Not an item of the phonebook but a line that says what to do: an empty
     // phonebook's hint. Nothing counts it among the entries.
     bool placeholder = false;
+    // A remark on the item's state, shown with it but not part of its text:
+    // why an entry that is up already will not be dialed.
+    std::string note{};
 
     TreeNode& Add(std::string childText, ImageRole childImage) {
         children.push_back({std::move(childText), childImage, {}});

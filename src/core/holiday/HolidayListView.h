@@ -4,6 +4,7 @@
 #include <string>
 
 #include "holiday/CHolidayEntry.h"
+#include "holiday/PublicHolidays.h"
 
 namespace varnolt {
 
@@ -27,6 +28,9 @@ public:
     // Runs the Insert holiday dialog on entry's values; true when it ended with
     // Insert, entry then holding what was entered.
     virtual bool RunInsertDialog(CHolidayEntry& entry) = 0;
+    // Runs the Insert public holidays dialog on the given year and state; true
+    // when it ended with OK, year and state then holding the choice.
+    virtual bool RunPublicHolidaysDialog(int& year, GermanState& state) = 0;
 };
 
 }  // namespace varnolt

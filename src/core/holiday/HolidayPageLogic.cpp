@@ -43,6 +43,26 @@ void HolidayPageLogic::OnInsert() {
     }
 }
 
+void HolidayPageLogic::OnInsertPublicHolidays() {
+    int year = m_clock.Now().year;
+    GermanState state = GermanState::Nationwide;
+    if (!m_view.RunPublicHolidaysDialog(year, state)) {
+        return;
+    }
+    const PublicHolidayInsertion result = InsertPublicHolidays(m_store, year, state);
+    FillList();
+    if (!result.kept) {
+        m_prompts.MessageBox(
+            "The public holidays could not be saved, as the settings store cannot be written; "
+            "none was inserted.",
+            "Error...", PromptIcon::Stop, PromptButtons::Ok);
+        return;
+    }
+    m_prompts.MessageBox(FormatInt(result.inserted) + " public holidays inserted, " +
+                             FormatInt(result.skipped) + " skipped as already present.",
+                         "Insert public holidays", PromptIcon::Information, PromptButtons::Ok);
+}
+
 void HolidayPageLogic::OnDelete() {
     if (m_view.RowCount() == 0) {
         m_prompts.MessageBox(VARNOLT_TEXT("The holiday database is empty, nothing to remove !"),

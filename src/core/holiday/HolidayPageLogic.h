@@ -27,15 +27,17 @@ class HolidayPageLogic {
 public:
     HolidayPageLogic(SettingsStore& store, const Clock& clock, Prompts& prompts,
                      HolidayListView& view)
-        : m_database(store), m_clock(clock), m_prompts(prompts), m_view(view) {}
+        : m_store(store), m_database(store), m_clock(clock), m_prompts(prompts), m_view(view) {}
 
     // Replaces all rows by the stored holidays in number order.
     void FillList();
     void OnInsert();
+    void OnInsertPublicHolidays();
     void OnDelete();
     void OnDeleteDatabase();
 
 private:
+    SettingsStore& m_store;
     CHolidayDatabase m_database;
     const Clock& m_clock;
     Prompts& m_prompts;

@@ -17,6 +17,9 @@ struct CallMeterTexts {
     std::string fee;        // "0.36 DM"
     std::string unitPrice;  // the present period's, "0.12 DM"
     std::string cycle;      // "90 s", "1.50 s"; "-" when no period holds
+    // The bytes the call moved, "1.25 MB"; both empty where the service does not count them.
+    std::string sent{};
+    std::string received{};
 
     friend bool operator==(const CallMeterTexts&, const CallMeterTexts&) = default;
 };
@@ -24,6 +27,9 @@ struct CallMeterTexts {
 // The texts of the meter's call at the present moment, amounts with the
 // currency symbol like the caption.
 CallMeterTexts MakeCallMeterTexts(const FeeMeter& meter, std::string_view currencySymbol);
+
+// A count of bytes in the largest unit that keeps it at 1 or more: "512 B", "1.25 MB".
+std::string ByteCountText(std::uint64_t bytes);
 
 // A charge cycle in seconds: whole seconds without decimals, others with two.
 std::string CycleText(std::int32_t cycleMs);

@@ -19,6 +19,7 @@ CallPresenter::CallPresenter(const SettingsStore& store, const Locale& locale, N
 
 void CallPresenter::Connected(const std::string& entryName, const FeeMeter& meter) {
     m_inCall = true;
+    m_traffic.reset();
     const CallMeterTexts texts = MakeCallMeterTexts(meter, m_locale.CurrencySymbol());
     m_windowShown = m_store.ReadInt(std::string(kAllEntriesSection), kShowCallWindowKey,
                                     kShowCallWindowDefault) == 1;
@@ -32,10 +33,31 @@ void CallPresenter::Connected(const std::string& entryName, const FeeMeter& mete
     m_notifier.Notify(FillText(VARNOLT_TEXT("%1 - connected"), {entryName}), price);
 }
 
+void CallPresenter::Traffic(const TrafficBytes& bytes) {
+    m_traffic = bytes;
+}
+
 void CallPresenter::Tick(const FeeMeter& meter) {
-    if (m_windowShown) {
-        m_window.UpdateCall(MakeCallMeterTexts(meter, m_locale.CurrencySymbol()));
+    if (!m_windowShown) {
+        return;
     }
+    CallMeterTexts texts = MakeCallMeterTexts(meter, m_locale.CurrencySymbol());
+    if (m_traffic) {
+        texts.sent = ByteCountText(m_traffic->sent);
+        texts.received = ByteCountText(m_traffic->received);
+    }
+    m_window.UpdateCall(texts);
+}
+
+void CallPresenter::BudgetCrossed(BudgetKind kind, float limit, float /*fee*/) {
+    const std::string amount = AmountText(limit, m_locale.CurrencySymbol());
+    const std::string text = kind == BudgetKind::Call ? "The call has cost more than " + amount
+                                                      : "This month's costs have passed " + amount;
+    if (m_windowShown) {
+        m_window.ShowMessage(text);
+    }
+    m_notifier.Notify(kind == BudgetKind::Call ? "Call limit reached" : "Month limit reached",
+                      text);
 }
 
 void CallPresenter::Ended(const std::string& entryName, std::int64_t seconds, float fee) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "platform/RemoteAccess.h"
 
 #include "connection/CallObserver.h"
 
@@ -22,7 +25,9 @@ public:
                   CallWindowView& window);
 
     void Connected(const std::string& entryName, const FeeMeter& meter) override;
+    void Traffic(const TrafficBytes& bytes) override;
     void Tick(const FeeMeter& meter) override;
+    void BudgetCrossed(BudgetKind kind, float limit, float fee) override;
     void Ended(const std::string& entryName, std::int64_t seconds, float fee) override;
     void RedialAfterFailure(int code, const std::string& text, int attempt) override;
     void SaveFailed(const std::string& text) override;
@@ -34,6 +39,7 @@ private:
     CallWindowView& m_window;
     bool m_inCall = false;
     bool m_windowShown = false;
+    std::optional<TrafficBytes> m_traffic;
 };
 
 }  // namespace varnolt

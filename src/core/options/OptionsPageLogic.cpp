@@ -1,5 +1,6 @@
 #include "OptionsPageLogic.h"
 
+#include "app/NumberText.h"
 #include "app/UiText.h"
 #include "connection/PhonebookTexts.h"
 #include "options/OptionKeys.h"
@@ -18,6 +19,16 @@ FileRequest SoundFileRequest() {
             {}};
 }
 
+const char* LimitKey(BudgetKind kind) {
+    return kind == BudgetKind::Call ? kCallLimitKey : kMonthLimitKey;
+}
+
+// The stored limit as the field shows it: empty for none.
+std::string LimitText(const SettingsStore& store, BudgetKind kind) {
+    const std::optional<float> limit = ReadLimit(store, LimitKey(kind));
+    return limit ? FormatAmount(*limit) : std::string();
+}
+
 }  // namespace
 
 void OptionsPageLogic::SetUp() {
@@ -32,6 +43,11 @@ void OptionsPageLogic::SetUp() {
         m_store.ReadInt(kSection, kCloseAfterDisconnectKey, kCloseAfterDisconnectDefault) == 1);
     m_view.SetShowCallWindowChecked(
         m_store.ReadInt(kSection, kShowCallWindowKey, kShowCallWindowDefault) == 1);
+    for (BudgetKind kind : {BudgetKind::Call, BudgetKind::Month}) {
+        m_view.SetLimitText(kind, LimitText(m_store, kind));
+    }
+    m_view.SetHangUpAtCallLimitChecked(
+        m_store.ReadInt(kSection, kHangUpAtCallLimitKey, kHangUpAtCallLimitDefault) == 1);
 }
 
 void OptionsPageLogic::OnSoundClicked(bool checked) {
@@ -57,6 +73,25 @@ void OptionsPageLogic::OnFileLoggingClicked(bool checked) {
 
 void OptionsPageLogic::OnShowCallWindowClicked(bool checked) {
     m_store.WriteInt(kSection, kShowCallWindowKey, checked ? 1 : 0);
+}
+
+void OptionsPageLogic::OnLimitEdited(BudgetKind kind) {
+    const std::string text = m_view.LimitText(kind);
+    const bool empty = text.find_first_not_of(" \t") == std::string::npos;
+    const std::optional<float> limit = ScanWholeFloat(text);
+    if (!empty && (!limit || *limit < 0.0f)) {
+        // Shown back first: the box takes the focus, which finishes the editing again.
+        m_view.SetLimitText(kind, varnolt::LimitText(m_store, kind));
+        m_prompts.MessageBox(kLimitMessage, "Error...", PromptIcon::Stop, PromptButtons::Ok);
+        return;
+    }
+    const std::string stored = empty ? std::string() : FormatAmount(*limit);
+    m_view.SetLimitText(kind, stored);
+    m_store.WriteString(kSection, LimitKey(kind), stored);
+}
+
+void OptionsPageLogic::OnHangUpAtCallLimitClicked(bool checked) {
+    m_store.WriteInt(kSection, kHangUpAtCallLimitKey, checked ? 1 : 0);
 }
 
 }  // namespace varnolt

@@ -9,7 +9,8 @@ namespace varnolt {
 // What the Options page shows and stores. Every control writes its key the
 // moment it is used; there is no apply step and nothing to undo. Typing into
 // the path box writes nothing: the path is stored when the sound box is next
-// checked or a file is browsed.
+// checked or a file is browsed. A limit is stored when its field's editing
+// finishes, as "%.2f" or empty for none; any other text is refused.
 class OptionsPageLogic {
 public:
     OptionsPageLogic(SettingsStore& store, Prompts& prompts, OptionsPageView& view)
@@ -23,6 +24,11 @@ public:
     void OnCloseAfterDisconnectClicked(bool checked);
     void OnFileLoggingClicked(bool checked);
     void OnShowCallWindowClicked(bool checked);
+    void OnLimitEdited(BudgetKind kind);
+    void OnHangUpAtCallLimitClicked(bool checked);
+
+    static constexpr const char* kLimitMessage =
+        "You have to enter a valid amount (like 5.00) or leave the field empty !";
 
 private:
     SettingsStore& m_store;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "meter/BudgetWatch.h"
+
 namespace varnolt {
 
 // What the Options page's logic needs of its controls.
@@ -17,6 +19,9 @@ public:
     virtual void SetCloseAfterDisconnectChecked(bool checked) = 0;
     virtual void SetFileLoggingChecked(bool checked) = 0;
     virtual void SetShowCallWindowChecked(bool checked) = 0;
+    virtual std::string LimitText(BudgetKind kind) const = 0;
+    virtual void SetLimitText(BudgetKind kind, const std::string& text) = 0;
+    virtual void SetHangUpAtCallLimitChecked(bool checked) = 0;
 };
 
 }  // namespace varnolt

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 #include "app/UiText.h"
@@ -61,6 +62,14 @@ inline const char* CommonErrorText(int code) {
 // A connection handle; 0 is the null handle. Never reused for a later call.
 using RasHandle = std::uint64_t;
 
+// What a call has moved over its line since it came up.
+struct TrafficBytes {
+    std::uint64_t sent = 0;
+    std::uint64_t received = 0;
+
+    friend bool operator==(const TrafficBytes&, const TrafficBytes&) = default;
+};
+
 struct RasDialParams {
     std::string userName;
     std::string password;
@@ -107,6 +116,11 @@ public:
     // What the service's own tools said during a dial, for a user finding out
     // why it failed; empty when it keeps nothing of the kind.
     virtual std::string DialOutput(RasHandle /*handle*/) { return {}; }
+    // The bytes of a connected call so far; nothing where the service does not count them.
+    virtual std::optional<TrafficBytes> Traffic(RasHandle /*handle*/) { return std::nullopt; }
+    // Whether a connection of the entry is up that this program did not make:
+    // made before it started, or by another program. Such a line is never metered.
+    virtual bool IsConnectedOutside(const std::string& /*entryName*/) { return false; }
 };
 
 }  // namespace varnolt

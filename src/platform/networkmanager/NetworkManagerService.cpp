@@ -7,6 +7,7 @@
 #include <QDBusVariant>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "NmFailureCodes.h"
 #include "NmNames.h"
@@ -202,7 +203,28 @@ bool NetworkManagerService::IsActive(const std::string& entryName) {
     return profile && IsProfileActive(profile->path);
 }
 
-bool NetworkManagerService::IsProfileActive(const QString& profilePath) {
+bool NetworkManagerService::IsConnectedOutside(const std::string& entryName) {
+    const std::optional<Profile> profile = FindProfile(entryName);
+    if (!profile) {
+        return false;
+    }
+    for (const QString& active : ActivePaths(profile->path)) {
+        const bool ours = std::any_of(m_calls.begin(), m_calls.end(),
+                                      [&](const auto& call) { return call.second->Path() == active; });
+        if (!ours) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<TrafficBytes> NetworkManagerService::Traffic(RasHandle handle) {
+    const auto it = m_calls.find(handle);
+    return it == m_calls.end() ? std::nullopt : it->second->Traffic();
+}
+
+QStringList NetworkManagerService::ActivePaths(const QString& profilePath) {
+    QStringList paths;
     QDBusMessage get = QDBusMessage::createMethodCall(nm::kService, nm::kManagerPath,
                                                       nm::kPropertiesInterface, "Get");
     get << QString(nm::kManagerInterface) << QString("ActiveConnections");
@@ -217,10 +239,10 @@ bool NetworkManagerService::IsProfileActive(const QString& profilePath) {
         const auto path = qdbus_cast<QDBusObjectPath>(
             answer.arguments().value(0).value<QDBusVariant>().variant());
         if (path.path() == profilePath) {
-            return true;
+            paths << active.path();
         }
     }
-    return false;
+    return paths;
 }
 
 int NetworkManagerService::Dial(const std::string& entryName, const RasDialParams& params,

@@ -49,6 +49,8 @@ public:
     int GetConnectStatus(RasHandle handle, unsigned& state) override;
     int HangUp(RasHandle handle) override;
     std::string ErrorString(int code) override;
+    std::optional<TrafficBytes> Traffic(RasHandle handle) override;
+    bool IsConnectedOutside(const std::string& entryName) override;
 
     // Whether a connection of the entry is up or coming up, dialed by anyone.
     bool IsActive(const std::string& entryName);
@@ -67,7 +69,11 @@ private:
 
     std::vector<Profile> ListProfiles();
     std::optional<Profile> FindProfile(const std::string& entryName);
-    bool IsProfileActive(const QString& profilePath);
+    // The active connections of the profile, up or coming up.
+    QStringList ActivePaths(const QString& profilePath);
+    bool IsProfileActive(const QString& profilePath) {
+        return !ActivePaths(profilePath).isEmpty();
+    }
     // A short blocking call; on failure the reply's message becomes the error text.
     QDBusMessage Call(const QString& path, const QString& interfaceName, const QString& method,
                       const QVariantList& arguments);

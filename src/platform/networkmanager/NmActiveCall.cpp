@@ -3,6 +3,8 @@
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusReply>
 #include <QDBusVariant>
 
@@ -14,6 +16,8 @@ namespace {
 
 // Long enough for the StateChanged that follows a state property change.
 constexpr int kReasonGraceMs = 300;
+// NetworkManager counts a device's bytes only while someone asked for a rate.
+constexpr uint kStatisticsRateMs = 1000;
 
 QList<QDBusObjectPath> PathList(const QVariant& value) {
     if (value.canConvert<QDBusArgument>()) {
@@ -162,6 +166,7 @@ void NmActiveCall::ApplyState(unsigned state) {
         EndSoon();
     } else if (state == nm::active_state::kActivated) {
         m_connected = true;
+        RequestStatistics();
         Notify(ras::kStateConnected, ras::kSuccess);
     } else {
         Notify(kStateConnectDevice, ras::kSuccess);
@@ -189,6 +194,62 @@ void NmActiveCall::End(unsigned activeReason) {
     const int error =
         m_connected ? ras::kErrorDisconnection : nm::FailureCode(activeReason, m_deviceReason);
     Notify(kStateDisconnected, error);
+}
+
+std::optional<TrafficBytes> NmActiveCall::Traffic() {
+    if (!m_connected || m_ended) {
+        return std::nullopt;
+    }
+    RequestStatistics();
+    if (!m_countsAtConnect || !m_counts) {
+        return std::nullopt;
+    }
+    // Counters that went back (a device reset) count from zero again.
+    const auto since = [](std::uint64_t now, std::uint64_t then) {
+        return now >= then ? now - then : now;
+    };
+    return TrafficBytes{since(m_counts->sent, m_countsAtConnect->sent),
+                        since(m_counts->received, m_countsAtConnect->received)};
+}
+
+void NmActiveCall::RequestStatistics() {
+    if (m_statisticsAsked || m_devices.isEmpty() || m_silenced) {
+        return;
+    }
+    m_statisticsAsked = true;
+    QDBusMessage get = QDBusMessage::createMethodCall(nm::kService, m_devices.first(),
+                                                      nm::kPropertiesInterface, "GetAll");
+    get << QString(nm::kStatisticsInterface);
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(get, nm::kCallTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                m_statisticsAsked = false;
+                const QDBusPendingReply<QVariantMap> reply = *finished;
+                // A NetworkManager or device without counts shows none.
+                if (!reply.isError() && !m_silenced) {
+                    TakeStatistics(reply.value());
+                }
+            });
+}
+
+void NmActiveCall::TakeStatistics(const QVariantMap& statistics) {
+    if (!statistics.contains("TxBytes") || !statistics.contains("RxBytes")) {
+        return;
+    }
+    if (statistics.value("RefreshRateMs").toUInt() == 0) {
+        QDBusMessage set = QDBusMessage::createMethodCall(nm::kService, m_devices.first(),
+                                                          nm::kPropertiesInterface, "Set");
+        set << QString(nm::kStatisticsInterface) << QString("RefreshRateMs")
+            << QVariant::fromValue(QDBusVariant(kStatisticsRateMs));
+        m_bus.send(set);
+    }
+    const TrafficBytes counts{statistics.value("TxBytes").toULongLong(),
+                              statistics.value("RxBytes").toULongLong()};
+    if (!m_countsAtConnect) {
+        m_countsAtConnect = counts;
+    }
+    m_counts = counts;
 }
 
 void NmActiveCall::Notify(unsigned state, int error) {

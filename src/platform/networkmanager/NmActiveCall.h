@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QVariantMap>
+#include <optional>
 
 #include "platform/RemoteAccess.h"
 
@@ -34,6 +35,10 @@ public:
     void ServiceGone();
 
     unsigned LineState() const;
+    // The bytes moved since the line came up, as NetworkManager last counted
+    // them on the connection's device; nothing where it does not count. Asks
+    // for a fresh count without waiting for it.
+    std::optional<TrafficBytes> Traffic();
     bool HasEnded() const { return m_ended; }
     const QString& Path() const { return m_path; }
 
@@ -55,6 +60,9 @@ private:
     void EndSoon();
     void End(unsigned activeReason);
     void Notify(unsigned state, int error);
+    // Asks the device for its byte counts; the answer arrives later.
+    void RequestStatistics();
+    void TakeStatistics(const QVariantMap& statistics);
 
     QDBusConnection m_bus;
     const RasHandle m_handle;
@@ -68,6 +76,10 @@ private:
     // The last failure a device of this connection gave, 0 while none.
     unsigned m_deviceReason = 0;
     QTimer m_grace;
+    // The device's counts when the line came up, and the latest ones.
+    std::optional<TrafficBytes> m_countsAtConnect;
+    std::optional<TrafficBytes> m_counts;
+    bool m_statisticsAsked = false;
 };
 
 }  // namespace varnolt

@@ -11,6 +11,7 @@ constexpr const char* kSettingsInterface = "org.freedesktop.NetworkManager.Setti
 constexpr const char* kConnectionInterface = "org.freedesktop.NetworkManager.Settings.Connection";
 constexpr const char* kActiveInterface = "org.freedesktop.NetworkManager.Connection.Active";
 constexpr const char* kDeviceInterface = "org.freedesktop.NetworkManager.Device";
+constexpr const char* kStatisticsInterface = "org.freedesktop.NetworkManager.Device.Statistics";
 constexpr const char* kPropertiesInterface = "org.freedesktop.DBus.Properties";
 
 // No call may keep the window waiting longer than this.

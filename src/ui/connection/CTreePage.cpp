@@ -174,6 +174,12 @@ void CTreePage::FillItem(QTreeWidgetItem* item, const TreeNode& node) const {
         item->setFont(0, font);
         item->setForeground(0, m_tree->palette().placeholderText());
     }
+    if (!node.note.empty()) {
+        item->setToolTip(0, CoreText(node.note));
+        QFont font = item->font(0);
+        font.setBold(true);
+        item->setFont(0, font);
+    }
     if (!node.children.empty()) {
         QList<QTreeWidgetItem*> children;
         children.reserve(static_cast<qsizetype>(node.children.size()));

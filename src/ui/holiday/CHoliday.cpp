@@ -7,6 +7,7 @@
 
 #include "app/ReportList.h"
 #include "holiday/CInsertHolidayDlg.h"
+#include "holiday/CPublicHolidaysDlg.h"
 
 namespace varnolt {
 
@@ -23,18 +24,23 @@ void CHoliday::OnInitPage() {
 
     auto* deleteDatabase = new QPushButton(tr("Delete database..."), this);
     deleteDatabase->setObjectName("deleteDatabaseButton");
+    auto* publicHolidays = new QPushButton(tr("Insert public holidays..."), this);
+    publicHolidays->setObjectName("insertPublicHolidaysButton");
     auto* remove = new QPushButton(tr("Delete..."), this);
     remove->setObjectName("deleteButton");
     auto* insert = new QPushButton(tr("&Insert..."), this);
     insert->setObjectName("insertButton");
     insert->setDefault(true);
     connect(deleteDatabase, &QPushButton::clicked, this, [this] { m_logic.OnDeleteDatabase(); });
+    connect(publicHolidays, &QPushButton::clicked, this,
+            [this] { m_logic.OnInsertPublicHolidays(); });
     connect(remove, &QPushButton::clicked, this, [this] { m_logic.OnDelete(); });
     connect(insert, &QPushButton::clicked, this, [this] { m_logic.OnInsert(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(deleteDatabase);
     buttons->addStretch(1);
+    buttons->addWidget(publicHolidays);
     buttons->addWidget(remove);
     buttons->addWidget(insert);
     auto* layout = new QVBoxLayout(this);
@@ -90,6 +96,16 @@ bool CHoliday::RunInsertDialog(CHolidayEntry& entry) {
         return false;
     }
     entry = dialog.Entry();
+    return true;
+}
+
+bool CHoliday::RunPublicHolidaysDialog(int& year, GermanState& state) {
+    CPublicHolidaysDlg dialog(year, state, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    year = dialog.Year();
+    state = dialog.State();
     return true;
 }
 

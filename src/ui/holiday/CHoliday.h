@@ -31,6 +31,7 @@ private:
     int FirstSelectedRow() const override;
     std::string RowDescription(int row) const override;
     bool RunInsertDialog(CHolidayEntry& entry) override;
+    bool RunPublicHolidaysDialog(int& year, GermanState& state) override;
 
     Prompts& m_prompts;
     HolidayPageLogic m_logic;

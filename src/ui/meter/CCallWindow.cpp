@@ -25,8 +25,12 @@ constexpr Row kRows[] = {
     {"callFee", QT_TRANSLATE_NOOP("CCallWindow", "Fee so far:")},
     {"callUnitPrice", QT_TRANSLATE_NOOP("CCallWindow", "Unit price:")},
     {"callCycle", QT_TRANSLATE_NOOP("CCallWindow", "Cycle:")},
+    {"callSent", QT_TRANSLATE_NOOP("CCallWindow", "Sent:")},
+    {"callReceived", QT_TRANSLATE_NOOP("CCallWindow", "Received:")},
 };
 constexpr int kFeeRow = 4;
+// Shown only where the service counts the call's bytes.
+constexpr std::size_t kFirstTrafficRow = 7;
 // The free margin kept to the screen's edge where the window first opens.
 constexpr int kMargin = 16;
 
@@ -55,7 +59,8 @@ CCallWindow::CCallWindow(SettingsStore& store, std::function<void()> hangUp, QWi
     setWindowTitle(tr("Call meter"));
     // It appears at the connect without taking the keyboard from what the user does.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    auto* form = new QFormLayout;
+    m_form = new QFormLayout;
+    QFormLayout* form = m_form;
     for (std::size_t row = 0; row < m_values.size(); ++row) {
         auto* value = new QLabel(this);
         value->setObjectName(kRows[row].name);
@@ -67,11 +72,16 @@ CCallWindow::CCallWindow(SettingsStore& store, std::function<void()> hangUp, QWi
     QFont bold = m_values[kFeeRow]->font();
     bold.setBold(true);
     m_values[kFeeRow]->setFont(bold);
+    m_message = new QLabel(this);
+    m_message->setObjectName("messageLabel");
+    m_message->setWordWrap(true);
+    m_message->hide();
     m_hangUpButton = new QPushButton(tr("Hang up"), this);
     m_hangUpButton->setObjectName("hangUpButton");
     connect(m_hangUpButton, &QPushButton::clicked, this, [this] { m_hangUp(); });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_message);
     layout->addWidget(m_hangUpButton, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -83,18 +93,30 @@ CCallWindow::~CCallWindow() {
 }
 
 void CCallWindow::ShowCall(const CallMeterTexts& texts) {
+    m_message->clear();
+    m_message->hide();
     UpdateCall(texts);
     MoveToPlace();
     show();
 }
 
 void CCallWindow::UpdateCall(const CallMeterTexts& texts) {
-    const std::array<const std::string*, 7> values = {&texts.entry, &texts.since, &texts.duration,
-                                                      &texts.units, &texts.fee,   &texts.unitPrice,
-                                                      &texts.cycle};
+    const std::array<const std::string*, kRowCount> values = {
+        &texts.entry, &texts.since, &texts.duration, &texts.units,   &texts.fee,
+        &texts.unitPrice, &texts.cycle, &texts.sent, &texts.received};
     for (std::size_t row = 0; row < m_values.size(); ++row) {
         m_values[row]->setText(Text(*values[row]));
+        if (row >= kFirstTrafficRow) {
+            m_form->setRowVisible(static_cast<int>(row), !values[row]->empty());
+        }
     }
+}
+
+void CCallWindow::ShowMessage(const std::string& text) {
+    // Both limits may be passed in one call: each keeps its line.
+    const QString shown = m_message->text();
+    m_message->setText(shown.isEmpty() ? Text(text) : shown + '\n' + Text(text));
+    m_message->show();
 }
 
 void CCallWindow::CloseCall() {

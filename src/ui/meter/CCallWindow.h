@@ -6,6 +6,7 @@
 
 #include "meter/CallWindowView.h"
 
+class QFormLayout;
 class QLabel;
 class QPushButton;
 
@@ -25,6 +26,7 @@ public:
 
     void ShowCall(const CallMeterTexts& texts) override;
     void UpdateCall(const CallMeterTexts& texts) override;
+    void ShowMessage(const std::string& text) override;
     void CloseCall() override;
 
     QPushButton* HangUpButton() const { return m_hangUpButton; }
@@ -40,7 +42,10 @@ private:
 
     SettingsStore& m_store;
     std::function<void()> m_hangUp;
-    std::array<QLabel*, 7> m_values{};
+    static constexpr std::size_t kRowCount = 9;
+    QFormLayout* m_form = nullptr;
+    std::array<QLabel*, kRowCount> m_values{};
+    QLabel* m_message = nullptr;
     QPushButton* m_hangUpButton = nullptr;
 };
 

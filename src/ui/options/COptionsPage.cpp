@@ -1,6 +1,7 @@
 #include "COptionsPage.h"
 
 #include <QCheckBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -68,12 +69,37 @@ void COptionsPage::OnInitPage() {
     generalLayout->addWidget(m_fileLogging);
     generalLayout->addWidget(m_showCallWindow);
 
+    auto* budgetGroup = new QGroupBox(tr("Budget"), this);
+    budgetGroup->setObjectName("budgetGroup");
+    auto* budgetLayout = new QFormLayout(budgetGroup);
+    const struct {
+        BudgetKind kind;
+        const char* name;
+        QString label;
+    } limits[] = {{BudgetKind::Call, "callLimitEdit", tr("Warn when a call costs more than")},
+                  {BudgetKind::Month, "monthLimitEdit", tr("Warn when this month's costs exceed")}};
+    for (const auto& limit : limits) {
+        QLineEdit* edit = FreeTextEdit(budgetGroup, limit.name);
+        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000.00")));
+        auto* label = new QLabel(limit.label, budgetGroup);
+        label->setBuddy(edit);
+        budgetLayout->addRow(label, edit);
+        m_limits[static_cast<std::size_t>(limit.kind)] = edit;
+        const BudgetKind kind = limit.kind;
+        connect(edit, &QLineEdit::editingFinished, this,
+                [this, kind] { m_logic.OnLimitEdited(kind); });
+    }
+    m_hangUpAtCallLimit = MakeCheckBox(budgetGroup, "hangUpAtCallLimitCheck",
+                                       tr("Hang up when the call limit is reached"));
+    budgetLayout->addRow(m_hangUpAtCallLimit);
+
     m_autoconnect = new CAutoconnectGroup(m_store, m_dialer, m_prompts, this);
 
     // The groups keep their natural height at the top.
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(soundGroup);
     layout->addWidget(generalGroup);
+    layout->addWidget(budgetGroup);
     layout->addWidget(m_autoconnect);
     layout->addStretch(1);
 
@@ -86,6 +112,8 @@ void COptionsPage::OnInitPage() {
             [this](bool on) { m_logic.OnFileLoggingClicked(on); });
     connect(m_showCallWindow, &QCheckBox::clicked, this,
             [this](bool on) { m_logic.OnShowCallWindowClicked(on); });
+    connect(m_hangUpAtCallLimit, &QCheckBox::clicked, this,
+            [this](bool on) { m_logic.OnHangUpAtCallLimitClicked(on); });
 
     m_logic.SetUp();
     m_autoconnect->SetUp();
@@ -124,6 +152,18 @@ void COptionsPage::SetFileLoggingChecked(bool checked) {
 
 void COptionsPage::SetShowCallWindowChecked(bool checked) {
     m_showCallWindow->setChecked(checked);
+}
+
+std::string COptionsPage::LimitText(BudgetKind kind) const {
+    return m_limits[static_cast<std::size_t>(kind)]->text().toStdString();
+}
+
+void COptionsPage::SetLimitText(BudgetKind kind, const std::string& text) {
+    m_limits[static_cast<std::size_t>(kind)]->setText(QString::fromStdString(text));
+}
+
+void COptionsPage::SetHangUpAtCallLimitChecked(bool checked) {
+    m_hangUpAtCallLimit->setChecked(checked);
 }
 
 }  // namespace varnolt

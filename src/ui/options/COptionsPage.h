@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "app/CSheetPage.h"
 #include "options/OptionsPageLogic.h"
 #include "options/OptionsPageView.h"
@@ -13,7 +15,7 @@ namespace varnolt {
 class CAutoconnectGroup;
 class RemoteAccess;
 
-// The "Options" page: the connect sound and the general switches, each stored
+// The "Options" page: the connect sound, the general switches and the budget, each stored
 // the moment it is used, and the choice dialed at start-up, stored by its own
 // "&Save". The decisions are OptionsPageLogic's and the autoconnect group's.
 class COptionsPage final : public CSheetPage, private OptionsPageView {
@@ -37,6 +39,9 @@ private:
     void SetCloseAfterDisconnectChecked(bool checked) override;
     void SetFileLoggingChecked(bool checked) override;
     void SetShowCallWindowChecked(bool checked) override;
+    std::string LimitText(BudgetKind kind) const override;
+    void SetLimitText(BudgetKind kind, const std::string& text) override;
+    void SetHangUpAtCallLimitChecked(bool checked) override;
 
     SettingsStore& m_store;
     RemoteAccess& m_dialer;
@@ -49,6 +54,9 @@ private:
     QCheckBox* m_closeAfterDisconnect = nullptr;
     QCheckBox* m_fileLogging = nullptr;
     QCheckBox* m_showCallWindow = nullptr;
+    // By BudgetKind: the call's, the month's.
+    std::array<QLineEdit*, 2> m_limits{};
+    QCheckBox* m_hangUpAtCallLimit = nullptr;
 };
 
 }  // namespace varnolt

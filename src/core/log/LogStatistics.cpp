@@ -1,0 +1,98 @@
+#include "log/LogStatistics.h"
+
+#include <map>
+#include <tuple>
+
+#include "app/NumberText.h"
+
+namespace varnolt {
+namespace {
+
+// Days since 1 January 1970 of a proleptic Gregorian date.
+long long DaysFromCivil(long long y, int m, int d) {
+    y -= m <= 2 ? 1 : 0;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+long long Minutes(const CallDate& date) {
+    return (DaysFromCivil(date.year, date.month, date.day) * 24 + date.hour) * 60 + date.minute;
+}
+
+// The end of a call that started at `from`, from its "To" text.
+std::optional<CallDate> CallEnd(const CallDate& from, const std::string& toText) {
+    std::optional<CallDate> to = ReadLogTime(toText);
+    if (!to) {
+        return std::nullopt;
+    }
+    const auto key = [](const CallDate& d) { return std::tie(d.month, d.day, d.hour, d.minute); };
+    to->year = from.year + (key(*to) < key(from) ? 1 : 0);
+    if (!IsCalendarDay(to->year, to->month, to->day)) {
+        return std::nullopt;
+    }
+    return to;
+}
+
+int MonthNumber(int year, int month) {
+    return year * 12 + month - 1;
+}
+
+}  // namespace
+
+float LogStatistics::MonthTotal(int month) const {
+    float total = 0;
+    for (const std::vector<float>& entry : costs) {
+        total = AddAmounts(total, entry[static_cast<std::size_t>(month)]);
+    }
+    return total;
+}
+
+LogStatistics ComputeLogStatistics(const std::vector<CLogRecord>& records,
+                                   const std::vector<std::optional<CallDate>>& dates,
+                                   const LocalDateTime& now, YearMonth chosen) {
+    LogStatistics statistics;
+    const int last = MonthNumber(now.year, now.month);
+    for (int i = 0; i < LogStatistics::kMonths; ++i) {
+        const int n = last - (LogStatistics::kMonths - 1) + i;
+        statistics.months[i] = {n / 12, n % 12 + 1};
+    }
+    std::map<std::string, std::vector<float>> byMonth;
+    std::map<std::string, EntryMonth> inChosen;
+    for (std::size_t i = 0; i < records.size() && i < dates.size(); ++i) {
+        const CLogRecord& record = records[i];
+        const std::optional<float> amount = LoggedAmount(record.costs);
+        const std::optional<CallDate> end = dates[i] ? CallEnd(*dates[i], record.to) : std::nullopt;
+        if (!end || !amount) {
+            ++statistics.unknownCount;
+            statistics.unknownCosts = AddAmounts(statistics.unknownCosts, amount.value_or(0));
+            continue;
+        }
+        const CallDate& from = *dates[i];
+        const int month = MonthNumber(from.year, from.month) - last + LogStatistics::kMonths - 1;
+        if (month >= 0 && month < LogStatistics::kMonths) {
+            auto [it, added] = byMonth.try_emplace(record.entry, LogStatistics::kMonths, 0.0f);
+            float& costs = it->second[static_cast<std::size_t>(month)];
+            costs = AddAmounts(costs, *amount);
+        }
+        if (YearMonth{from.year, from.month} == chosen) {
+            EntryMonth& row = inChosen[record.entry];
+            row.costs = AddAmounts(row.costs, *amount);
+            row.minutes += Minutes(*end) - Minutes(from);
+            ++row.calls;
+        }
+    }
+    for (auto& [entry, costs] : byMonth) {
+        statistics.entries.push_back(entry);
+        statistics.costs.push_back(std::move(costs));
+    }
+    for (auto& [entry, row] : inChosen) {
+        row.entry = entry;
+        statistics.chosen.push_back(std::move(row));
+    }
+    return statistics;
+}
+
+}  // namespace varnolt
