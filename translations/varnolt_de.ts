@@ -503,6 +503,38 @@ Change the description for this one !</source>
         <source>Connected outside Varnolt: this line is not metered and is not dialed again.</source>
         <translation>Außerhalb von Varnolt verbunden: Diese Verbindung wird nicht gemessen und nicht erneut gewählt.</translation>
     </message>
+    <message>
+        <source>The public holidays could not be saved, as the settings store cannot be written; none was inserted.</source>
+        <translation>Die gesetzlichen Feiertage konnten nicht gespeichert werden, da die Einstellungen nicht geschrieben werden können; es wurde keiner eingefügt.</translation>
+    </message>
+    <message>
+        <source>%1 public holidays inserted, %2 skipped as already present.</source>
+        <translation>%1 gesetzliche Feiertage eingefügt, %2 übersprungen, da bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>Insert public holidays</source>
+        <translation>Gesetzliche Feiertage einfügen</translation>
+    </message>
+    <message>
+        <source>The call has cost more than %1</source>
+        <translation>Der Anruf hat mehr als %1 gekostet</translation>
+    </message>
+    <message>
+        <source>This month&apos;s costs have passed %1</source>
+        <translation>Die Kosten dieses Monats haben %1 überschritten</translation>
+    </message>
+    <message>
+        <source>Call limit reached</source>
+        <translation>Anruflimit erreicht</translation>
+    </message>
+    <message>
+        <source>Month limit reached</source>
+        <translation>Monatslimit erreicht</translation>
+    </message>
+    <message>
+        <source>You have to enter a valid amount (like 5.00) or leave the field empty !</source>
+        <translation>Sie müssen einen gültigen Betrag (wie 5.00) eingeben oder das Feld leer lassen !</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompts</name>

@@ -53,14 +53,15 @@ void HolidayPageLogic::OnInsertPublicHolidays() {
     FillList();
     if (!result.kept) {
         m_prompts.MessageBox(
-            "The public holidays could not be saved, as the settings store cannot be written; "
-            "none was inserted.",
+            VARNOLT_TEXT("The public holidays could not be saved, as the settings store cannot "
+                         "be written; none was inserted."),
             "Error...", PromptIcon::Stop, PromptButtons::Ok);
         return;
     }
-    m_prompts.MessageBox(FormatInt(result.inserted) + " public holidays inserted, " +
-                             FormatInt(result.skipped) + " skipped as already present.",
-                         "Insert public holidays", PromptIcon::Information, PromptButtons::Ok);
+    m_prompts.MessageBox(
+        FillText(VARNOLT_TEXT("%1 public holidays inserted, %2 skipped as already present."),
+                 {FormatInt(result.inserted), FormatInt(result.skipped)}),
+        VARNOLT_TEXT("Insert public holidays"), PromptIcon::Information, PromptButtons::Ok);
 }
 
 void HolidayPageLogic::OnDelete() {

@@ -51,12 +51,15 @@ void CallPresenter::Tick(const FeeMeter& meter) {
 
 void CallPresenter::BudgetCrossed(BudgetKind kind, float limit, float /*fee*/) {
     const std::string amount = AmountText(limit, m_locale.CurrencySymbol());
-    const std::string text = kind == BudgetKind::Call ? "The call has cost more than " + amount
-                                                      : "This month's costs have passed " + amount;
+    const std::string text =
+        kind == BudgetKind::Call
+            ? FillText(VARNOLT_TEXT("The call has cost more than %1"), {amount})
+            : FillText(VARNOLT_TEXT("This month's costs have passed %1"), {amount});
     if (m_windowShown) {
         m_window.ShowMessage(text);
     }
-    m_notifier.Notify(kind == BudgetKind::Call ? "Call limit reached" : "Month limit reached",
+    m_notifier.Notify(kind == BudgetKind::Call ? VARNOLT_TEXT("Call limit reached")
+                                               : VARNOLT_TEXT("Month limit reached"),
                       text);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/UiText.h"
 #include "options/OptionsPageView.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
@@ -28,7 +29,7 @@ public:
     void OnHangUpAtCallLimitClicked(bool checked);
 
     static constexpr const char* kLimitMessage =
-        "You have to enter a valid amount (like 5.00) or leave the field empty !";
+        VARNOLT_TEXT("You have to enter a valid amount (like 5.00) or leave the field empty !");
 
 private:
     SettingsStore& m_store;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "meter/CallWindowPlace.h"
+#include "qt/CoreText.h"
 
 namespace varnolt {
 namespace {
@@ -115,7 +116,7 @@ void CCallWindow::UpdateCall(const CallMeterTexts& texts) {
 void CCallWindow::ShowMessage(const std::string& text) {
     // Both limits may be passed in one call: each keeps its line.
     const QString shown = m_message->text();
-    m_message->setText(shown.isEmpty() ? Text(text) : shown + '\n' + Text(text));
+    m_message->setText(shown.isEmpty() ? CoreText(text) : shown + '\n' + CoreText(text));
     m_message->show();
 }
 
