@@ -535,6 +535,10 @@ Change the description for this one !</source>
         <source>You have to enter a valid amount (like 5.00) or leave the field empty !</source>
         <translation>Sie müssen einen gültigen Betrag (wie 5.00) eingeben oder das Feld leer lassen !</translation>
     </message>
+    <message>
+        <source>no connection established</source>
+        <translation>keine Verbindung hergestellt</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompts</name>

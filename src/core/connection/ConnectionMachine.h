@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/UiText.h"
 #include "connection/CallObserver.h"
 #include "connection/DialStatus.h"
 #include "log/CConnectionLog.h"
@@ -58,7 +59,7 @@ public:
     static constexpr int kSaveRetryTimer = 700;  // 30 s: commits a call's accounting again
     static constexpr int kSaveRetryMs = 30'000;
 
-    static constexpr const char* kIdleText = "no connection established";
+    static constexpr const char* kIdleText = VARNOLT_TEXT("no connection established");
 
     struct Services {
         SettingsStore& store;

@@ -122,7 +122,7 @@ void CTreePage::OnInitPage() {
         m_logic.RunCommand(kCmdCancel, SelectedContext().value_or(TreeItemContext{}));
     });
 
-    m_status->setText(ConnectionMachine::kIdleText);
+    m_status->setText(CoreText(ConnectionMachine::kIdleText));
     for (int role = 0; role < kImageRoleCount; ++role) {
         m_images[role] = RoleIcon(static_cast<ImageRole>(role));
     }
