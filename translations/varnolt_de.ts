@@ -917,14 +917,6 @@ Change the description for this one !</source>
         <source>Nationwide</source>
         <translation>Bundesweit</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
 </context>
 <context>
     <name>varnolt::CRASSheet</name>

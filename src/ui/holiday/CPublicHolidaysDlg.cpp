@@ -1,12 +1,14 @@
 #include "CPublicHolidaysDlg.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "app/DialogParts.h"
 
 namespace varnolt {
 
@@ -46,21 +48,13 @@ CPublicHolidaysDlg::CPublicHolidaysDlg(int year, GermanState state, QWidget* par
     fields->addWidget(stateLabel, 1, 0);
     fields->addWidget(m_state, 1, 1);
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName("okButton");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName("cancelButton");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QDialogButtonBox* buttons = OkCancelButtons(*this, [this] { accept(); });
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancelButton");
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
