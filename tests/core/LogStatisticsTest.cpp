@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "LogWorld.h"
+#include "app/LocalTime.h"
 #include "log/LogStatistics.h"
 
 namespace varnolt {
@@ -79,6 +81,54 @@ TEST(LogStatisticsTest, AnEmptyLogAndALogOfOneEntry) {
         EXPECT_EQ(s.chosen, c.chosen);
         EXPECT_EQ(s.unknownCount, 0);
         EXPECT_EQ(s.months[11], (YearMonth{1997, 1}));
+    }
+}
+
+TEST(LogStatisticsTest, ReadsTheStoredLogWithTheYearOfLastConnect) {
+    test::LogWorld world;
+    world.log.Append("Office", "anna", MakeLocal(1995, 12, 30, 10, 0, 0),
+                     MakeLocal(1995, 12, 30, 10, 9, 0), 0.5f, 0.5f);
+    world.log.Append("Home", "anna", MakeLocal(1995, 12, 31, 23, 50, 0),
+                     MakeLocal(1996, 1, 1, 0, 10, 0), 0.75f, 1.25f);
+    const LocalDateTime now{1997, 1, 3, 15, 12, 0, 0, 0};
+
+    // Without "Last connect" the newest call, 31.12., is dated last year.
+    LogStatistics s = ReadLogStatistics(world.log, world.store, now, YearMonth{1996, 12});
+    EXPECT_EQ(s.chosen, (std::vector<EntryMonth>{{"Home", 0.75f, 20, 1}, {"Office", 0.5f, 9, 1}}));
+
+    world.store.WriteString("All entries", "Last connect", "31.12.1995 at 23:50:00 h");
+    s = ReadLogStatistics(world.log, world.store, now, YearMonth{1995, 12});
+    EXPECT_EQ(s.chosen.size(), 2u);
+    EXPECT_TRUE(s.entries.empty());  // both older than twelve months
+}
+
+TEST(LogStatisticsTest, StacksTheCostliestEntriesAndSumsTheRest) {
+    LogStatistics s;
+    s.entries = {"A", "B", "C", "D"};
+    std::vector<float> a(12), b(12), c(12), d(12);
+    a[0] = 1.0f;
+    b[0] = 3.0f;
+    c[1] = 2.0f;  // ties with d, which comes later by name
+    d[11] = 2.0f;
+    s.costs = {a, b, c, d};
+
+    const StackedCosts all = MostCostlyEntries(s, 4);
+    EXPECT_EQ(all.entries, s.entries);
+    EXPECT_EQ(all.costs, s.costs);
+
+    const StackedCosts two = MostCostlyEntries(s, 2);
+    EXPECT_EQ(two.entries, (std::vector<std::string>{"B", "C", ""}));
+    std::vector<float> others(12);
+    others[0] = 1.0f;
+    others[11] = 2.0f;
+    EXPECT_EQ(two.costs, (std::vector<std::vector<float>>{b, c, others}));
+}
+
+TEST(LogStatisticsTest, ConnectedTimeText) {
+    const std::pair<long long, const char*> cases[] = {
+        {0, "0:00 h"}, {7, "0:07 h"}, {60, "1:00 h"}, {525600, "8760:00 h"}};
+    for (const auto& [minutes, text] : cases) {
+        EXPECT_EQ(ConnectedTimeText(minutes), text);
     }
 }
 

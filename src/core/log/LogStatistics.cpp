@@ -1,9 +1,15 @@
 #include "log/LogStatistics.h"
 
+#include <algorithm>
 #include <map>
+#include <numeric>
 #include <tuple>
 
 #include "app/NumberText.h"
+#include "connection/PhonebookTexts.h"
+#include "log/CConnectionLog.h"
+#include "meter/TotalCosts.h"
+#include "platform/SettingsStore.h"
 
 namespace varnolt {
 namespace {
@@ -93,6 +99,49 @@ LogStatistics ComputeLogStatistics(const std::vector<CLogRecord>& records,
         statistics.chosen.push_back(std::move(row));
     }
     return statistics;
+}
+
+LogStatistics ReadLogStatistics(const CConnectionLog& log, const SettingsStore& store,
+                                const LocalDateTime& now, YearMonth chosen) {
+    const std::vector<CLogRecord> records = log.ReadAll();
+    const std::string lastConnect = store.ReadString(std::string(kAllEntriesSection), kLastConnectKey, "");
+    return ComputeLogStatistics(records, DateLogRecords(records, lastConnect, now), now, chosen);
+}
+
+StackedCosts MostCostlyEntries(const LogStatistics& statistics, std::size_t most) {
+    if (statistics.entries.size() <= most) {
+        return {statistics.entries, statistics.costs};
+    }
+    std::vector<float> sums;
+    for (const std::vector<float>& months : statistics.costs) {
+        sums.push_back(std::accumulate(months.begin(), months.end(), 0.0f, AddAmounts));
+    }
+    // Entries are in name order, so a stable sort keeps ties by name.
+    std::vector<std::size_t> order(statistics.entries.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return sums[a] > sums[b]; });
+    std::sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(most));
+
+    StackedCosts stacked;
+    for (std::size_t i = 0; i < most; ++i) {
+        stacked.entries.push_back(statistics.entries[order[i]]);
+        stacked.costs.push_back(statistics.costs[order[i]]);
+    }
+    std::vector<float> others(LogStatistics::kMonths, 0.0f);
+    for (std::size_t i = most; i < order.size(); ++i) {
+        for (std::size_t m = 0; m < others.size(); ++m) {
+            others[m] = AddAmounts(others[m], statistics.costs[order[i]][m]);
+        }
+    }
+    stacked.entries.emplace_back();
+    stacked.costs.push_back(std::move(others));
+    return stacked;
+}
+
+std::string ConnectedTimeText(long long minutes) {
+    return std::to_string(minutes / 60) + ":" + FormatTwoDigits(static_cast<int>(minutes % 60)) +
+           " h";
 }
 
 }  // namespace varnolt

@@ -10,6 +10,9 @@
 
 namespace varnolt {
 
+class CConnectionLog;
+class SettingsStore;
+
 // The calls of one entry within a month.
 struct EntryMonth {
     std::string entry;
@@ -47,11 +50,27 @@ struct LogStatistics {
     float MonthTotal(int month) const;
 };
 
+// The months' costs of at most `most` entries, those that cost most over the
+// twelve months (ties by name), in name order; one more row with an empty
+// name sums the others. A chart stays readable with hundreds of entries.
+struct StackedCosts {
+    std::vector<std::string> entries;
+    std::vector<std::vector<float>> costs;  // [entry][month]
+};
+StackedCosts MostCostlyEntries(const LogStatistics& statistics, std::size_t most);
+
 // The statistics of the records, dated as DateLogRecords dates them. A call
 // counts in the month it started; its connected time runs to its "To",
 // which lies in the next year when its day and time come before the start's.
 LogStatistics ComputeLogStatistics(const std::vector<CLogRecord>& records,
                                    const std::vector<std::optional<CallDate>>& dates,
                                    const LocalDateTime& now, YearMonth chosen);
+
+// The statistics of the log as stored: its records and "Last connect".
+LogStatistics ReadLogStatistics(const CConnectionLog& log, const SettingsStore& store,
+                                const LocalDateTime& now, YearMonth chosen);
+
+// Connected time as "h:mm h".
+std::string ConnectedTimeText(long long minutes);
 
 }  // namespace varnolt
