@@ -1,9 +1,10 @@
 # Shared by scripts/run and scripts/test: installs the Debian packages the
 # build needs and configures and builds one build tree.
 
+# Qt Charts' CMake package needs Qt's OpenGL one, which qt6-charts-dev does not pull in.
 PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev
   qt6-multimedia-dev gstreamer1.0-plugins-good
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth trayer xdotool fonts-dejavu-core locales tzdata

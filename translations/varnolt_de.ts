@@ -952,6 +952,105 @@ Change the description for this one !</source>
         <source>About</source>
         <translation>Info</translation>
     </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+</context>
+<context>
+    <name>varnolt::CStatisticsPage</name>
+    <message>
+        <source>Costs per month</source>
+        <translation>Kosten je Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Month:</source>
+        <translation>&amp;Monat:</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Costs</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Anrufe</translation>
+    </message>
+    <message>
+        <source>Per call</source>
+        <translation>Je Anruf</translation>
+    </message>
+    <message>
+        <source>Costs of the month by entry</source>
+        <translation>Kosten des Monats je Eintrag</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <source>Other entries</source>
+        <translation>Andere Einträge</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Logged calls whose dates cannot be read are not counted above: %1, costing %2.</source>
+        <translation>Protokollierte Verbindungen mit unlesbarem Datum sind oben nicht gezählt: %1, Kosten %2.</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::CStylePage</name>

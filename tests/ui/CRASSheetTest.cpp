@@ -115,7 +115,7 @@ TEST(CRASSheet, PagesTakeTheirFixedPlaceWhateverOrderTheyJoinIn) {
     for (int i = 0; i < kPageCount; ++i)
         all << CRASSheet::TabTitle(i);
     EXPECT_EQ(all, (QStringList{"Phonebook", "LOG view", "Scale manager", "Holiday database",
-                                "Options", "Window styles", "About"}));
+                                "Options", "Window styles", "About", "Statistics"}));
 }
 
 TEST(CRASSheet, PageSizeFollowsTheFontsDialogUnits) {
@@ -207,6 +207,7 @@ TEST(CRASSheet, RelaysNotificationsToPagesNeverShown) {
     sheet.SendNotification(WM_RELOAD_AUTOCONNECT, 0);
     EXPECT_EQ(pages[kPagePhonebook]->reloadPhonebook, 1);
     EXPECT_EQ(pages[kPageLogView]->reloadLog, 1);
+    EXPECT_EQ(pages[kPageStatistics]->reloadLog, 1);
     EXPECT_EQ(pages[kPageOptions]->reloadAutoconnect, 1);
     EXPECT_FALSE(pages[kPageLogView]->IsInitialised());
 
@@ -214,7 +215,7 @@ TEST(CRASSheet, RelaysNotificationsToPagesNeverShown) {
     sheet.SendNotification(WM_SELECT_PAGE, kPageLogView);
     EXPECT_EQ(sheet.Tabs()->currentWidget(), pages[kPageLogView]);
     EXPECT_TRUE(pages[kPageLogView]->IsInitialised());
-    sheet.SendNotification(WM_SELECT_PAGE, 7);
+    sheet.SendNotification(WM_SELECT_PAGE, kPageCount);
     sheet.SendNotification(WM_SELECT_PAGE, -1);
     sheet.SendNotification(0x8068, kPageAbout);
     EXPECT_EQ(sheet.Tabs()->currentWidget(), pages[kPageLogView]);

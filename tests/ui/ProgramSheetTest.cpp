@@ -58,7 +58,7 @@ struct Program {
     CTreePage* phonebook = nullptr;
 };
 
-TEST(ProgramSheet, ShowsItsSevenPagesWithThePhonebookFirstThenDialsTheChosenEntry) {
+TEST(ProgramSheet, ShowsItsEightPagesWithThePhonebookFirstThenDialsTheChosenEntry) {
     Program p("Office");
     EXPECT_TRUE(p.dialer.dials().empty());  // not before the sheet is on screen
     QStringList pages;
@@ -70,7 +70,7 @@ TEST(ProgramSheet, ShowsItsSevenPagesWithThePhonebookFirstThenDialsTheChosenEntr
               (QStringList{"Phonebook varnolt::CTreePage", "LOG view varnolt::CLogviewPage",
                            "Scale manager varnolt::CCostPage", "Holiday database varnolt::CHoliday",
                            "Options varnolt::COptionsPage", "Window styles varnolt::CStylePage",
-                           "About varnolt::CAboutPage"}));
+                           "About varnolt::CAboutPage", "Statistics varnolt::CStatisticsPage"}));
     EXPECT_EQ(p.sheet.Tabs()->currentWidget(), p.phonebook);
 
     QApplication::processEvents();

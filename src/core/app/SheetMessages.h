@@ -13,7 +13,8 @@ enum PageIndex : int {
     kPageOptions = 4,
     kPageWindowStyles = 5,
     kPageAbout = 6,
-    kPageCount = 7,
+    kPageStatistics = 7,
+    kPageCount = 8,
 };
 
 // Private notifications relayed by the sheet between pages.

@@ -81,7 +81,7 @@ CRASSheet::CRASSheet(bool trayAvailable, QWidget* parent) : QDialog(parent) {
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName("sheetTabs");
-    // All seven titles stay readable: the sheet grows rather than scrolling its tabs.
+    // All eight titles stay readable: the sheet grows rather than scrolling its tabs.
     m_tabs->setUsesScrollButtons(false);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CRASSheet::OnTabChanged);
     m_pageArea = new PageArea(this);
@@ -131,7 +131,7 @@ QString CRASSheet::TabTitle(int index) {
         QT_TR_NOOP("Phonebook"),     QT_TR_NOOP("LOG view"),
         QT_TR_NOOP("Scale manager"), QT_TR_NOOP("Holiday database"),
         QT_TR_NOOP("Options"),       QT_TR_NOOP("Window styles"),
-        QT_TR_NOOP("About"),
+        QT_TR_NOOP("About"),         QT_TR_NOOP("Statistics"),
     };
     return index >= 0 && index < kPageCount ? tr(kTitles[index]) : QString();
 }
@@ -176,8 +176,10 @@ void CRASSheet::SendNotification(unsigned message, int param) {
             }
             break;
         case WM_RELOAD_LOG:
-            if (CSheetPage* page = m_pages[kPageLogView]) {
-                page->OnReloadLog();
+            for (int index : {kPageLogView, kPageStatistics}) {
+                if (CSheetPage* page = m_pages[index]) {
+                    page->OnReloadLog();
+                }
             }
             break;
         case WM_RELOAD_AUTOCONNECT:

@@ -4,6 +4,7 @@
 #include "connection/CTreePage.h"
 #include "holiday/CHoliday.h"
 #include "log/CLogviewPage.h"
+#include "log/CStatisticsPage.h"
 #include "meter/CStylePage.h"
 #include "options/CAboutPage.h"
 #include "options/COptionsPage.h"
@@ -22,6 +23,8 @@ CTreePage* AddProgramPages(CRASSheet& sheet, const ProgramServices& s) {
     sheet.AddPage(kPageOptions, new COptionsPage(s.store, s.dialer, s.prompts));
     sheet.AddPage(kPageWindowStyles, new CStylePage(s.store));
     sheet.AddPage(kPageAbout, new CAboutPage(s.storeAt, s.phonebookAt, s.otherService));
+    sheet.AddPage(kPageStatistics,
+                  new CStatisticsPage(s.store, s.locale, s.dialer, s.clock, sheet));
     return phonebook;
 }
 

@@ -36,7 +36,7 @@ struct ProgramServices {
     std::string otherService = {};
 };
 
-// Gives the sheet its seven pages, the Phonebook page able to dial, and
+// Gives the sheet its eight pages, the Phonebook page able to dial, and
 // returns that page.
 CTreePage* AddProgramPages(CRASSheet& sheet, const ProgramServices& services);
 
