@@ -53,33 +53,52 @@ std::function<void()> RecoveryPauseForTests() {
     };
 }
 
+// The program's options, described in the language installed when they are made.
+struct ProgramOptions {
+    ProgramOptions()
+        : help(parser.addHelpOption()),
+          version(parser.addVersionOption()),
+          noAutoconnect(
+              "no-autoconnect",
+              QCoreApplication::translate("main",
+                                          "Start without dialing the entry or provider chosen for "
+                                          "autoconnect.")) {
+        parser.setApplicationDescription(
+            QCoreApplication::translate("main", "Dial-up connections with a live call-fee meter."));
+        parser.addOption(noAutoconnect);
+        service.AddTo(parser);
+    }
+
+    QCommandLineParser parser;
+    const QCommandLineOption help;
+    const QCommandLineOption version;
+    const QCommandLineOption noAutoconnect;
+    const varnolt::ServiceOptions service;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(varnolt::kProgramName);
     QCoreApplication::setApplicationVersion(VARNOLT_VERSION);
-    QCommandLineParser options;
-    options.setApplicationDescription("Dial-up connections with a live call-fee meter.");
-    const QCommandLineOption help = options.addHelpOption();
-    const QCommandLineOption version = options.addVersionOption();
-    const QCommandLineOption noAutoconnect(
-        "no-autoconnect", "Start without dialing the entry or provider chosen for autoconnect.");
-    options.addOption(noAutoconnect);
-    const varnolt::ServiceOptions serviceOptions;
-    serviceOptions.AddTo(options);
+    ProgramOptions options;
     // Before any GUI object and any file: --help and --version need no display.
     // Other mistakes wait for process() below, once Qt has taken its own options.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    options.parse(arguments);
-    if (options.isSet(version) || options.isSet(help) || options.isSet("help-all")) {
+    options.parser.parse(arguments);
+    if (options.parser.isSet(options.version) || options.parser.isSet(options.help) ||
+        options.parser.isSet("help-all")) {
         const QCoreApplication core(argc, argv);  // names the program in the usage line
-        if (options.isSet(version)) {
-            options.showVersion();  // exits
+        const auto translations = varnolt::InstallTranslations(QLocale::system().uiLanguages());
+        ProgramOptions described;  // now in the user's language
+        described.parser.parse(arguments);
+        if (described.parser.isSet(described.version)) {
+            described.parser.showVersion();  // exits
         }
-        options.showHelp();  // exits
+        described.parser.showHelp();  // exits
     }
 
     QApplication app(argc, argv);
@@ -87,8 +106,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName("varnolt");
     // The user's language (LANGUAGE, then LC_ALL/LANG); the tests install none.
     const auto translations = varnolt::InstallTranslations(QLocale::system().uiLanguages());
-    options.process(app);
-    const std::optional<varnolt::ServiceKind> serviceKind = serviceOptions.Kind(options);
+    options.parser.process(app);
+    const std::optional<varnolt::ServiceKind> serviceKind = options.service.Kind(options.parser);
     if (!serviceKind) {
         return 2;
     }
@@ -116,7 +135,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<varnolt::pppd::PppdLogins> pppdLogins;
     if (*serviceKind == varnolt::ServiceKind::NetworkManager) {
         dialer = std::make_unique<varnolt::NetworkManagerService>(
-            QDBusConnection::systemBus(), prompts, serviceOptions.AllConnections(options));
+            QDBusConnection::systemBus(), prompts, options.service.AllConnections(options.parser));
     } else if (*serviceKind == varnolt::ServiceKind::Pppd) {
         pppdLogins = std::make_unique<varnolt::pppd::PppdLogins>(
             varnolt::ConfigFilePath(varnolt::kCompanyKey, "pppd-logins.db"));
@@ -164,7 +183,7 @@ int main(int argc, char* argv[]) {
         }
     }
     // Only then the autoconnect choice, dialed once the sheet is on screen.
-    phonebookPage->SetAutoconnectAtStartup(!options.isSet(noAutoconnect));
+    phonebookPage->SetAutoconnectAtStartup(!options.parser.isSet(options.noAutoconnect));
     // Told to end, by a signal or the desktop session, the program closes
     // without asking; a connected call is accounted on the way.
     const varnolt::QuitSignals quitSignals([&sheet] { sheet.EndProgram(); });

@@ -539,6 +539,558 @@ Change the description for this one !</source>
         <source>no connection established</source>
         <translation>keine Verbindung hergestellt</translation>
     </message>
+    <message>
+        <source>Nothing was exported: %1 is a folder, not a regular file.</source>
+        <translation>Nichts wurde exportiert: %1 ist ein Ordner, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1 is a named pipe, not a regular file.</source>
+        <translation>Nichts wurde exportiert: %1 ist eine benannte Pipe, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1 is a device, not a regular file.</source>
+        <translation>Nichts wurde exportiert: %1 ist ein Gerät, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1 is a socket, not a regular file.</source>
+        <translation>Nichts wurde exportiert: %1 ist ein Socket, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: %1 belongs to another user.</source>
+        <translation>Nichts wurde exportiert: %1 gehört einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.
+%2</source>
+        <translation>Datenträger voll beim Zugriff auf %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Error, while writing file! Perhaps your disc is write protect or full!
+%1: %2</source>
+        <translation>Fehler beim Schreiben der Datei! Vielleicht ist der Datenträger schreibgeschützt oder voll!
+%1: %2</translation>
+    </message>
+    <message>
+        <source>%1
+
+%2</source>
+        <translation>%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>its connect time is no real date and time</source>
+        <translation>seine Verbindungszeit kein gültiges Datum mit Uhrzeit ist</translation>
+    </message>
+    <message>
+        <source>its &quot;%1&quot; is no real date and time</source>
+        <translation>sein „%1“ kein gültiges Datum mit Uhrzeit ist</translation>
+    </message>
+    <message>
+        <source>its fee is no number</source>
+        <translation>seine Gebühr keine Zahl ist</translation>
+    </message>
+    <message>
+        <source>its fee is negative</source>
+        <translation>seine Gebühr negativ ist</translation>
+    </message>
+    <message>
+        <source>it ends before it begins</source>
+        <translation>er endet, bevor er beginnt</translation>
+    </message>
+    <message>
+        <source>it would have lasted longer than 31 days</source>
+        <translation>er länger als 31 Tage gedauert hätte</translation>
+    </message>
+    <message>
+        <source>its fee is more than the call could have cost</source>
+        <translation>seine Gebühr höher ist, als der Anruf kosten konnte</translation>
+    </message>
+    <message>
+        <source>A call on %1 runs in another instance of the program; it is left to that one.</source>
+        <translation>Ein Anruf über %1 läuft in einer anderen Instanz des Programms; er bleibt dieser überlassen.</translation>
+    </message>
+    <message>
+        <source>The call left in &quot;%1&quot; could not be accounted, as the settings store cannot be written; the next start tries again.</source>
+        <translation>Der in „%1“ hinterlassene Anruf konnte nicht abgerechnet werden, weil der Einstellungsspeicher nicht beschrieben werden kann; der nächste Start versucht es erneut.</translation>
+    </message>
+    <message>
+        <source>The record of a call on %1 left running in &quot;%2&quot; was not accounted, as %3; its values are kept in &quot;%4&quot;.</source>
+        <translation>Der Eintrag eines laufend hinterlassenen Anrufs über %1 in „%2“ wurde nicht abgerechnet, weil %3; seine Werte sind in „%4“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The call on %1 that was running when the program ended (connected %2, last seen %3) has been accounted: %4; this fee is the one last saved and may be short of the real one.</source>
+        <translation>Der Anruf über %1, der beim Ende des Programms lief (verbunden %2, zuletzt gesehen %3), wurde abgerechnet: %4; diese Gebühr ist die zuletzt gespeicherte und kann unter der tatsächlichen liegen.</translation>
+    </message>
+    <message>
+        <source>The call on %1 that was running when the program ended (connected %2, last seen %3) was not accounted, as cost management was off.</source>
+        <translation>Der Anruf über %1, der beim Ende des Programms lief (verbunden %2, zuletzt gesehen %3), wurde nicht abgerechnet, weil die Kostenverwaltung aus war.</translation>
+    </message>
+    <message>
+        <source>The costs of the call on %1 (%2) could not be saved, as the settings store cannot be written; the program tries again every 30 seconds and when it closes.</source>
+        <translation>Die Kosten des Anrufs über %1 (%2) konnten nicht gespeichert werden, weil der Einstellungsspeicher nicht beschrieben werden kann; das Programm versucht es alle 30 Sekunden und beim Beenden erneut.</translation>
+    </message>
+    <message>
+        <source>The costs of the call on %1 (%2) are saved now.</source>
+        <translation>Die Kosten des Anrufs über %1 (%2) sind jetzt gespeichert.</translation>
+    </message>
+    <message>
+        <source>The costs of the call on %1 (%2) could not be saved; the next start accounts the call from its journal.</source>
+        <translation>Die Kosten des Anrufs über %1 (%2) konnten nicht gespeichert werden; der nächste Start rechnet den Anruf aus seinem Journal ab.</translation>
+    </message>
+    <message>
+        <source>The costs of the call on %1 (%2) could not be saved; they are lost.</source>
+        <translation>Die Kosten des Anrufs über %1 (%2) konnten nicht gespeichert werden; sie sind verloren.</translation>
+    </message>
+    <message>
+        <source>The running call on %1 could not be written to the settings store; should the program end before the call, its costs may be lost or short.</source>
+        <translation>Der laufende Anruf über %1 konnte nicht in den Einstellungsspeicher geschrieben werden; endet das Programm vor dem Anruf, können seine Kosten verloren gehen oder zu niedrig sein.</translation>
+    </message>
+    <message>
+        <source>in memory for this run only (no home folder is known)</source>
+        <translation>nur für diesen Lauf im Speicher (kein Home-Ordner bekannt)</translation>
+    </message>
+    <message>
+        <source>in memory for this run only (%1 could not be used)</source>
+        <translation>nur für diesen Lauf im Speicher (%1 war nicht nutzbar)</translation>
+    </message>
+    <message>
+        <source>%1 (read-only: changes are not kept)</source>
+        <translation>%1 (schreibgeschützt: Änderungen bleiben nicht erhalten)</translation>
+    </message>
+    <message>
+        <source>Connections are made in NetworkManager. Install and start nm-connection-editor to create one, or create it in a terminal, for example:
+
+nmcli connection add type gsm ifname &apos;*&apos; con-name &quot;My provider&quot; apn internet</source>
+        <translation>Verbindungen werden im NetworkManager angelegt. Installieren und starten Sie nm-connection-editor, um eine anzulegen, oder legen Sie sie in einem Terminal an, zum Beispiel:
+
+nmcli connection add type gsm ifname &apos;*&apos; con-name &quot;My provider&quot; apn internet</translation>
+    </message>
+    <message>
+        <source>New entry</source>
+        <translation>Neuer Eintrag</translation>
+    </message>
+    <message>
+        <source>Connections are changed in NetworkManager. Install and start nm-connection-editor to edit &apos;%1&apos;, or change it in a terminal, for example:
+
+nmcli connection edit id &quot;%1&quot;</source>
+        <translation>Verbindungen werden im NetworkManager geändert. Installieren und starten Sie nm-connection-editor, um „%1“ zu bearbeiten, oder ändern Sie sie in einem Terminal, zum Beispiel:
+
+nmcli connection edit id &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Edit entry</source>
+        <translation>Eintrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not save the user name and password of &apos;%1&apos;: %2</source>
+        <translation>NetworkManager hat Benutzername und Kennwort von „%1“ nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>NetworkManager connections are deleted and renamed with its own tools: use nm-connection-editor or nmcli.</source>
+        <translation>NetworkManager-Verbindungen werden mit dessen eigenen Werkzeugen gelöscht und umbenannt: mit nm-connection-editor oder nmcli.</translation>
+    </message>
+    <message>
+        <source>The connection handle is not valid.</source>
+        <translation>Das Verbindungshandle ist ungültig.</translation>
+    </message>
+    <message>
+        <source>NetworkManager has no connection of this name.</source>
+        <translation>NetworkManager hat keine Verbindung dieses Namens.</translation>
+    </message>
+    <message>
+        <source>The connection is already active; made outside this program, it is not metered.</source>
+        <translation>Die Verbindung ist bereits aktiv; außerhalb dieses Programms hergestellt, wird sie nicht gemessen.</translation>
+    </message>
+    <message>
+        <source>NetworkManager did not save the password: %1</source>
+        <translation>NetworkManager hat das Kennwort nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Unknown error %1.</source>
+        <translation>Unbekannter Fehler %1.</translation>
+    </message>
+    <message>
+        <source>The reason is unknown.</source>
+        <translation>Der Grund ist unbekannt.</translation>
+    </message>
+    <message>
+        <source>No reason was given.</source>
+        <translation>Es wurde kein Grund genannt.</translation>
+    </message>
+    <message>
+        <source>The connection was disconnected by a user.</source>
+        <translation>Die Verbindung wurde von einem Benutzer getrennt.</translation>
+    </message>
+    <message>
+        <source>The device of the connection was disconnected.</source>
+        <translation>Das Gerät der Verbindung wurde getrennt.</translation>
+    </message>
+    <message>
+        <source>The service providing the connection was stopped.</source>
+        <translation>Der Dienst, der die Verbindung bereitstellt, wurde beendet.</translation>
+    </message>
+    <message>
+        <source>The IP configuration of the connection was invalid.</source>
+        <translation>Die IP-Konfiguration der Verbindung war ungültig.</translation>
+    </message>
+    <message>
+        <source>The connection attempt timed out.</source>
+        <translation>Der Verbindungsversuch hat die Zeit überschritten.</translation>
+    </message>
+    <message>
+        <source>The service providing the connection did not start in time.</source>
+        <translation>Der Dienst, der die Verbindung bereitstellt, ist nicht rechtzeitig gestartet.</translation>
+    </message>
+    <message>
+        <source>The service providing the connection failed to start.</source>
+        <translation>Der Dienst, der die Verbindung bereitstellt, konnte nicht starten.</translation>
+    </message>
+    <message>
+        <source>The secrets the connection needs were not provided.</source>
+        <translation>Die Geheimnisse, die die Verbindung braucht, wurden nicht angegeben.</translation>
+    </message>
+    <message>
+        <source>The login failed.</source>
+        <translation>Die Anmeldung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The connection profile was removed.</source>
+        <translation>Das Verbindungsprofil wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>A connection this one depends on failed.</source>
+        <translation>Eine Verbindung, von der diese abhängt, ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>A software device could not be created.</source>
+        <translation>Ein Software-Gerät konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The device of the connection disappeared.</source>
+        <translation>Das Gerät der Verbindung ist verschwunden.</translation>
+    </message>
+    <message>
+        <source>The device could not be readied for configuration.</source>
+        <translation>Das Gerät konnte nicht für die Konfiguration vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>No IP configuration could be obtained.</source>
+        <translation>Es konnte keine IP-Konfiguration bezogen werden.</translation>
+    </message>
+    <message>
+        <source>The IP configuration is no longer valid.</source>
+        <translation>Die IP-Konfiguration ist nicht mehr gültig.</translation>
+    </message>
+    <message>
+        <source>The PPP service failed to start.</source>
+        <translation>Der PPP-Dienst konnte nicht starten.</translation>
+    </message>
+    <message>
+        <source>The PPP service disconnected.</source>
+        <translation>Der PPP-Dienst hat die Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>The PPP service failed.</source>
+        <translation>Der PPP-Dienst ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The modem failed to dial.</source>
+        <translation>Das Modem konnte nicht wählen.</translation>
+    </message>
+    <message>
+        <source>The modem could not be initialised.</source>
+        <translation>Das Modem konnte nicht initialisiert werden.</translation>
+    </message>
+    <message>
+        <source>The access point name (APN) could not be selected.</source>
+        <translation>Der Zugangspunkt (APN) konnte nicht gewählt werden.</translation>
+    </message>
+    <message>
+        <source>The modem is not searching for networks.</source>
+        <translation>Das Modem sucht nicht nach Netzen.</translation>
+    </message>
+    <message>
+        <source>The network refused the registration.</source>
+        <translation>Das Netz hat die Anmeldung abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The network registration timed out.</source>
+        <translation>Die Anmeldung am Netz hat die Zeit überschritten.</translation>
+    </message>
+    <message>
+        <source>The network registration failed.</source>
+        <translation>Die Anmeldung am Netz ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The SIM PIN check failed.</source>
+        <translation>Die Prüfung der SIM-PIN ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The device was removed.</source>
+        <translation>Das Gerät wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>The system is going to sleep.</source>
+        <translation>Das System geht in den Ruhezustand.</translation>
+    </message>
+    <message>
+        <source>The carrier or link changed.</source>
+        <translation>Träger oder Verbindung haben sich geändert.</translation>
+    </message>
+    <message>
+        <source>The modem could not be found.</source>
+        <translation>Das Modem wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The Bluetooth connection failed or timed out.</source>
+        <translation>Die Bluetooth-Verbindung ist fehlgeschlagen oder hat die Zeit überschritten.</translation>
+    </message>
+    <message>
+        <source>No SIM card is inserted.</source>
+        <translation>Es ist keine SIM-Karte eingelegt.</translation>
+    </message>
+    <message>
+        <source>The SIM card needs its PIN.</source>
+        <translation>Die SIM-Karte braucht ihre PIN.</translation>
+    </message>
+    <message>
+        <source>The SIM card needs its PUK.</source>
+        <translation>Die SIM-Karte braucht ihre PUK.</translation>
+    </message>
+    <message>
+        <source>The SIM card is not the right one.</source>
+        <translation>Die SIM-Karte ist nicht die richtige.</translation>
+    </message>
+    <message>
+        <source>ModemManager is not available.</source>
+        <translation>ModemManager ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The modem failed.</source>
+        <translation>Das Modem ist ausgefallen.</translation>
+    </message>
+    <message>
+        <source>NetworkManager: %1</source>
+        <translation>NetworkManager: %1</translation>
+    </message>
+    <message>
+        <source>The user name and password could not be saved in pppd&apos;s login database.</source>
+        <translation>Benutzername und Kennwort konnten nicht in der Anmeldedatenbank von pppd gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>pppd ended abnormally, without an exit status.</source>
+        <translation>pppd endete abnormal, ohne Exit-Status.</translation>
+    </message>
+    <message>
+        <source>the connection ended at the peer&apos;s request.</source>
+        <translation>die Verbindung endete auf Wunsch der Gegenstelle.</translation>
+    </message>
+    <message>
+        <source>a fatal error occurred; pppd&apos;s output says which.</source>
+        <translation>ein schwerer Fehler trat auf; die Ausgabe von pppd nennt ihn.</translation>
+    </message>
+    <message>
+        <source>an option in the peer file or on the command line is wrong.</source>
+        <translation>eine Option in der Peer-Datei oder auf der Befehlszeile ist falsch.</translation>
+    </message>
+    <message>
+        <source>you are not allowed to run pppd. On Debian, add yourself to the dip group (sudo adduser $USER dip), then log out and in again.</source>
+        <translation>Sie dürfen pppd nicht ausführen. Fügen Sie sich unter Debian der Gruppe dip hinzu (sudo adduser $USER dip), melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>the kernel has no PPP support. Load the ppp_generic module (sudo modprobe ppp_generic) or use a kernel built with PPP.</source>
+        <translation>der Kernel unterstützt kein PPP. Laden Sie das Modul ppp_generic (sudo modprobe ppp_generic) oder verwenden Sie einen Kernel mit PPP.</translation>
+    </message>
+    <message>
+        <source>pppd was stopped by a signal from outside before the line came up.</source>
+        <translation>pppd wurde von außen durch ein Signal beendet, bevor die Leitung stand.</translation>
+    </message>
+    <message>
+        <source>the modem&apos;s serial port is locked: another program, perhaps another pppd, is using it.</source>
+        <translation>die serielle Schnittstelle des Modems ist gesperrt: ein anderes Programm, vielleicht ein anderes pppd, benutzt sie.</translation>
+    </message>
+    <message>
+        <source>the modem&apos;s serial port could not be opened. Check that the modem is connected and that the peer file names the right device; on Debian, the port belongs to the dialout group, pppd to the dip group (sudo adduser $USER dip; sudo adduser $USER dialout; then log in again).</source>
+        <translation>die serielle Schnittstelle des Modems konnte nicht geöffnet werden. Prüfen Sie, ob das Modem angeschlossen ist und die Peer-Datei das richtige Gerät nennt; unter Debian gehört die Schnittstelle der Gruppe dialout, pppd der Gruppe dip (sudo adduser $USER dip; sudo adduser $USER dialout; dann neu anmelden).</translation>
+    </message>
+    <message>
+        <source>the chat script that dials the modem failed.</source>
+        <translation>das Chat-Skript, das mit dem Modem wählt, ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>the pty command could not be run.</source>
+        <translation>der pty-Befehl konnte nicht ausgeführt werden.</translation>
+    </message>
+    <message>
+        <source>the PPP negotiation with the remote side failed.</source>
+        <translation>die PPP-Aushandlung mit der Gegenstelle ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>the link was idle and was closed.</source>
+        <translation>die Verbindung war untätig und wurde geschlossen.</translation>
+    </message>
+    <message>
+        <source>the connect time limit of the peer file was reached.</source>
+        <translation>die Verbindungszeitgrenze der Peer-Datei wurde erreicht.</translation>
+    </message>
+    <message>
+        <source>callback was negotiated; the remote side will call back.</source>
+        <translation>ein Rückruf wurde ausgehandelt; die Gegenstelle ruft zurück.</translation>
+    </message>
+    <message>
+        <source>the serial line loops back: the modem is not dialing out.</source>
+        <translation>die serielle Leitung ist in Schleife: das Modem wählt nicht hinaus.</translation>
+    </message>
+    <message>
+        <source>the peer&apos;s init script failed.</source>
+        <translation>das Init-Skript des Peers ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>no usable network protocol could be negotiated.</source>
+        <translation>es konnte kein nutzbares Netzprotokoll ausgehandelt werden.</translation>
+    </message>
+    <message>
+        <source>see pppd&apos;s output for the reason.</source>
+        <translation>den Grund nennt die Ausgabe von pppd.</translation>
+    </message>
+    <message>
+        <source>pppd ended with exit status %1: %2</source>
+        <translation>pppd endete mit Exit-Status %1: %2</translation>
+    </message>
+    <message>
+        <source>Dial-up peers are the files in %1, one file per peer, written by the system&apos;s tools: on Debian run &quot;sudo pppconfig&quot; (package pppconfig), or write the file as root with an editor (sudo editor %1/NAME) as pppd(8) and chat(8) describe. The peers appear here the next time the phonebook is read.</source>
+        <translation>Einwahl-Peers sind die Dateien in %1, eine Datei je Peer, geschrieben mit den Werkzeugen des Systems: unter Debian mit „sudo pppconfig“ (Paket pppconfig), oder schreiben Sie die Datei als root mit einem Editor (sudo editor %1/NAME), wie pppd(8) und chat(8) es beschreiben. Die Peers erscheinen hier, wenn das Telefonbuch das nächste Mal gelesen wird.</translation>
+    </message>
+    <message>
+        <source>The pppd peers folder %1 cannot be read (%2), so the phonebook shows no entries. Check that it exists and that you may read it; on Debian its peers are readable by the dip group (sudo adduser $USER dip, then log in again).</source>
+        <translation>Der pppd-Peer-Ordner %1 kann nicht gelesen werden (%2), daher zeigt das Telefonbuch keine Einträge. Prüfen Sie, ob er existiert und Sie ihn lesen dürfen; unter Debian sind seine Peers für die Gruppe dip lesbar (sudo adduser $USER dip, dann neu anmelden).</translation>
+    </message>
+    <message>
+        <source>pppd peers are files of %1: delete or rename them there as root (for example with sudo mv).</source>
+        <translation>pppd-Peers sind Dateien in %1: löschen oder benennen Sie sie dort als root um (zum Beispiel mit sudo mv).</translation>
+    </message>
+    <message>
+        <source>There is no pppd peer of this name in %1.</source>
+        <translation>In %1 gibt es keinen pppd-Peer dieses Namens.</translation>
+    </message>
+    <message>
+        <source>The program %1 could not be run. Install pppd (on Debian: sudo apt install ppp), or name it in the environment variable %2.</source>
+        <translation>Das Programm %1 konnte nicht ausgeführt werden. Installieren Sie pppd (unter Debian: sudo apt install ppp) oder nennen Sie es in der Umgebungsvariablen %2.</translation>
+    </message>
+    <message>
+        <source>Please enter a name for the entry.</source>
+        <translation>Bitte geben Sie einen Namen für den Eintrag ein.</translation>
+    </message>
+    <message>
+        <source>The entry name contains bytes that are not valid UTF-8 text.</source>
+        <translation>Der Eintragsname enthält Bytes, die kein gültiger UTF-8-Text sind.</translation>
+    </message>
+    <message>
+        <source>The entry name must not contain control characters such as tabs or line breaks.</source>
+        <translation>Der Eintragsname darf keine Steuerzeichen wie Tabulatoren oder Zeilenumbrüche enthalten.</translation>
+    </message>
+    <message>
+        <source>The entry name is too long: it may have at most 256 characters.</source>
+        <translation>Der Eintragsname ist zu lang: er darf höchstens 256 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of one of the program&apos;s own settings sections. Please choose another name.</source>
+        <translation>„%1“ ist der Name eines der eigenen Einstellungsabschnitte des Programms. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Entry names beginning with &quot;__&quot; are kept for the program&apos;s own settings. Please choose another name.</source>
+        <translation>Eintragsnamen, die mit „__“ beginnen, sind den eigenen Einstellungen des Programms vorbehalten. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The name &quot;Provider&quot; and names beginning with &quot;Provider &quot; are kept for the settings of providers. Please choose another name.</source>
+        <translation>Der Name „Provider“ und Namen, die mit „Provider “ beginnen, sind den Einstellungen der Provider vorbehalten. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Entry names ending in &quot; Autolaunch #&quot; and a number are kept for the settings of autolaunch applications. Please choose another name.</source>
+        <translation>Eintragsnamen, die auf „ Autolaunch #“ und eine Zahl enden, sind den Einstellungen der Autostart-Anwendungen vorbehalten. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The phone number is too long: it may have at most 128 characters.</source>
+        <translation>Die Rufnummer ist zu lang: sie darf höchstens 128 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>An entry named &quot;%1&quot; already exists. Please choose another name.</source>
+        <translation>Ein Eintrag namens „%1“ existiert bereits. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The entry could not be stored: %1.</source>
+        <translation>Der Eintrag konnte nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>The phonebook cannot be changed now: %1.</source>
+        <translation>Das Telefonbuch kann jetzt nicht geändert werden: %1.</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; no longer exists.</source>
+        <translation>Der Eintrag „%1“ existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The phonebook entry for this connection could not be found.</source>
+        <translation>Der Telefonbucheintrag dieser Verbindung wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The phonebook could not be written.</source>
+        <translation>Das Telefonbuch konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The new name is not valid: it must not be empty, be too long or hold control characters.</source>
+        <translation>Der neue Name ist ungültig: er darf nicht leer oder zu lang sein und keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>An entry of that name already exists. Please choose another name.</source>
+        <translation>Ein Eintrag dieses Namens existiert bereits. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The program keeps that name for its own settings. Please choose another name.</source>
+        <translation>Das Programm behält diesen Namen seinen eigenen Einstellungen vor. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The remote access service is shutting down.</source>
+        <translation>Der DFÜ-Dienst wird beendet.</translation>
+    </message>
+    <message>
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>Der Zugriff wurde verweigert, weil Benutzername oder Kennwort ungültig sind.</translation>
+    </message>
+    <message>
+        <source>Remote access error %1.</source>
+        <translation>DFÜ-Fehler %1.</translation>
+    </message>
+    <message>
+        <source>Application path or description misssing!</source>
+        <translation>Anwendungspfad oder Beschreibung fehlt!</translation>
+    </message>
+    <message>
+        <source>Autolaunch program...</source>
+        <translation>Autostart-Programm...</translation>
+    </message>
+    <message>
+        <source>Executables (*.EXE)</source>
+        <translation>Programme (*.EXE)</translation>
+    </message>
+    <message>
+        <source>Varnolt / connect</source>
+        <translation>Varnolt / verbunden</translation>
+    </message>
+    <message>
+        <source>%1
+Connected for %2
+Fee so far: %3</source>
+        <translation>%1
+Verbindungsdauer %2
+Bisherige Gebühr: %3</translation>
+    </message>
+    <message>
+        <source>Scales</source>
+        <translation>Tarife</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompts</name>
@@ -549,6 +1101,17 @@ Change the description for this one !</source>
     <message>
         <source>Keep connected</source>
         <translation>Verbunden bleiben</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Start without dialing the entry or provider chosen for autoconnect.</source>
+        <translation>Starten, ohne den für die automatische Verbindung gewählten Eintrag oder Provider zu wählen.</translation>
+    </message>
+    <message>
+        <source>Dial-up connections with a live call-fee meter.</source>
+        <translation>Einwahlverbindungen mit laufendem Gebührenzähler.</translation>
     </message>
 </context>
 <context>
@@ -1049,7 +1612,7 @@ Change the description for this one !</source>
     </message>
     <message>
         <source>Logged calls whose dates cannot be read are not counted above: %1, costing %2.</source>
-        <translation>Protokollierte Verbindungen mit unlesbarem Datum sind oben nicht gezählt: %1, Kosten %2.</translation>
+        <translation>Protokollierte Anrufe mit unlesbarem Datum sind oben nicht gezählt: %1, Kosten %2.</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1620,38 @@ Change the description for this one !</source>
     <message>
         <source>Varnolt caption</source>
         <translation>Varnolt-Titelleiste</translation>
+    </message>
+    <message>
+        <source>Display both, call-fee and time</source>
+        <translation>Gebühr und Zeit anzeigen</translation>
+    </message>
+    <message>
+        <source>(e.g. 11.38 $ / 00:45:23h)</source>
+        <translation>(z. B. 11.38 $ / 00:45:23h)</translation>
+    </message>
+    <message>
+        <source>Display only call-fee</source>
+        <translation>Nur die Gebühr anzeigen</translation>
+    </message>
+    <message>
+        <source>(e.g. 11.38 $ / Varnolt)</source>
+        <translation>(z. B. 11.38 $ / Varnolt)</translation>
+    </message>
+    <message>
+        <source>Display only time</source>
+        <translation>Nur die Zeit anzeigen</translation>
+    </message>
+    <message>
+        <source>(e.g. 00:45:23h / Varnolt)</source>
+        <translation>(z. B. 00:45:23h / Varnolt)</translation>
+    </message>
+    <message>
+        <source>Display only title</source>
+        <translation>Nur den Titel anzeigen</translation>
+    </message>
+    <message>
+        <source>(Varnolt / connect)</source>
+        <translation>(Varnolt / verbunden)</translation>
     </message>
 </context>
 <context>
@@ -1143,6 +1738,25 @@ Change the description for this one !</source>
     <message>
         <source>Pass&amp;word:</source>
         <translation>&amp;Kennwort:</translation>
+    </message>
+</context>
+<context>
+    <name>varnolt::ServiceOptions</name>
+    <message>
+        <source>unknown service &apos;%1&apos;; use auto, networkmanager, simulated or pppd</source>
+        <translation>unbekannter Dienst „%1“; möglich sind auto, networkmanager, simulated oder pppd</translation>
+    </message>
+    <message>
+        <source>The remote-access service: auto (NetworkManager when it runs, the simulated line otherwise), networkmanager, simulated or pppd (the modem peers of /etc/ppp/peers).</source>
+        <translation>Der DFÜ-Dienst: auto (NetworkManager, wenn er läuft, sonst die simulierte Leitung), networkmanager, simulated oder pppd (die Modem-Peers aus /etc/ppp/peers).</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>With NetworkManager, list every connection, not only mobile broadband, PPPoE and Bluetooth ones.</source>
+        <translation>Mit NetworkManager jede Verbindung auflisten, nicht nur Mobilfunk-, PPPoE- und Bluetooth-Verbindungen.</translation>
     </message>
 </context>
 </TS>

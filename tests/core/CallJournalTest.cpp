@@ -78,12 +78,12 @@ TEST_F(Programs, EachKeepsItsCallInAJournalOfItsOwnAndTheNextStartRecoversEveryF
     second.Call("Home");
     EXPECT_EQ(Read("__Running call", "Entry") + Read("__Running call #2", "Entry"), "OfficeHome");
 
-    first.lock.Die();  // killed
+    first.lock.Die();                                     // killed
     store.WriteString("__Running call #3", "Entry", "");  // as finished calls used to leave it
     Program next(store, clock, locks);
     next.journal.Recover();
     EXPECT_FALSE(store.HasValue("__Running call #3", "Entry"));
-    EXPECT_NE(next.Said().find("a call on Home runs in another instance"), std::string::npos);
+    EXPECT_NE(next.Said().find("A call on Home runs in another instance"), std::string::npos);
     EXPECT_EQ(Read("Office", "Total costs") + Read("Home", "Total costs"), "0.12-");
     EXPECT_EQ(Read("__Running call", "Entry"), "-");
 
@@ -130,7 +130,7 @@ TEST_P(RecoveredJournal, IsAccountedOnlyWhenItsValuesCanBeBelieved) {
         return;
     }
     EXPECT_NE(said.find("was not accounted, as " + std::string(d.fault) +
-                        "; its values are kept in \"__Running call (not accounted)\" [box]"),
+                        "; its values are kept in \"__Running call (not accounted)\". [box]"),
               std::string::npos)
         << said;
     EXPECT_EQ(Read("Home", "Total costs") + Read("All entries", "Total costs"), "--");

@@ -485,7 +485,7 @@ TEST_F(FailedSave, IsShownOnceBeforeTheSheetClosesAndCommittedEveryThirtySeconds
     rig.Connect();
     rig.timers.Advance(100'000);  // 0.24
     DropWhileFailing();
-    EXPECT_NE(said.find("varnolt: the costs of the call on Office (0.24 DM) could not be saved"),
+    EXPECT_NE(said.find("varnolt: The costs of the call on Office (0.24 DM) could not be saved"),
               std::string::npos)
         << said;
     ASSERT_EQ(rig.prompts.shown().size(), 1u);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -34,15 +35,23 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplayAndCreateNoFile) {
     ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
     const struct {
         const char* argument;
+        const char* language;
         const char* whole;  // stdout exactly; nullptr: it holds each of parts
         std::vector<std::string> parts;
     } cases[] = {
-        {"--version", "Varnolt " VARNOLT_VERSION "\n", {}},
-        {"--help", nullptr, {"Usage: " VARNOLT_PROGRAM, "--help", "--version", "--no-autoconnect"}},
-        {"--help-all", nullptr, {"--no-autoconnect"}},
+        {"--version", "en", "Varnolt " VARNOLT_VERSION "\n", {}},
+        {"--help",
+         "en",
+         nullptr,
+         {"Usage: " VARNOLT_PROGRAM, "--help", "--version", "--no-autoconnect"}},
+        {"--help-all", "en", nullptr, {"--no-autoconnect"}},
+        {"--help",
+         "de",
+         nullptr,
+         {"Aufruf: " VARNOLT_PROGRAM, "Einwahlverbindungen", "--service <Name>"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.argument);
+        SCOPED_TRACE(std::string(c.argument) + " " + c.language);
         const fs::path stdoutFile = out.path() / "stdout";
         ChildProcess program([&] {
             const int fd =
@@ -50,6 +59,7 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplayAndCreateNoFile) {
             if (fd < 0 || ::dup2(fd, STDOUT_FILENO) < 0 || ::chdir(folder.c_str()) != 0) {
                 return 126;
             }
+            ::setenv("LANGUAGE", c.language, 1);
             ::execl(VARNOLT_PROGRAM, VARNOLT_PROGRAM, c.argument, nullptr);
             return 127;
         });

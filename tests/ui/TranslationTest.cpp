@@ -36,5 +36,19 @@ TEST(Translation, CoreTextTranslatesTheTemplateAndKeepsTheData) {
     EXPECT_EQ(CoreText("an entry name"), "an entry name");
 }
 
+// A reason put into a message and messages put into one box are translated
+// too; plain data, even a word the program translates elsewhere, is not.
+TEST(Translation, CoreTextTranslatesTextsPutIntoOthers) {
+    const auto installed = InstallTranslations({"de"});
+    const std::string reason =
+        FillText(VARNOLT_TEXT("pppd ended with exit status %1: %2"),
+                 {"8", MarkedText(VARNOLT_TEXT("the chat script that dials the modem failed."))});
+    EXPECT_EQ(CoreText(FillText(VARNOLT_TEXT("%1\n\n%2"), {reason, "Phonebook"})),
+              "pppd endete mit Exit-Status 8: das Chat-Skript, das mit dem Modem wählt, ist "
+              "fehlgeschlagen.\n\nPhonebook");
+    // A text that is its own data ends there.
+    EXPECT_EQ(CoreText(FillText("%1", {"loop"})), "loop");
+}
+
 }  // namespace
 }  // namespace varnolt

@@ -3,12 +3,10 @@
 #include <cerrno>
 #include <system_error>
 
+#include "app/UiText.h"
+
 namespace varnolt {
 namespace {
-
-std::string NotRegular(const std::string& path, const char* what) {
-    return "Nothing was exported: " + path + " is " + what + ", not a regular file.";
-}
 
 bool IsDiskFull(int error) {
     return error == ENOSPC || error == EFBIG || error == EDQUOT;
@@ -21,25 +19,33 @@ std::string ExportFailureText(const std::string& path, const ExportResult& resul
         case ExportOutcome::Written:
             return {};
         case ExportOutcome::IsFolder:
-            return NotRegular(path, "a folder");
+            return FillText(
+                VARNOLT_TEXT("Nothing was exported: %1 is a folder, not a regular file."), {path});
         case ExportOutcome::IsPipe:
-            return NotRegular(path, "a named pipe");
+            return FillText(
+                VARNOLT_TEXT("Nothing was exported: %1 is a named pipe, not a regular file."),
+                {path});
         case ExportOutcome::IsDevice:
-            return NotRegular(path, "a device");
+            return FillText(
+                VARNOLT_TEXT("Nothing was exported: %1 is a device, not a regular file."), {path});
         case ExportOutcome::IsSocket:
-            return NotRegular(path, "a socket");
+            return FillText(
+                VARNOLT_TEXT("Nothing was exported: %1 is a socket, not a regular file."), {path});
         case ExportOutcome::OtherUsersFile:
-            return "Nothing was exported: " + path + " belongs to another user.";
+            return FillText(VARNOLT_TEXT("Nothing was exported: %1 belongs to another user."),
+                            {path});
         case ExportOutcome::Failed:
             break;
     }
     // The program's two texts for a failed export, each with the reason added.
     const std::string reason = std::generic_category().message(result.error);
     if (IsDiskFull(result.error)) {
-        return "Disk full while accessing " + path + ".\n" + reason;
+        return FillText(VARNOLT_TEXT("Disk full while accessing %1.\n%2"), {path, reason});
     }
-    return "Error, while writing file! Perhaps your disc is write protect or full!\n" + path +
-           ": " + reason;
+    return FillText(
+        VARNOLT_TEXT(
+            "Error, while writing file! Perhaps your disc is write protect or full!\n%1: %2"),
+        {path, reason});
 }
 
 }  // namespace varnolt

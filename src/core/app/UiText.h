@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-// Marks a user-visible text built in the core for the translation tools
-// (scripts/update-translations). The core keeps the English text; the Qt side
+// Marks a user-visible text built in the core or a service for the translation
+// tools (scripts/update-translations). They keep the English text; the Qt side
 // translates it where it is shown, through CoreText().
 #define VARNOLT_TEXT(text) text
 
@@ -19,6 +19,12 @@ namespace varnolt {
 // keep the other. Remembering them beats parsing the text back: the data may
 // hold any character, including the template's own words.
 std::string FillText(const char* templ, std::initializer_list<std::string_view> args);
+
+// A marked text without data, remembered like a filled one: translated also
+// where it becomes the data of another text (a reason in a message).
+inline std::string MarkedText(const char* text) {
+    return FillText(text, {});
+}
 
 struct FilledTextParts {
     std::string templ;

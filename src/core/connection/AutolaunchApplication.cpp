@@ -1,5 +1,7 @@
 #include "AutolaunchApplication.h"
 
+#include "app/UiText.h"
+
 namespace varnolt {
 
 const StartupMode* StartupModeOf(int number) {
@@ -13,8 +15,8 @@ bool AcceptAutolaunchApplication(const AutolaunchApplication& application, Promp
     if (!application.path.empty() && !application.description.empty()) {
         return true;
     }
-    prompts.MessageBox("Application path or description misssing!", "Error...", PromptIcon::Stop,
-                       PromptButtons::Ok);
+    prompts.MessageBox(VARNOLT_TEXT("Application path or description misssing!"),
+                       VARNOLT_TEXT("Error..."), PromptIcon::Stop, PromptButtons::Ok);
     return false;
 }
 
@@ -29,8 +31,8 @@ std::string DescriptionFromPath(std::string_view path) {
 }
 
 FileRequest AutolaunchFileRequest() {
-    return {"Autolaunch program...",
-            {{"Executables (*.EXE)", "*.EXE"}, {"All files", "*"}},
+    return {VARNOLT_TEXT("Autolaunch program..."),
+            {{VARNOLT_TEXT("Executables (*.EXE)"), "*.EXE"}, {VARNOLT_TEXT("All files"), "*"}},
             "*.EXE",
             {}};
 }

@@ -3,7 +3,6 @@
 #include "app/UiText.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iostream>
 
 #include "app/AppIdentity.h"
@@ -330,8 +329,7 @@ void ConnectionMachine::ConnectionMade() {
 
 void ConnectionMachine::ChargeUnit() {
     // Without cost management the fee stays 0, so no limit can be reached.
-    const bool metered =
-        m_store.ReadInt(kAllEntries, kFileLoggingKey, kFileLoggingDefault) != 0;
+    const bool metered = m_store.ReadInt(kAllEntries, kFileLoggingKey, kFileLoggingDefault) != 0;
     if (metered && m_budget.HangUpBefore(m_meter.CallFee(), m_meter.UnitPriceNow())) {
         HangUp();
         return;
@@ -429,9 +427,8 @@ void ConnectionMachine::ShowNotices() {
     for (const CallJournal::Notice& notice : m_journal.TakeNotices()) {
         std::cerr << "varnolt: " << notice.text << std::endl;
         if (notice.box) {
-            std::string sentence = notice.text + ".";
-            sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
-            boxed += (boxed.empty() ? "" : "\n\n") + sentence;
+            boxed = boxed.empty() ? notice.text
+                                  : FillText(VARNOLT_TEXT("%1\n\n%2"), {boxed, notice.text});
         }
     }
     if (!boxed.empty()) {

@@ -7,6 +7,7 @@
 
 #include "app/LocalTime.h"
 #include "app/NumberText.h"
+#include "app/UiText.h"
 #include "connection/PhonebookTexts.h"
 #include "meter/CaptionMeter.h"
 #include "options/OptionKeys.h"
@@ -127,11 +128,12 @@ std::optional<JournaledCall> ReadCallJournal(const SettingsStore& store,
     const auto alive = ParseMoment(store.ReadString(section, kAliveKey, ""));
     const auto fee = ScanWholeFloat(store.ReadString(section, kFeeKey, ""));
     if (!connect) {
-        call.unreadable = "its connect time is no real date and time";
+        call.unreadable = FillText(VARNOLT_TEXT("its connect time is no real date and time"), {});
     } else if (!alive) {
-        call.unreadable = "its \"" + kAliveKey + "\" is no real date and time";
+        call.unreadable =
+            FillText(VARNOLT_TEXT("its \"%1\" is no real date and time"), {kAliveKey});
     } else if (!fee) {
-        call.unreadable = "its fee is no number";
+        call.unreadable = FillText(VARNOLT_TEXT("its fee is no number"), {});
     }
     call.connectTime = connect.value_or(LocalDateTime{});
     call.aliveAt = alive.value_or(LocalDateTime{});
@@ -145,18 +147,18 @@ std::string JournalFault(const JournaledCall& call, SettingsStore& store, const 
         return call.unreadable;
     }
     if (!std::isfinite(call.callFee) || call.callFee < 0.0f) {
-        return "its fee is negative";
+        return FillText(VARNOLT_TEXT("its fee is negative"), {});
     }
     const std::int64_t seconds =
         clock.ToCalendarSeconds(call.aliveAt) - clock.ToCalendarSeconds(call.connectTime);
     if (seconds < 0) {
-        return "it ends before it begins";
+        return FillText(VARNOLT_TEXT("it ends before it begins"), {});
     }
     if (seconds > kLongestJournaledCallSeconds) {
-        return "it would have lasted longer than 31 days";
+        return FillText(VARNOLT_TEXT("it would have lasted longer than 31 days"), {});
     }
     if (call.callFee > MostFee(store, seconds)) {
-        return "its fee is more than the call could have cost";
+        return FillText(VARNOLT_TEXT("its fee is more than the call could have cost"), {});
     }
     return {};
 }
@@ -183,15 +185,17 @@ void CallJournal::Recover(const std::function<void()>& beforeCommit) {
         }
         if (!m_lock.TryAcquire(slot)) {
             if (const std::optional<JournaledCall> live = ReadCallJournal(m_store, section)) {
-                Say("a call on " + live->entryName +
-                    " runs in another instance of the program; it is left to that one");
+                Say(FillText(VARNOLT_TEXT("A call on %1 runs in another instance of the program; "
+                                          "it is left to that one."),
+                             {live->entryName}));
             }
             continue;
         }
         if (!AccountLeftover(slot, beforeCommit)) {
-            Say("the call left in \"" + section +
-                "\" could not be accounted, as the settings store cannot be written; the next "
-                "start tries again");
+            Say(FillText(VARNOLT_TEXT("The call left in \"%1\" could not be accounted, as the "
+                                      "settings store cannot be written; the next start tries "
+                                      "again."),
+                         {section}));
         }
         m_lock.Release(slot);
     }
@@ -230,8 +234,9 @@ bool CallJournal::AccountLeftover(int slot, const std::function<void()>& beforeC
         if (!transaction.Commit()) {
             return false;
         }
-        Say("the record of a call on " + left->entryName + " left running in \"" + section +
-                "\" was not accounted, as " + fault + "; its values are kept in \"" + aside + "\"",
+        Say(FillText(VARNOLT_TEXT("The record of a call on %1 left running in \"%2\" was not "
+                                  "accounted, as %3; its values are kept in \"%4\"."),
+                     {left->entryName, section, fault, aside}),
             true);
         return true;
     }
@@ -248,13 +253,17 @@ bool CallJournal::AccountLeftover(int slot, const std::function<void()>& beforeC
     if (outcome == CallAccounting::Outcome::Failed) {
         return false;
     }
-    Say("the call on " + left->entryName + " that was running when the program ended (connected " +
-        LastConnectText(left->connectTime) + ", last seen " + LastConnectText(left->aliveAt) +
-        ") " +
-        (outcome == CallAccounting::Outcome::Accounted
-             ? "has been accounted: " + FormatAmount(left->callFee) +
-                   "; this fee is the one last saved and may be short of the real one"
-             : "was not accounted, as cost management was off"));
+    const std::string connected = LastConnectText(left->connectTime);
+    const std::string seen = LastConnectText(left->aliveAt);
+    Say(outcome == CallAccounting::Outcome::Accounted
+            ? FillText(VARNOLT_TEXT("The call on %1 that was running when the program ended "
+                                    "(connected %2, last seen %3) has been accounted: %4; this fee "
+                                    "is the one last saved and may be short of the real one."),
+                       {left->entryName, connected, seen, FormatAmount(left->callFee)})
+            : FillText(VARNOLT_TEXT("The call on %1 that was running when the program ended "
+                                    "(connected %2, last seen %3) was not accounted, as cost "
+                                    "management was off."),
+                       {left->entryName, connected, seen}));
     return true;
 }
 
@@ -283,10 +292,10 @@ bool CallJournal::Finish(const EndedCall& call) {
     const Unsaved unsaved{call, m_clock.Now(), std::exchange(m_slot, 0)};
     if (!RetryUnsaved() || !Save(unsaved)) {
         m_unsaved.push_back(unsaved);
-        Say("the costs of the call on " + call.entryName + " (" +
-                AmountText(call.callFee, m_locale.CurrencySymbol()) +
-                ") could not be saved, as the settings store cannot be written; the program "
-                "tries again every 30 seconds and when it closes",
+        Say(FillText(VARNOLT_TEXT("The costs of the call on %1 (%2) could not be saved, as the "
+                                  "settings store cannot be written; the program tries again "
+                                  "every 30 seconds and when it closes."),
+                     {call.entryName, AmountText(call.callFee, m_locale.CurrencySymbol())}),
             true);
         return false;
     }
@@ -297,8 +306,8 @@ bool CallJournal::RetryUnsaved() {
     // In order, so that the log keeps the calls in the order they ended.
     while (!m_unsaved.empty() && Save(m_unsaved.front())) {
         const EndedCall& saved = m_unsaved.front().call;
-        Say("the costs of the call on " + saved.entryName + " (" +
-            AmountText(saved.callFee, m_locale.CurrencySymbol()) + ") are saved now");
+        Say(FillText(VARNOLT_TEXT("The costs of the call on %1 (%2) are saved now."),
+                     {saved.entryName, AmountText(saved.callFee, m_locale.CurrencySymbol())}));
         m_unsaved.erase(m_unsaved.begin());
     }
     return m_unsaved.empty();
@@ -309,10 +318,14 @@ void CallJournal::ProgramEnds() {
         return;
     }
     for (const Unsaved& unsaved : m_unsaved) {
-        Say("the costs of the call on " + unsaved.call.entryName + " (" +
-            AmountText(unsaved.call.callFee, m_locale.CurrencySymbol()) + ") could not be saved; " +
-            (unsaved.slot != 0 ? "the next start accounts the call from its journal"
-                               : "they are lost"));
+        const std::string fee = AmountText(unsaved.call.callFee, m_locale.CurrencySymbol());
+        Say(unsaved.slot != 0
+                ? FillText(VARNOLT_TEXT("The costs of the call on %1 (%2) could not be saved; the "
+                                        "next start accounts the call from its journal."),
+                           {unsaved.call.entryName, fee})
+                : FillText(VARNOLT_TEXT("The costs of the call on %1 (%2) could not be saved; they "
+                                        "are lost."),
+                           {unsaved.call.entryName, fee}));
     }
 }
 
@@ -368,9 +381,10 @@ void CallJournal::Write() {
     m_writtenMs = m_clock.TickMs();
     if (!transaction.Commit() && !m_writeFailureSaid) {
         m_writeFailureSaid = true;
-        Say("the running call on " + m_meter.EntryName() +
-                " could not be written to the settings store; should the program end before "
-                "the call, its costs may be lost or short",
+        Say(FillText(VARNOLT_TEXT("The running call on %1 could not be written to the settings "
+                                  "store; should the program end before the call, its costs may "
+                                  "be lost or short."),
+                     {m_meter.EntryName()}),
             true);
     }
 }

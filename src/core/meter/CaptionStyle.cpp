@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "app/NumberText.h"
+#include "app/UiText.h"
 #include "connection/PhonebookTexts.h"
 #include "platform/SettingsStore.h"
 
@@ -46,13 +47,13 @@ std::string CaptionText(CaptionStyle style, float fee, std::string_view currency
         case kStyleTitleOnly:
             break;
     }
-    return "Varnolt / connect";
+    return VARNOLT_TEXT("Varnolt / connect");
 }
 
 std::string CallSummaryText(std::string_view entryName, float fee, std::string_view currencySymbol,
                             std::int64_t elapsedSeconds) {
-    return std::string(entryName) + "\nConnected for " + ElapsedTimeText(elapsedSeconds) +
-           "\nFee so far: " + AmountText(fee, currencySymbol);
+    return FillText(VARNOLT_TEXT("%1\nConnected for %2\nFee so far: %3"),
+                    {entryName, ElapsedTimeText(elapsedSeconds), AmountText(fee, currencySymbol)});
 }
 
 }  // namespace varnolt

@@ -10,7 +10,7 @@
 namespace varnolt {
 namespace {
 
-constexpr const char* kRootText = "Scales";
+constexpr const char* kRootText = VARNOLT_TEXT("Scales");
 constexpr const char* kCycleMessage =
     VARNOLT_TEXT("You have to define a valid cycle for this period !");
 constexpr const char* kUnitMessage =

@@ -11,6 +11,7 @@
 
 #include "NmFailureCodes.h"
 #include "NmNames.h"
+#include "app/UiText.h"
 #include "platform/Prompts.h"
 
 namespace varnolt {
@@ -131,10 +132,12 @@ void NetworkManagerService::CreateEntryDialog() {
         return;
     }
     m_prompts.MessageBox(
-        "Connections are made in NetworkManager. Install and start nm-connection-editor to "
-        "create one, or create it in a terminal, for example:\n\n"
-        "nmcli connection add type gsm ifname '*' con-name \"My provider\" apn internet",
-        "New entry", PromptIcon::Information, PromptButtons::Ok);
+        VARNOLT_TEXT("Connections are made in NetworkManager. Install and start "
+                     "nm-connection-editor to create one, or create it in a terminal, for "
+                     "example:\n\n"
+                     "nmcli connection add type gsm ifname '*' con-name \"My provider\" apn "
+                     "internet"),
+        VARNOLT_TEXT("New entry"), PromptIcon::Information, PromptButtons::Ok);
 }
 
 void NetworkManagerService::EditEntryDialog(const std::string& entryName) {
@@ -145,13 +148,11 @@ void NetworkManagerService::EditEntryDialog(const std::string& entryName) {
         return;
     }
     m_prompts.MessageBox(
-        "Connections are changed in NetworkManager. Install and start nm-connection-editor to "
-        "edit '" +
-            entryName +
-            "', or change it in a terminal, for example:\n\n"
-            "nmcli connection edit id \"" +
-            entryName + "\"",
-        "Edit entry", PromptIcon::Information, PromptButtons::Ok);
+        FillText(VARNOLT_TEXT("Connections are changed in NetworkManager. Install and start "
+                              "nm-connection-editor to edit '%1', or change it in a terminal, for "
+                              "example:\n\nnmcli connection edit id \"%1\""),
+                 {entryName}),
+        VARNOLT_TEXT("Edit entry"), PromptIcon::Information, PromptButtons::Ok);
 }
 
 int NetworkManagerService::GetEntryDialParams(const std::string& entryName, RasDialParams& params,
@@ -192,9 +193,10 @@ int NetworkManagerService::SetEntryDialParams(const std::string& entryName,
     if (reply.type() == QDBusMessage::ReplyMessage) {
         return ras::kSuccess;
     }
-    m_prompts.MessageBox("NetworkManager did not save the user name and password of '" + entryName +
-                             "': " + m_callError,
-                         "Error...", PromptIcon::Stop, PromptButtons::Ok);
+    m_prompts.MessageBox(
+        FillText(VARNOLT_TEXT("NetworkManager did not save the user name and password of '%1': %2"),
+                 {entryName, m_callError}),
+        VARNOLT_TEXT("Error..."), PromptIcon::Stop, PromptButtons::Ok);
     return nm::kErrorNotSaved;
 }
 
@@ -209,8 +211,9 @@ bool NetworkManagerService::IsConnectedOutside(const std::string& entryName) {
         return false;
     }
     for (const QString& active : ActivePaths(profile->path)) {
-        const bool ours = std::any_of(m_calls.begin(), m_calls.end(),
-                                      [&](const auto& call) { return call.second->Path() == active; });
+        const bool ours = std::any_of(m_calls.begin(), m_calls.end(), [&](const auto& call) {
+            return call.second->Path() == active;
+        });
         if (!ours) {
             return true;
         }
@@ -326,27 +329,32 @@ int NetworkManagerService::RenameEntry(const std::string& /*entryName*/,
 std::string NetworkManagerService::ErrorString(int code) {
     switch (code) {
         case ras::kErrorNotSupported:
-            return "NetworkManager connections are deleted and renamed with its own tools: "
-                   "use nm-connection-editor or nmcli.";
+            return MarkedText(
+                VARNOLT_TEXT("NetworkManager connections are deleted and renamed "
+                             "with its own tools: use nm-connection-editor or "
+                             "nmcli."));
         case nm::kErrorInvalidHandle:
-            return "The connection handle is not valid.";
+            return MarkedText(VARNOLT_TEXT("The connection handle is not valid."));
         case ras::kErrorCannotFindPhonebookEntry:
-            return "NetworkManager has no connection of this name.";
+            return MarkedText(VARNOLT_TEXT("NetworkManager has no connection of this name."));
         case nm::kErrorCallFailed:
             return m_callError;
         case nm::kErrorAlreadyActive:
-            return "The connection is already active; made outside this program, it is not "
-                   "metered.";
+            return MarkedText(
+                VARNOLT_TEXT("The connection is already active; made outside this "
+                             "program, it is not metered."));
         case nm::kErrorNotSaved:
-            return "NetworkManager did not save the password: " + m_callError;
+            return FillText(VARNOLT_TEXT("NetworkManager did not save the password: %1"),
+                            {m_callError});
         default:
             if (const char* text = ras::CommonErrorText(code)) {
-                return text;
+                return MarkedText(text);
             }
             break;
     }
     const std::string reason = nm::ReasonText(code);
-    return reason.empty() ? "Unknown error " + std::to_string(code) + "." : reason;
+    return reason.empty() ? FillText(VARNOLT_TEXT("Unknown error %1."), {std::to_string(code)})
+                          : reason;
 }
 
 }  // namespace varnolt

@@ -1,5 +1,6 @@
 #include "NmFailureCodes.h"
 
+#include "app/UiText.h"
 #include "platform/RemoteAccess.h"
 
 namespace varnolt::nm {
@@ -8,35 +9,35 @@ namespace {
 const char* ActiveReasonText(unsigned reason) {
     switch (reason) {
         case 0:
-            return "The reason is unknown.";
+            return VARNOLT_TEXT("The reason is unknown.");
         case 1:
-            return "No reason was given.";
+            return VARNOLT_TEXT("No reason was given.");
         case 2:
-            return "The connection was disconnected by a user.";
+            return VARNOLT_TEXT("The connection was disconnected by a user.");
         case 3:
-            return "The device of the connection was disconnected.";
+            return VARNOLT_TEXT("The device of the connection was disconnected.");
         case 4:
-            return "The service providing the connection was stopped.";
+            return VARNOLT_TEXT("The service providing the connection was stopped.");
         case 5:
-            return "The IP configuration of the connection was invalid.";
+            return VARNOLT_TEXT("The IP configuration of the connection was invalid.");
         case 6:
-            return "The connection attempt timed out.";
+            return VARNOLT_TEXT("The connection attempt timed out.");
         case 7:
-            return "The service providing the connection did not start in time.";
+            return VARNOLT_TEXT("The service providing the connection did not start in time.");
         case 8:
-            return "The service providing the connection failed to start.";
+            return VARNOLT_TEXT("The service providing the connection failed to start.");
         case 9:
-            return "The secrets the connection needs were not provided.";
+            return VARNOLT_TEXT("The secrets the connection needs were not provided.");
         case 10:
-            return "The login failed.";
+            return VARNOLT_TEXT("The login failed.");
         case 11:
-            return "The connection profile was removed.";
+            return VARNOLT_TEXT("The connection profile was removed.");
         case 12:
-            return "A connection this one depends on failed.";
+            return VARNOLT_TEXT("A connection this one depends on failed.");
         case 13:
-            return "A software device could not be created.";
+            return VARNOLT_TEXT("A software device could not be created.");
         case 14:
-            return "The device of the connection disappeared.";
+            return VARNOLT_TEXT("The device of the connection disappeared.");
         default:
             return nullptr;
     }
@@ -45,57 +46,57 @@ const char* ActiveReasonText(unsigned reason) {
 const char* DeviceReasonText(unsigned reason) {
     switch (reason) {
         case 4:
-            return "The device could not be readied for configuration.";
+            return VARNOLT_TEXT("The device could not be readied for configuration.");
         case 5:
-            return "No IP configuration could be obtained.";
+            return VARNOLT_TEXT("No IP configuration could be obtained.");
         case 6:
-            return "The IP configuration is no longer valid.";
+            return VARNOLT_TEXT("The IP configuration is no longer valid.");
         case 12:
-            return "The PPP service failed to start.";
+            return VARNOLT_TEXT("The PPP service failed to start.");
         case 13:
-            return "The PPP service disconnected.";
+            return VARNOLT_TEXT("The PPP service disconnected.");
         case 14:
-            return "The PPP service failed.";
+            return VARNOLT_TEXT("The PPP service failed.");
         case 27:
-            return "The modem failed to dial.";
+            return VARNOLT_TEXT("The modem failed to dial.");
         case 28:
-            return "The modem could not be initialised.";
+            return VARNOLT_TEXT("The modem could not be initialised.");
         case 29:
-            return "The access point name (APN) could not be selected.";
+            return VARNOLT_TEXT("The access point name (APN) could not be selected.");
         case 30:
-            return "The modem is not searching for networks.";
+            return VARNOLT_TEXT("The modem is not searching for networks.");
         case 31:
-            return "The network refused the registration.";
+            return VARNOLT_TEXT("The network refused the registration.");
         case 32:
-            return "The network registration timed out.";
+            return VARNOLT_TEXT("The network registration timed out.");
         case 33:
-            return "The network registration failed.";
+            return VARNOLT_TEXT("The network registration failed.");
         case 34:
-            return "The SIM PIN check failed.";
+            return VARNOLT_TEXT("The SIM PIN check failed.");
         case 36:
-            return "The device was removed.";
+            return VARNOLT_TEXT("The device was removed.");
         case 37:
-            return "The system is going to sleep.";
+            return VARNOLT_TEXT("The system is going to sleep.");
         case 38:
-            return "The connection profile was removed.";
+            return VARNOLT_TEXT("The connection profile was removed.");
         case 40:
-            return "The carrier or link changed.";
+            return VARNOLT_TEXT("The carrier or link changed.");
         case 43:
-            return "The modem could not be found.";
+            return VARNOLT_TEXT("The modem could not be found.");
         case 44:
-            return "The Bluetooth connection failed or timed out.";
+            return VARNOLT_TEXT("The Bluetooth connection failed or timed out.");
         case 45:
-            return "No SIM card is inserted.";
+            return VARNOLT_TEXT("No SIM card is inserted.");
         case 46:
-            return "The SIM card needs its PIN.";
+            return VARNOLT_TEXT("The SIM card needs its PIN.");
         case 47:
-            return "The SIM card needs its PUK.";
+            return VARNOLT_TEXT("The SIM card needs its PUK.");
         case 48:
-            return "The SIM card is not the right one.";
+            return VARNOLT_TEXT("The SIM card is not the right one.");
         case 52:
-            return "ModemManager is not available.";
+            return VARNOLT_TEXT("ModemManager is not available.");
         case 57:
-            return "The modem failed.";
+            return VARNOLT_TEXT("The modem failed.");
         default:
             return nullptr;
     }
@@ -148,7 +149,8 @@ std::string ReasonText(int code) {
     } else if (code >= kActiveReasonBase) {
         text = ActiveReasonText(static_cast<unsigned>(code - kActiveReasonBase));
     }
-    return text != nullptr ? std::string("NetworkManager: ") + text : std::string();
+    return text != nullptr ? FillText(VARNOLT_TEXT("NetworkManager: %1"), {MarkedText(text)})
+                           : std::string();
 }
 
 }  // namespace varnolt::nm

@@ -40,8 +40,13 @@ std::optional<ServiceKind> ServiceOptions::Kind(const QCommandLineParser& parser
                                                 ? ChooseService(name, QDBusConnection::systemBus())
                                                 : ChooseService(name, QDBusConnection(QString()));
     if (!kind) {
-        std::cerr << "varnolt: unknown service '" << name.toStdString()
-                  << "'; use auto, networkmanager, simulated or pppd" << std::endl;
+        std::cerr << "varnolt: "
+                  << QCoreApplication::translate(
+                         "varnolt::ServiceOptions",
+                         "unknown service '%1'; use auto, networkmanager, simulated or pppd")
+                         .arg(name)
+                         .toStdString()
+                  << std::endl;
     }
     return kind;
 }

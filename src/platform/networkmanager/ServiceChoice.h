@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QString>
 #include <optional>
@@ -28,12 +29,16 @@ public:
 private:
     QCommandLineOption m_service{
         "service",
-        "The remote-access service: auto (NetworkManager when it runs, the simulated line "
-        "otherwise), networkmanager, simulated or pppd (the modem peers of /etc/ppp/peers).",
-        "name", "auto"};
-    QCommandLineOption m_all{"all-connections",
-                             "With NetworkManager, list every connection, not only mobile "
-                             "broadband, PPPoE and Bluetooth ones."};
+        QCoreApplication::translate(
+            "varnolt::ServiceOptions",
+            "The remote-access service: auto (NetworkManager when it runs, the simulated line "
+            "otherwise), networkmanager, simulated or pppd (the modem peers of /etc/ppp/peers)."),
+        QCoreApplication::translate("varnolt::ServiceOptions", "name"), "auto"};
+    QCommandLineOption m_all{
+        "all-connections",
+        QCoreApplication::translate("varnolt::ServiceOptions",
+                                    "With NetworkManager, list every connection, not only mobile "
+                                    "broadband, PPPoE and Bluetooth ones.")};
 };
 
 }  // namespace varnolt

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "app/UiText.h"
 #include "platform/RemoteAccess.h"
 
 namespace varnolt::pppd {
@@ -122,11 +123,12 @@ int PppdLog::FailureCode(int exitStatus, bool crashed) const {
 std::string PppdLog::CodeText(int code) {
     switch (code) {
         case kErrorInvalidHandle:
-            return "The connection handle is not valid.";
+            return MarkedText(VARNOLT_TEXT("The connection handle is not valid."));
         case kErrorLoginNotSaved:
-            return "The user name and password could not be saved in pppd's login database.";
+            return MarkedText(VARNOLT_TEXT(
+                "The user name and password could not be saved in pppd's login database."));
         case kErrorCrashed:
-            return "pppd ended abnormally, without an exit status.";
+            return MarkedText(VARNOLT_TEXT("pppd ended abnormally, without an exit status."));
         default:
             break;
     }
@@ -134,55 +136,76 @@ std::string PppdLog::CodeText(int code) {
         return {};
     }
     const int status = code - kExitStatusBase;
-    const std::string said = "pppd ended with exit status " + std::to_string(status) + ": ";
+    const char* reason = nullptr;
     switch (status) {
         case 0:
-            return said + "the connection ended at the peer's request.";
+            reason = VARNOLT_TEXT("the connection ended at the peer's request.");
+            break;
         case 1:
-            return said + "a fatal error occurred; pppd's output says which.";
+            reason = VARNOLT_TEXT("a fatal error occurred; pppd's output says which.");
+            break;
         case 2:
-            return said + "an option in the peer file or on the command line is wrong.";
+            reason = VARNOLT_TEXT("an option in the peer file or on the command line is wrong.");
+            break;
         case exit_status::kNotAllowed:
-            return said +
-                   "you are not allowed to run pppd. On Debian, add yourself to the dip group "
-                   "(sudo adduser $USER dip), then log out and in again.";
+            reason = VARNOLT_TEXT(
+                "you are not allowed to run pppd. On Debian, add yourself to the dip group "
+                "(sudo adduser $USER dip), then log out and in again.");
+            break;
         case exit_status::kNoKernelSupport:
-            return said +
-                   "the kernel has no PPP support. Load the ppp_generic module (sudo modprobe "
-                   "ppp_generic) or use a kernel built with PPP.";
+            reason = VARNOLT_TEXT(
+                "the kernel has no PPP support. Load the ppp_generic module (sudo modprobe "
+                "ppp_generic) or use a kernel built with PPP.");
+            break;
         case exit_status::kSignal:
-            return said + "pppd was stopped by a signal from outside before the line came up.";
+            reason =
+                VARNOLT_TEXT("pppd was stopped by a signal from outside before the line came up.");
+            break;
         case exit_status::kPortLocked:
-            return said +
-                   "the modem's serial port is locked: another program, perhaps another pppd, "
-                   "is using it.";
+            reason = VARNOLT_TEXT(
+                "the modem's serial port is locked: another program, perhaps another pppd, "
+                "is using it.");
+            break;
         case exit_status::kPortNotOpened:
-            return said +
-                   "the modem's serial port could not be opened. Check that the modem is "
-                   "connected and that the peer file names the right device; on Debian, the "
-                   "port belongs to the dialout group, pppd to the dip group (sudo adduser $USER "
-                   "dip; sudo adduser $USER dialout; then log in again).";
+            reason = VARNOLT_TEXT(
+                "the modem's serial port could not be opened. Check that the modem is "
+                "connected and that the peer file names the right device; on Debian, the "
+                "port belongs to the dialout group, pppd to the dip group (sudo adduser $USER "
+                "dip; sudo adduser $USER dialout; then log in again).");
+            break;
         case exit_status::kConnectScriptFailed:
-            return said + "the chat script that dials the modem failed.";
+            reason = VARNOLT_TEXT("the chat script that dials the modem failed.");
+            break;
         case 9:
-            return said + "the pty command could not be run.";
+            reason = VARNOLT_TEXT("the pty command could not be run.");
+            break;
         case 10:
-            return said + "the PPP negotiation with the remote side failed.";
+            reason = VARNOLT_TEXT("the PPP negotiation with the remote side failed.");
+            break;
         case 12:
-            return said + "the link was idle and was closed.";
+            reason = VARNOLT_TEXT("the link was idle and was closed.");
+            break;
         case 13:
-            return said + "the connect time limit of the peer file was reached.";
+            reason = VARNOLT_TEXT("the connect time limit of the peer file was reached.");
+            break;
         case 14:
-            return said + "callback was negotiated; the remote side will call back.";
+            reason = VARNOLT_TEXT("callback was negotiated; the remote side will call back.");
+            break;
         case 17:
-            return said + "the serial line loops back: the modem is not dialing out.";
+            reason = VARNOLT_TEXT("the serial line loops back: the modem is not dialing out.");
+            break;
         case 18:
-            return said + "the peer's init script failed.";
+            reason = VARNOLT_TEXT("the peer's init script failed.");
+            break;
         case 20:
-            return said + "no usable network protocol could be negotiated.";
+            reason = VARNOLT_TEXT("no usable network protocol could be negotiated.");
+            break;
         default:
-            return said + "see pppd's output for the reason.";
+            reason = VARNOLT_TEXT("see pppd's output for the reason.");
+            break;
     }
+    return FillText(VARNOLT_TEXT("pppd ended with exit status %1: %2"),
+                    {std::to_string(status), MarkedText(reason)});
 }
 
 }  // namespace varnolt::pppd

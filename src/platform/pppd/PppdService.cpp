@@ -2,6 +2,7 @@
 
 #include <QStandardPaths>
 
+#include "app/UiText.h"
 #include "platform/Prompts.h"
 
 namespace varnolt {
@@ -10,12 +11,12 @@ namespace {
 constexpr const char* kDefaultProgram = "/usr/sbin/pppd";
 
 std::string DebianTools(const std::string& folder) {
-    return "Dial-up peers are the files in " + folder +
-           ", one file per peer, written by the system's tools: on Debian run \"sudo pppconfig\" "
-           "(package pppconfig), or write the file as root with an editor (sudo editor " +
-           folder +
-           "/NAME) as pppd(8) and chat(8) describe. The peers appear here the next time "
-           "the phonebook is read.";
+    return FillText(VARNOLT_TEXT("Dial-up peers are the files in %1, one file per peer, written by "
+                                 "the system's tools: on Debian run \"sudo pppconfig\" (package "
+                                 "pppconfig), or write the file as root with an editor (sudo "
+                                 "editor %1/NAME) as pppd(8) and chat(8) describe. The peers "
+                                 "appear here the next time the phonebook is read."),
+                    {folder});
 }
 
 }  // namespace
@@ -54,19 +55,20 @@ std::vector<std::string> PppdService::EnumEntries() {
     }
     if (!m_toldUnreadable) {
         m_toldUnreadable = true;
-        m_prompts.MessageBox("The pppd peers folder " + m_peers.Path() + " cannot be read (" +
-                                 problem +
-                                 "), so the phonebook shows no entries. Check that it exists "
-                                 "and that you may read it; on Debian its peers are readable by "
-                                 "the dip group (sudo adduser $USER dip, then log in again).",
-                             "Phonebook", PromptIcon::Exclamation, PromptButtons::Ok);
+        m_prompts.MessageBox(
+            FillText(VARNOLT_TEXT("The pppd peers folder %1 cannot be read (%2), so the phonebook "
+                                  "shows no entries. Check that it exists and that you may read "
+                                  "it; on Debian its peers are readable by the dip group (sudo "
+                                  "adduser $USER dip, then log in again)."),
+                     {m_peers.Path(), problem}),
+            VARNOLT_TEXT("Phonebook"), PromptIcon::Exclamation, PromptButtons::Ok);
     }
     return {};
 }
 
 void PppdService::CreateEntryDialog() {
-    m_prompts.MessageBox(DebianTools(m_peers.Path()), "New entry", PromptIcon::Information,
-                         PromptButtons::Ok);
+    m_prompts.MessageBox(DebianTools(m_peers.Path()), VARNOLT_TEXT("New entry"),
+                         PromptIcon::Information, PromptButtons::Ok);
 }
 
 void PppdService::EditEntryDialog(const std::string& entryName) {
@@ -75,8 +77,8 @@ void PppdService::EditEntryDialog(const std::string& entryName) {
         m_viewFile(QString::fromStdString(m_peers.FilePath(entryName)))) {
         return;
     }
-    m_prompts.MessageBox(DebianTools(m_peers.Path()), "Edit entry", PromptIcon::Information,
-                         PromptButtons::Ok);
+    m_prompts.MessageBox(DebianTools(m_peers.Path()), VARNOLT_TEXT("Edit entry"),
+                         PromptIcon::Information, PromptButtons::Ok);
 }
 
 int PppdService::GetEntryDialParams(const std::string& entryName, RasDialParams& params,
@@ -166,23 +168,26 @@ int PppdService::RenameEntry(const std::string& /*entryName*/, const std::string
 std::string PppdService::ErrorString(int code) {
     switch (code) {
         case ras::kErrorNotSupported:
-            return "pppd peers are files of " + m_peers.Path() +
-                   ": delete or rename them there as root (for example with sudo mv).";
+            return FillText(VARNOLT_TEXT("pppd peers are files of %1: delete or rename them there "
+                                         "as root (for example with sudo mv)."),
+                            {m_peers.Path()});
         case ras::kErrorCannotFindPhonebookEntry:
-            return "There is no pppd peer of this name in " + m_peers.Path() + ".";
+            return FillText(VARNOLT_TEXT("There is no pppd peer of this name in %1."),
+                            {m_peers.Path()});
         case pppd::kErrorNotStarted:
-            return "The program " + m_lastProgram.toStdString() +
-                   " could not be run. Install pppd (on Debian: sudo apt install ppp), or name "
-                   "it in the environment variable " +
-                   kProgramVariable + ".";
+            return FillText(VARNOLT_TEXT("The program %1 could not be run. Install pppd (on "
+                                         "Debian: sudo apt install ppp), or name it in the "
+                                         "environment variable %2."),
+                            {m_lastProgram.toStdString(), kProgramVariable});
         default:
             if (const char* text = ras::CommonErrorText(code)) {
-                return text;
+                return MarkedText(text);
             }
             break;
     }
     const std::string text = pppd::PppdLog::CodeText(code);
-    return text.empty() ? "Unknown error " + std::to_string(code) + "." : text;
+    return text.empty() ? FillText(VARNOLT_TEXT("Unknown error %1."), {std::to_string(code)})
+                        : text;
 }
 
 }  // namespace varnolt

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "PhonebookEntry.h"
+#include "app/UiText.h"
 #include "connection/EntrySection.h"
 
 namespace varnolt {
@@ -162,48 +163,50 @@ std::size_t CharacterCount(const std::string& text) {
 
 std::string EntryNameProblem(const std::string& name) {
     if (name.find_first_not_of(' ') == std::string::npos) {
-        return "Please enter a name for the entry.";
+        return MarkedText(VARNOLT_TEXT("Please enter a name for the entry."));
     }
     for (std::size_t pos = 0; pos < name.size();) {
         const char32_t c = Decode(name, pos);
         if (c == kInvalid) {
-            return "The entry name contains bytes that are not valid UTF-8 text.";
+            return MarkedText(
+                VARNOLT_TEXT("The entry name contains bytes that are not valid UTF-8 text."));
         }
         if (IsControl(c)) {
-            return "The entry name must not contain control characters such as tabs or line "
-                   "breaks.";
+            return MarkedText(VARNOLT_TEXT(
+                "The entry name must not contain control characters such as tabs or line "
+                "breaks."));
         }
     }
     static_assert(PhonebookEntry::kMaxNameChars == 256, "the message names the limit");
     if (CharacterCount(name) > PhonebookEntry::kMaxNameChars) {
-        return "The entry name is too long: it may have at most 256 characters.";
+        return MarkedText(
+            VARNOLT_TEXT("The entry name is too long: it may have at most 256 characters."));
     }
     return {};
 }
 
 std::string ReservedNameProblem(const std::string& name) {
-    std::string why;
     switch (ReservedEntryName(name)) {
         case ReservedName::None:
-            return {};
+            break;
         case ReservedName::ProgramSection:
-            why = "\"" + name + "\" is the name of one of the program's own settings sections.";
-            break;
+            return FillText(VARNOLT_TEXT("\"%1\" is the name of one of the program's own settings "
+                                         "sections. Please choose another name."),
+                            {name});
         case ReservedName::ProgramPrefix:
-            why = "Entry names beginning with \"__\" are kept for the program's own settings.";
-            break;
+            return MarkedText(
+                VARNOLT_TEXT("Entry names beginning with \"__\" are kept for the "
+                             "program's own settings. Please choose another name."));
         case ReservedName::ProviderSection:
-            why =
-                "The name \"Provider\" and names beginning with \"Provider \" are kept for "
-                "the settings of providers.";
-            break;
+            return MarkedText(VARNOLT_TEXT(
+                "The name \"Provider\" and names beginning with \"Provider \" are kept for the "
+                "settings of providers. Please choose another name."));
         case ReservedName::AutolaunchSection:
-            why =
-                "Entry names ending in \" Autolaunch #\" and a number are kept for the "
-                "settings of autolaunch applications.";
-            break;
+            return MarkedText(VARNOLT_TEXT(
+                "Entry names ending in \" Autolaunch #\" and a number are kept for the settings "
+                "of autolaunch applications. Please choose another name."));
     }
-    return why + " Please choose another name.";
+    return {};
 }
 
 }  // namespace varnolt

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "EntryNames.h"
+#include "app/UiText.h"
 #include "sqlite/PrivateDatabase.h"
 
 namespace varnolt {
@@ -205,7 +206,8 @@ std::string PhonebookDatabase::CheckEntry(const PhonebookEntry& entry,
     }
     static_assert(PhonebookEntry::kMaxPhoneChars == 128, "the message names the limit");
     if (CharacterCount(entry.phoneNumber) > PhonebookEntry::kMaxPhoneChars) {
-        return "The phone number is too long: it may have at most 128 characters.";
+        return MarkedText(
+            VARNOLT_TEXT("The phone number is too long: it may have at most 128 characters."));
     }
     const std::string folded = FoldCase(entry.name);
     bool keepsItsName = false;
@@ -214,8 +216,9 @@ std::string PhonebookDatabase::CheckEntry(const PhonebookEntry& entry,
         if (all.Int(0) == self) {
             keepsItsName = all.Text(1) == entry.name;
         } else if (FoldCase(all.Text(1)) == folded) {
-            return "An entry named \"" + all.Text(1) +
-                   "\" already exists. Please choose another name.";
+            return FillText(
+                VARNOLT_TEXT("An entry named \"%1\" already exists. Please choose another name."),
+                {all.Text(1)});
         }
     }
     // An entry that bears such a name already (older phonebooks) may still be edited.
@@ -230,7 +233,7 @@ std::string PhonebookDatabase::WriteEntry(const PhonebookEntry& entry,
         st.Bind(9, *id);
     }
     if (!st.Run()) {
-        return std::string("The entry could not be stored: ") + sqlite3_errmsg(m_db) + ".";
+        return FillText(VARNOLT_TEXT("The entry could not be stored: %1."), {sqlite3_errmsg(m_db)});
     }
     return {};
 }
@@ -249,14 +252,15 @@ std::string PhonebookDatabase::SaveEntry(const std::optional<std::string>& name,
     // One write transaction from check to store, so that another process
     // cannot slip in an entry of the same name between them.
     if (!ExecSql(m_db, "BEGIN IMMEDIATE")) {
-        return std::string("The phonebook cannot be changed now: ") + sqlite3_errmsg(m_db) + ".";
+        return FillText(VARNOLT_TEXT("The phonebook cannot be changed now: %1."),
+                        {sqlite3_errmsg(m_db)});
     }
     std::optional<std::int64_t> id;
     std::string message;
     if (name) {
         id = FindId(*name);
         if (!id) {
-            message = "The entry \"" + *name + "\" no longer exists.";
+            message = FillText(VARNOLT_TEXT("The entry \"%1\" no longer exists."), {*name});
         }
     }
     if (message.empty()) {
@@ -266,7 +270,8 @@ std::string PhonebookDatabase::SaveEntry(const std::optional<std::string>& name,
         message = WriteEntry(entry, id);
     }
     if (message.empty() && !ExecSql(m_db, "COMMIT")) {
-        message = std::string("The entry could not be stored: ") + sqlite3_errmsg(m_db) + ".";
+        message =
+            FillText(VARNOLT_TEXT("The entry could not be stored: %1."), {sqlite3_errmsg(m_db)});
     }
     if (!message.empty()) {
         ExecSql(m_db, "ROLLBACK");

@@ -6,6 +6,7 @@
 
 #include "EntryNames.h"
 #include "app/NumberText.h"
+#include "app/UiText.h"
 
 namespace varnolt {
 
@@ -240,26 +241,32 @@ int SimulatedService::HangUp(RasHandle handle) {
 std::string SimulatedService::ErrorString(int code) {
     switch (code) {
         case kErrorInvalidHandle:
-            return "The connection handle is not valid.";
+            return MarkedText(VARNOLT_TEXT("The connection handle is not valid."));
         case ras::kErrorCannotFindPhonebookEntry:
-            return "The phonebook entry for this connection could not be found.";
+            return MarkedText(
+                VARNOLT_TEXT("The phonebook entry for this connection could not be found."));
         case kErrorCannotWritePhonebook:
-            return "The phonebook could not be written.";
+            return MarkedText(VARNOLT_TEXT("The phonebook could not be written."));
         case ras::kErrorInvalidEntryName:
-            return "The new name is not valid: it must not be empty, be too long or hold "
-                   "control characters.";
+            return MarkedText(
+                VARNOLT_TEXT("The new name is not valid: it must not be empty, be "
+                             "too long or hold control characters."));
         case ras::kErrorEntryExists:
-            return "An entry of that name already exists. Please choose another name.";
+            return MarkedText(
+                VARNOLT_TEXT("An entry of that name already exists. Please choose another name."));
         case ras::kErrorReservedEntryName:
-            return "The program keeps that name for its own settings. Please choose another "
-                   "name.";
+            return MarkedText(VARNOLT_TEXT(
+                "The program keeps that name for its own settings. Please choose another name."));
         case kErrorServiceStopping:
-            return "The remote access service is shutting down.";
+            return MarkedText(VARNOLT_TEXT("The remote access service is shutting down."));
         case ras::kErrorAuthenticationFailure:
-            return "Access was denied because the user name or password is not valid.";
+            return MarkedText(
+                VARNOLT_TEXT("Access was denied because the user name or password is not valid."));
         default: {
             const char* text = ras::CommonErrorText(code);
-            return text != nullptr ? text : "Remote access error " + FormatInt(code) + ".";
+            return text != nullptr
+                       ? MarkedText(text)
+                       : FillText(VARNOLT_TEXT("Remote access error %1."), {FormatInt(code)});
         }
     }
 }

@@ -15,6 +15,7 @@
 #include "CSheetPage.h"
 #include "SheetTray.h"
 #include "app/SvgPixmap.h"
+#include "qt/CoreText.h"
 
 namespace varnolt {
 
@@ -208,7 +209,7 @@ void CRASSheet::EnableHangUpCommand(bool enable) {
 
 void CRASSheet::SetCaption(const std::string& text) {
     m_callSummary.clear();
-    setWindowTitle(QString::fromStdString(text));
+    setWindowTitle(CoreText(text));
     UpdateTrayToolTip();
 }
 
@@ -219,8 +220,7 @@ void CRASSheet::SetCallSummary(const std::string& summary) {
 
 void CRASSheet::UpdateTrayToolTip() {
     if (m_tray != nullptr) {
-        m_tray->Icon()->setToolTip(m_callSummary.empty() ? windowTitle()
-                                                         : QString::fromStdString(m_callSummary));
+        m_tray->Icon()->setToolTip(m_callSummary.empty() ? windowTitle() : CoreText(m_callSummary));
     }
 }
 

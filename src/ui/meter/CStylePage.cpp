@@ -20,11 +20,17 @@ struct StyleChoice {
 };
 
 constexpr StyleChoice kChoices[kCaptionStyleCount] = {
-    {kStyleFeeAndTime, "styleFeeAndTime", "Display both, call-fee and time",
-     "(e.g. 11.38 $ / 00:45:23h)"},
-    {kStyleFeeOnly, "styleFeeOnly", "Display only call-fee", "(e.g. 11.38 $ / Varnolt)"},
-    {kStyleTimeOnly, "styleTimeOnly", "Display only time", "(e.g. 00:45:23h / Varnolt)"},
-    {kStyleTitleOnly, "styleTitleOnly", "Display only title", "(Varnolt / connect)"},
+    {kStyleFeeAndTime, "styleFeeAndTime",
+     QT_TRANSLATE_NOOP("varnolt::CStylePage", "Display both, call-fee and time"),
+     QT_TRANSLATE_NOOP("varnolt::CStylePage", "(e.g. 11.38 $ / 00:45:23h)")},
+    {kStyleFeeOnly, "styleFeeOnly",
+     QT_TRANSLATE_NOOP("varnolt::CStylePage", "Display only call-fee"),
+     QT_TRANSLATE_NOOP("varnolt::CStylePage", "(e.g. 11.38 $ / Varnolt)")},
+    {kStyleTimeOnly, "styleTimeOnly", QT_TRANSLATE_NOOP("varnolt::CStylePage", "Display only time"),
+     QT_TRANSLATE_NOOP("varnolt::CStylePage", "(e.g. 00:45:23h / Varnolt)")},
+    {kStyleTitleOnly, "styleTitleOnly",
+     QT_TRANSLATE_NOOP("varnolt::CStylePage", "Display only title"),
+     QT_TRANSLATE_NOOP("varnolt::CStylePage", "(Varnolt / connect)")},
 };
 
 }  // namespace

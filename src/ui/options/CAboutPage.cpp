@@ -7,6 +7,7 @@
 
 #include "app/AppIdentity.h"
 #include "app/CRASSheet.h"
+#include "qt/CoreText.h"
 
 namespace varnolt {
 namespace {
@@ -80,15 +81,15 @@ void CAboutPage::OnInitPage() {
         tr("Varnolt dials your connections through the remote-access service, redials after a "
            "failure, and meters each call's fee by the charge units of its tariff scale "
            "while the line is up. Finished calls are added to the totals and the connection log."));
-    QLabel* settings = MakeText(this, "settingsLocation",
-                                tr("Settings are kept in:\n%1")
-                                    .arg(QString::fromStdString(StorageLocationText(m_settings))));
+    QLabel* settings =
+        MakeText(this, "settingsLocation",
+                 tr("Settings are kept in:\n%1").arg(CoreText(StorageLocationText(m_settings))));
     QLabel* phonebook = MakeText(
         this, "phonebookLocation",
         m_otherService.empty()
             ? tr("The simulated remote-access service keeps its phonebook, user names "
                  "and passwords in:\n%1")
-                  .arg(QString::fromStdString(StorageLocationText(m_phonebook)))
+                  .arg(CoreText(StorageLocationText(m_phonebook)))
             : tr("Connections are dialed through %1.").arg(QString::fromStdString(m_otherService)));
     // Names the translation shown; the English source text says there is none.
     QLabel* language = MakeText(this, "aboutLanguage", tr("Language: English"));

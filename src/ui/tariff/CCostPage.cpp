@@ -35,8 +35,12 @@ QIcon ScaleIconImage(ScaleIcon icon) {
     return SvgIcon(":/icons/scales/userdefined.svg");
 }
 
-QTreeWidgetItem* MakeTreeItem(const ScaleTreeItem& item) {
-    auto* treeItem = new QTreeWidgetItem(QStringList{QString::fromStdString(item.text)});
+// The logic names tree items by its own texts, whatever language the tree shows.
+constexpr int kItemTextRole = Qt::UserRole;
+
+QTreeWidgetItem* MakeTreeItem(const ScaleTreeItem& item, const QString& shown) {
+    auto* treeItem = new QTreeWidgetItem(QStringList{shown});
+    treeItem->setData(0, kItemTextRole, QString::fromStdString(item.text));
     treeItem->setIcon(0, ScaleIconImage(item.icon));
     return treeItem;
 }
@@ -233,37 +237,39 @@ void CCostPage::FillTree(const ScaleTreeItem& root, const std::vector<ScaleTreeI
     // Building the tree selects nothing; the logic selects a scale next.
     const QSignalBlocker blocker(m_tree);
     m_tree->clear();
-    QTreeWidgetItem* rootItem = MakeTreeItem(root);
+    QTreeWidgetItem* rootItem = MakeTreeItem(root, CoreText(root.text));
     for (const ScaleTreeItem& scale : scales) {
-        rootItem->addChild(MakeTreeItem(scale));
+        // Scale names are data.
+        rootItem->addChild(MakeTreeItem(scale, QString::fromStdString(scale.text)));
     }
     m_tree->addTopLevelItem(rootItem);
     rootItem->setExpanded(true);
 }
 
 void CCostPage::SelectTreeItem(const std::string& text) {
-    const QList<QTreeWidgetItem*> found =
-        m_tree->findItems(QString::fromStdString(text),
-                          Qt::MatchExactly | Qt::MatchCaseSensitive | Qt::MatchRecursive);
+    const QModelIndexList found = m_tree->model()->match(
+        m_tree->model()->index(0, 0), kItemTextRole, QString::fromStdString(text), 1,
+        Qt::MatchExactly | Qt::MatchCaseSensitive | Qt::MatchRecursive);
     if (found.isEmpty()) {
         return;
     }
+    QTreeWidgetItem* item = m_tree->itemFromIndex(found.front());
     if (m_inTreeChange) {
         // Turning back from a click: the click selects its item after this
         // handler, so the way back has to wait for it.
         QTimer::singleShot(0, this, [this, text] { SelectTreeItem(text); });
         return;
     }
-    if (m_tree->currentItem() == found.front()) {
+    if (m_tree->currentItem() == item) {
         m_logic.OnSelectionChanged();  // no change for the tree to report
         return;
     }
-    m_tree->setCurrentItem(found.front());
+    m_tree->setCurrentItem(item);
 }
 
 std::string CCostPage::SelectedTreeText() const {
     const QTreeWidgetItem* item = m_tree->currentItem();
-    return item != nullptr ? item->text(0).toStdString() : std::string();
+    return item != nullptr ? item->data(0, kItemTextRole).toString().toStdString() : std::string();
 }
 
 void CCostPage::EnableControl(ScaleControl control, bool enable) {
