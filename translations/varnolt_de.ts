@@ -1091,6 +1091,10 @@ Bisherige Gebühr: %3</translation>
         <source>Scales</source>
         <translation>Tarife</translation>
     </message>
+    <message>
+        <source>The budget could not be saved, as the settings store cannot be written; it stays as it was.</source>
+        <translation>Das Budget konnte nicht gespeichert werden, weil der Einstellungsspeicher nicht beschrieben werden kann; es bleibt, wie es war.</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompts</name>

@@ -231,6 +231,25 @@ TEST(CallPresenter, TellsOfACallLimitOnceAndHangsUpBeforeItWhenAsked) {
     }
 }
 
+// 0.12 DM every 90 s until 18:00, when the new period charges a unit at once.
+TEST(CallPresenter, TheFirstUnitOfANewPeriodIsHeldToTheCallLimit) {
+    for (int hangUp : {0, 1}) {
+        SCOPED_TRACE(hangUp);
+        Rig rig;
+        rig.clock.SetLocal(1996, 3, 5, 17, 58, 0);
+        rig.store.WriteString("All entries", "Call limit", "0.30");
+        rig.store.WriteInt("All entries", "Hang up at call limit", hangUp);
+        rig.dialer.ScriptConnect();
+        rig.machine.Dial("Office");
+        rig.Report();
+        rig.timers.Advance(125'000);  // just past 18:00, long before the next cycle's unit
+        EXPECT_EQ(rig.notifier.sent.back(),
+                  hangUp == 0 ? "Call limit reached | The call has cost more than 0.30 DM"
+                              : "Office - call ended | Duration: 00:02:01 h, fee: 0.24 DM");
+        EXPECT_EQ(rig.machine.IsConnected(), hangUp == 0);
+    }
+}
+
 TEST(CallPresenter, TellsOfTheMonthLimitOnceCountingThisMonthsLog) {
     Rig rig;
     // Logged a year ago in March (5.00) and this March (1.00).

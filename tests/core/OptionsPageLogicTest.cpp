@@ -29,10 +29,11 @@ public:
     void SetLimitText(BudgetKind kind, const std::string& text) override {
         limits[Index(kind)] = text;
     }
-    void SetHangUpAtCallLimitChecked(bool) override {}
+    void SetHangUpAtCallLimitChecked(bool checked) override { hangUp = checked; }
     static std::size_t Index(BudgetKind kind) { return kind == BudgetKind::Call ? 0 : 1; }
     Shown shown;
     std::string limits[2];
+    bool hangUp = false;
 };
 
 TEST(OptionsPageLogic, SetUpShowsTheStoredSwitchesOrTheirDefaults) {
@@ -100,6 +101,27 @@ TEST(OptionsPageLogic, EveryClickAndPickIsStoredAtOnce) {
                            {{"Wave files (*.WAV)", "*.WAV"}, {"All files", "*"}},
                            "*.WAV",
                            ""}));
+}
+
+// A budget the store cannot keep shows what is kept, and says so.
+TEST(OptionsPageLogic, ABudgetThatCannotBeSavedIsShownAsStoredAndReported) {
+    test::RecordingSettingsStore store;
+    store.memory.WriteString("All entries", "Call limit", "5.00");
+    test::ScriptedPrompts prompts;
+    FakeOptionsView view;
+    OptionsPageLogic page(store, prompts, view);
+    page.SetUp();
+    store.memory.FailWrites(true);
+    view.limits[0] = "7.5";
+    page.OnLimitEdited(BudgetKind::Call);
+    view.hangUp = true;
+    page.OnHangUpAtCallLimitClicked(true);
+    EXPECT_EQ(view.limits[0], "5.00");
+    EXPECT_FALSE(view.hangUp);
+    ASSERT_EQ(prompts.shown().size(), 2u);
+    for (const auto& box : prompts.shown()) {
+        EXPECT_EQ(box.text, OptionsPageLogic::kBudgetNotSavedMessage);
+    }
 }
 
 TEST(StorageLocationText, NamesThePathAndWhatKeepsDataFromIt) {

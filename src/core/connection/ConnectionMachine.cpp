@@ -328,14 +328,21 @@ void ConnectionMachine::ConnectionMade() {
 }
 
 void ConnectionMachine::ChargeUnit() {
-    // Without cost management the fee stays 0, so no limit can be reached.
-    const bool metered = m_store.ReadInt(kAllEntries, kFileLoggingKey, kFileLoggingDefault) != 0;
-    if (metered && m_budget.HangUpBefore(m_meter.CallFee(), m_meter.UnitPriceNow())) {
-        HangUp();
+    if (HangUpBeforeUnit(m_meter.UnitPriceNow())) {
         return;
     }
     m_meter.OnChargeTimer();
     ReportBudget();
+}
+
+bool ConnectionMachine::HangUpBeforeUnit(float price) {
+    // Without cost management the fee stays 0, so no limit can be reached.
+    const bool metered = m_store.ReadInt(kAllEntries, kFileLoggingKey, kFileLoggingDefault) != 0;
+    if (metered && m_budget.HangUpBefore(m_meter.CallFee(), price)) {
+        HangUp();
+        return true;
+    }
+    return false;
 }
 
 void ConnectionMachine::ReportBudget() {
@@ -348,7 +355,13 @@ void ConnectionMachine::WatchLine() {
     unsigned state = 0;
     if (m_dialer.GetConnectStatus(m_handle, state) == ras::kSuccess &&
         state == ras::kStateConnected) {
+        // A new period charges its first unit in this tick, held to the limits too.
+        if (const std::optional<float> price = m_meter.NewPeriodUnit();
+            price && HangUpBeforeUnit(*price)) {
+            return;
+        }
         m_captionMeter.MeterTick();
+        ReportBudget();
         m_journal.Tick();
         if (const std::optional<TrafficBytes> traffic = m_dialer.Traffic(m_handle)) {
             m_observer->Traffic(*traffic);

@@ -139,6 +139,9 @@ private:
     // A charge unit fell due: charged, or with the hang-up at the call limit
     // on, the call ends instead when the unit would take it above the limit.
     void ChargeUnit();
+    // Hangs up instead of charging a unit at this price when it would pass the
+    // call limit and the user asked for that; true when it did.
+    bool HangUpBeforeUnit(float price);
     void ReportBudget();
     void ConnectionMade();
     // programEnds: the window goes, so it is neither restored nor closed after.

@@ -82,16 +82,31 @@ void OptionsPageLogic::OnLimitEdited(BudgetKind kind) {
     if (!empty && (!limit || *limit < 0.0f)) {
         // Shown back first: the box takes the focus, which finishes the editing again.
         m_view.SetLimitText(kind, varnolt::LimitText(m_store, kind));
-        m_prompts.MessageBox(kLimitMessage, "Error...", PromptIcon::Stop, PromptButtons::Ok);
+        m_prompts.MessageBox(kLimitMessage, VARNOLT_TEXT("Error..."), PromptIcon::Stop,
+                             PromptButtons::Ok);
         return;
     }
     const std::string stored = empty ? std::string() : FormatAmount(*limit);
+    // A limit the store did not keep must not look set: it would limit nothing.
+    if (!m_store.WriteString(kSection, LimitKey(kind), stored)) {
+        m_view.SetLimitText(kind, varnolt::LimitText(m_store, kind));
+        ReportBudgetNotSaved();
+        return;
+    }
     m_view.SetLimitText(kind, stored);
-    m_store.WriteString(kSection, LimitKey(kind), stored);
 }
 
 void OptionsPageLogic::OnHangUpAtCallLimitClicked(bool checked) {
-    m_store.WriteInt(kSection, kHangUpAtCallLimitKey, checked ? 1 : 0);
+    if (!m_store.WriteInt(kSection, kHangUpAtCallLimitKey, checked ? 1 : 0)) {
+        m_view.SetHangUpAtCallLimitChecked(
+            m_store.ReadInt(kSection, kHangUpAtCallLimitKey, kHangUpAtCallLimitDefault) == 1);
+        ReportBudgetNotSaved();
+    }
+}
+
+void OptionsPageLogic::ReportBudgetNotSaved() {
+    m_prompts.MessageBox(kBudgetNotSavedMessage, VARNOLT_TEXT("Error..."), PromptIcon::Stop,
+                         PromptButtons::Ok);
 }
 
 }  // namespace varnolt

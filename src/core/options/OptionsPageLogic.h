@@ -30,8 +30,13 @@ public:
 
     static constexpr const char* kLimitMessage =
         VARNOLT_TEXT("You have to enter a valid amount (like 5.00) or leave the field empty !");
+    static constexpr const char* kBudgetNotSavedMessage =
+        VARNOLT_TEXT("The budget could not be saved, as the settings store cannot be written; "
+                     "it stays as it was.");
 
 private:
+    void ReportBudgetNotSaved();
+
     SettingsStore& m_store;
     Prompts& m_prompts;
     OptionsPageView& m_view;

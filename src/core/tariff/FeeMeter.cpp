@@ -145,6 +145,17 @@ void FeeMeter::TrackPeriod() {
     }
 }
 
+std::optional<float> FeeMeter::NewPeriodUnit() const {
+    const std::optional<ScaleId> id = ConnectedScale();
+    const std::optional<PeriodProbe> probe = id ? PeriodNow(*id) : std::nullopt;
+    // The same test as ApplyPeriod's before it charges a new cycle's first unit.
+    if (!probe || !Contains(*probe) || !probe->cycleMs || m_runningCycleMs == 0 ||
+        *probe->cycleMs == m_runningCycleMs) {
+        return std::nullopt;
+    }
+    return probe->unitPrice;
+}
+
 bool FeeMeter::ApplyPeriod(const PeriodProbe& probe) {
     if (!Contains(probe) || !probe.cycleMs) {
         return false;

@@ -60,6 +60,9 @@ public:
     void BeginCall(const std::string& entryName);
     // Each connection-watch tick: apply the period that holds the present moment.
     void TrackPeriod();
+    // The price of the unit TrackPeriod would charge now for a new period; none
+    // when it would charge nothing.
+    std::optional<float> NewPeriodUnit() const;
     // Returns true when it started or restarted the charge timer.
     bool ApplyPeriod(const PeriodProbe& probe);
     void Charge(float unitPrice);
