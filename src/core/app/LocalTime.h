@@ -17,4 +17,7 @@ std::int64_t EpochSecondsFromLocal(const LocalDateTime& local);
 // A local date-time from its calendar fields (dayOfWeek left at 0).
 LocalDateTime MakeLocal(int year, int month, int day, int hour, int minute, int second);
 
+// Whether the day exists in that month of that (proleptic Gregorian) year.
+bool IsCalendarDay(int year, int month, int day);
+
 }  // namespace varnolt

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "app/LocalTime.h"
 #include "app/NumberText.h"
 
 namespace varnolt {
@@ -35,10 +36,6 @@ std::optional<std::vector<int>> ReadFields(std::string_view text,
     return values;
 }
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 // (month, day) of a date, for comparing days of the year.
 std::pair<int, int> DayOfYear(const CallDate& date) {
     return {date.month, date.day};
@@ -60,14 +57,6 @@ std::optional<CallDate> ReadLastConnect(const std::string& text) {
 }
 
 }  // namespace
-
-bool IsCalendarDay(int year, int month, int day) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12 || day < 1) {
-        return false;
-    }
-    return day <= kDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
-}
 
 std::optional<CallDate> ReadLogTime(std::string_view text) {
     static constexpr std::string_view kSeparators[] = {".", ". ", ":"};

@@ -25,9 +25,6 @@ struct CallDate {
 // 29 February counts as readable here, the year decides later.
 std::optional<CallDate> ReadLogTime(std::string_view text);
 
-// Whether the day exists in that month of that (proleptic Gregorian) year.
-bool IsCalendarDay(int year, int month, int day);
-
 // The start of each record in log order, the year derived; none where the
 // record's "From" text cannot be read.
 //

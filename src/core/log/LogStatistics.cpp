@@ -5,6 +5,7 @@
 #include <numeric>
 #include <tuple>
 
+#include "app/LocalTime.h"
 #include "app/NumberText.h"
 #include "connection/PhonebookTexts.h"
 #include "log/CConnectionLog.h"
@@ -42,10 +43,6 @@ std::optional<CallDate> CallEnd(const CallDate& from, const std::string& toText)
     return to;
 }
 
-int MonthNumber(int year, int month) {
-    return year * 12 + month - 1;
-}
-
 }  // namespace
 
 float LogStatistics::MonthTotal(int month) const {
@@ -60,7 +57,7 @@ LogStatistics ComputeLogStatistics(const std::vector<CLogRecord>& records,
                                    const std::vector<std::optional<CallDate>>& dates,
                                    const LocalDateTime& now, YearMonth chosen) {
     LogStatistics statistics;
-    const int last = MonthNumber(now.year, now.month);
+    const int last = MonthNumber({now.year, now.month});
     for (int i = 0; i < LogStatistics::kMonths; ++i) {
         const int n = last - (LogStatistics::kMonths - 1) + i;
         statistics.months[i] = {n / 12, n % 12 + 1};
@@ -77,7 +74,7 @@ LogStatistics ComputeLogStatistics(const std::vector<CLogRecord>& records,
             continue;
         }
         const CallDate& from = *dates[i];
-        const int month = MonthNumber(from.year, from.month) - last + LogStatistics::kMonths - 1;
+        const int month = MonthNumber({from.year, from.month}) - last + LogStatistics::kMonths - 1;
         if (month >= 0 && month < LogStatistics::kMonths) {
             auto [it, added] = byMonth.try_emplace(record.entry, LogStatistics::kMonths, 0.0f);
             float& costs = it->second[static_cast<std::size_t>(month)];
@@ -104,7 +101,8 @@ LogStatistics ComputeLogStatistics(const std::vector<CLogRecord>& records,
 LogStatistics ReadLogStatistics(const CConnectionLog& log, const SettingsStore& store,
                                 const LocalDateTime& now, YearMonth chosen) {
     const std::vector<CLogRecord> records = log.ReadAll();
-    const std::string lastConnect = store.ReadString(std::string(kAllEntriesSection), kLastConnectKey, "");
+    const std::string lastConnect =
+        store.ReadString(std::string(kAllEntriesSection), kLastConnectKey, "");
     return ComputeLogStatistics(records, DateLogRecords(records, lastConnect, now), now, chosen);
 }
 

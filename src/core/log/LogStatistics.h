@@ -31,6 +31,11 @@ struct YearMonth {
     friend bool operator==(const YearMonth&, const YearMonth&) = default;
 };
 
+// Months since January of year 0: the difference of two is the months between them.
+inline int MonthNumber(YearMonth month) {
+    return month.year * 12 + month.month - 1;
+}
+
 // What the Statistics page shows, computed from the log in one pass.
 struct LogStatistics {
     static constexpr int kMonths = 12;

@@ -29,15 +29,6 @@ const std::string kTotalKey = "Entry total";
 const std::string kAliveKey = "Alive at";
 const std::string kTextKeys[] = {kEntryKey, kUserKey, kConnectKey, kFeeKey, kTotalKey, kAliveKey};
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 // "1996-03-05 09:07:15": the local date-time as it was, whatever the time
 // zone does before the next start.
 std::string MomentText(const LocalDateTime& t) {
@@ -62,8 +53,8 @@ std::optional<LocalDateTime> ParseMoment(std::string_view text) {
         at = next;
     }
     const auto& [year, month, day, hour, minute, second] = fields;
-    if (at != end || year < 1 || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(year, month) || hour > 23 || minute > 59 || second > 60) {
+    if (at != end || year < 1 || !IsCalendarDay(year, month, day) || hour > 23 || minute > 59 ||
+        second > 60) {
         return std::nullopt;
     }
     return MakeLocal(year, month, day, hour, minute, second);

@@ -25,10 +25,6 @@ namespace {
 
 enum Column { kEntryColumn, kCostsColumn, kTimeColumn, kCallsColumn, kAverageColumn };
 
-int MonthNumber(YearMonth month) {
-    return month.year * 12 + month.month - 1;
-}
-
 }  // namespace
 
 CStatisticsPage::CStatisticsPage(SettingsStore& store, const Locale& locale, RemoteAccess& dialer,
@@ -214,10 +210,10 @@ void CStatisticsPage::ShowChosenMonth(const LogStatistics& statistics) {
     m_table->clear();
     EntryMonth sum;
     for (const EntryMonth& row : statistics.chosen) {
-        AppendReportRow(m_table, std::vector<std::string>{
-                                     row.entry, AmountText(row.costs, currency),
-                                     ConnectedTimeText(row.minutes), FormatInt(row.calls),
-                                     AmountText(row.AverageCost(), currency)});
+        AppendReportRow(
+            m_table, std::vector<std::string>{row.entry, AmountText(row.costs, currency),
+                                              ConnectedTimeText(row.minutes), FormatInt(row.calls),
+                                              AmountText(row.AverageCost(), currency)});
         sum.costs = AddAmounts(sum.costs, row.costs);
         sum.minutes += row.minutes;
         sum.calls += row.calls;
@@ -241,10 +237,11 @@ void CStatisticsPage::ShowChosenMonth(const LogStatistics& statistics) {
     }
 
     m_unknown->setVisible(statistics.unknownCount > 0);
-    m_unknown->setText(tr("Logged calls whose dates cannot be read are not counted above: %1, "
-                          "costing %2.")
-                           .arg(statistics.unknownCount)
-                           .arg(QString::fromStdString(AmountText(statistics.unknownCosts, currency))));
+    m_unknown->setText(
+        tr("Logged calls whose dates cannot be read are not counted above: %1, "
+           "costing %2.")
+            .arg(statistics.unknownCount)
+            .arg(QString::fromStdString(AmountText(statistics.unknownCosts, currency))));
 }
 
 }  // namespace varnolt
